@@ -1,0 +1,35 @@
+#pragma once
+
+#include <compare>
+#include <cstdint>
+#include <optional>
+
+namespace plenwick {
+
+// Money as a whole number of ten-thousandths of a dollar. Sums and
+// differences are exact; a result that leaves the 64-bit range is reported
+// as a failure instead of wrapping around.
+class MoneyAmount {
+public:
+    static constexpr std::int64_t kTicksPerUnit = 10000;
+
+    constexpr MoneyAmount() = default;
+
+    static constexpr MoneyAmount fromTicks(std::int64_t ticks) { return MoneyAmount(ticks); }
+    constexpr std::int64_t ticks() const { return m_ticks; }
+
+    // Exact as a decimal; as a double it is the nearest double to that decimal.
+    double toDouble() const { return static_cast<double>(m_ticks) / kTicksPerUnit; }
+
+    std::optional<MoneyAmount> plus(MoneyAmount other) const;
+    std::optional<MoneyAmount> minus(MoneyAmount other) const;
+
+    constexpr auto operator<=>(const MoneyAmount&) const = default;
+
+private:
+    constexpr explicit MoneyAmount(std::int64_t ticks) : m_ticks(ticks) {}
+
+    std::int64_t m_ticks = 0;
+};
+
+} // namespace plenwick
