@@ -1,0 +1,136 @@
+#include "calculations/savings.h"
+
+#include "calculations/payoff_run.h"
+#include "money/money_amount.h"
+#include "money/money_text.h"
+
+#include <cmath>
+#include <limits>
+
+namespace plenwick {
+
+namespace {
+
+// Records the captions and messages of one click in the order they happen.
+class SavingsReport {
+public:
+    void write(SavingsLabel label, std::string text)
+    {
+        captionOf(label) = text;
+        m_answer.steps.push_back({SavingsStep::Kind::Caption, label, std::move(text)});
+    }
+
+    // A run that stopped early tells the person at once.
+    PayoffRunResult run(MoneyAmount balance, const RatePlan& plan, std::optional<MoneyAmount> payment)
+    {
+        const auto result = PayoffRun(balance, plan, payment);
+        tellIfStoppedEarly(result);
+        return result;
+    }
+
+    void tellIfStoppedEarly(const PayoffRunResult& result)
+    {
+        if (result.stoppedEarly)
+            m_answer.steps.push_back(
+                {SavingsStep::Kind::Message, SavingsLabel::Savings1, std::string(kSavingsPaymentsNotEnough)});
+    }
+
+    SavingsAnswer take() { return std::move(m_answer); }
+
+private:
+    std::string& captionOf(SavingsLabel label)
+    {
+        switch (label) {
+        case SavingsLabel::Savings1: return m_answer.savings1;
+        case SavingsLabel::Savings2: return m_answer.savings2;
+        case SavingsLabel::Savings3: return m_answer.savings3;
+        }
+        return m_answer.savings3;
+    }
+
+    SavingsAnswer m_answer;
+};
+
+// What a number of months at one payment costs; unset (0) when it cannot be had.
+MoneyAmount totalPaid(std::int64_t months, std::optional<MoneyAmount> payment)
+{
+    const double payments = payment ? payment->toDouble() : 0.0;
+    return toMoney(static_cast<double>(months) * payments).value_or(MoneyAmount());
+}
+
+std::optional<std::string> formattedSaving(MoneyAmount baseTotal, MoneyAmount optionTotal)
+{
+    const auto saving = baseTotal.minus(optionTotal);
+    if (!saving)
+        return std::nullopt;
+    return FormatByPattern(*saving, Pattern::Money);
+}
+
+std::int32_t wholeMonths(std::string_view text)
+{
+    const double value = std::nearbyint(number(text).value_or(0));
+    if (value < std::numeric_limits<std::int32_t>::min() || value > std::numeric_limits<std::int32_t>::max())
+        return 0;
+    return static_cast<std::int32_t>(value);
+}
+
+std::string withoutMonthsWord(std::string_view item)
+{
+    constexpr std::string_view word = " months";
+    std::string text(item);
+    for (auto at = text.find(word); at != std::string::npos; at = text.find(word))
+        text.erase(at, word.size());
+    return text;
+}
+
+} // namespace
+
+SavingsAnswer SavingsOptions(const SavingsRow& row)
+{
+    SavingsReport report;
+    report.write(SavingsLabel::Savings1, "-");
+    report.write(SavingsLabel::Savings2, "-");
+    report.write(SavingsLabel::Savings3, "-");
+
+    const MoneyAmount balance = money(row.totalDue).value_or(MoneyAmount());
+    const double rate = number(row.interestRate).value_or(0);
+    const auto payment = money(row.actualPayment);
+
+    const auto base = report.run(balance, RatePlan::constant(rate), payment);
+    const MoneyAmount baseTotal = totalPaid(base.months, payment);
+
+    if (row.monthsItem) {
+        const double months = number(withoutMonthsWord(*row.monthsItem)).value_or(0);
+        const double fastPayment = LevelPayment(balance.toDouble(), rate / 12 / 100, months).value_or(0);
+        const MoneyAmount fastTotal = toMoney(fastPayment * months).value_or(MoneyAmount());
+        if (auto caption = formattedSaving(baseTotal, fastTotal))
+            report.write(SavingsLabel::Savings1, std::move(*caption));
+    }
+
+    if (row.amountItem) {
+        const auto amount = money(*row.amountItem);
+        const auto amountRun = report.run(balance, RatePlan::constant(rate), amount);
+        if (auto caption = formattedSaving(baseTotal, totalPaid(amountRun.months, amount)))
+            report.write(SavingsLabel::Savings2, std::move(*caption));
+    }
+
+    if (row.offer && !row.offer->placeholder) {
+        const SavingsOffer& offer = *row.offer;
+        const RatePlan plan{wholeMonths(offer.introMonths), number(offer.introRate).value_or(0),
+                            number(offer.regularRate).value_or(0)};
+        const auto newRun = report.run(balance, plan, payment);
+        const auto saving = baseTotal.minus(totalPaid(newRun.months, payment));
+        // The sentence counts the current card's months afresh; the same inputs
+        // give the same count, so only the baseline's message is repeated.
+        report.tellIfStoppedEarly(base);
+        if (saving && *saving > MoneyAmount()) {
+            report.write(SavingsLabel::Savings3, offer.name + " would enable you to pay off your card " +
+                                                     std::to_string(base.months - newRun.months) +
+                                                     " months early and save a total of " +
+                                                     FormatByPattern(*saving, Pattern::Money));
+        }
+    }
+    return report.take();
+}
+
+} // namespace plenwick

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace plenwick {
+
+// One advertised card, with its fields as text. The "No Card found" entry,
+// shown when there are no offers, is a placeholder and not an offer.
+struct SavingsOffer {
+    std::string name, introMonths, introRate, regularRate;
+    bool placeholder = false;
+};
+
+// A row's texts and the item texts chosen in its three lists; no value means
+// nothing is chosen.
+struct SavingsRow {
+    std::string totalDue, interestRate, actualPayment;
+    std::optional<std::string> monthsItem, amountItem;
+    std::optional<SavingsOffer> offer;
+};
+
+// Savings1: fast repayment, Savings2: bigger repayment, Savings3: switching card.
+enum class SavingsLabel { Savings1, Savings2, Savings3 };
+
+// One thing the click does on the screen, in order: a caption written into a
+// label, or the not-enough message box.
+struct SavingsStep {
+    enum class Kind { Caption, Message };
+    Kind kind = Kind::Caption;
+    SavingsLabel label = SavingsLabel::Savings1; // for captions
+    std::string text;
+
+    bool operator==(const SavingsStep&) const = default;
+};
+
+struct SavingsAnswer {
+    std::string savings1 = "-", savings2 = "-", savings3 = "-";
+    std::vector<SavingsStep> steps;
+};
+
+inline constexpr std::string_view kNoCardFound = "No Card found";
+inline constexpr std::string_view kSavingsPaymentsNotEnough =
+    "Your payments are not enough to cover the accumulated interest.  "
+    "Try increasing the actual payments (in My Cards section).";
+
+// The baseline (current balance, rate and actual payment) and each option
+// whose list has a choice, each measured against the baseline.
+SavingsAnswer SavingsOptions(const SavingsRow& row);
+
+} // namespace plenwick
