@@ -1,0 +1,40 @@
+#include "screens/result_blinker.h"
+
+#include <QLabel>
+
+namespace plenwick {
+
+namespace {
+const QString kNoAnswer = QStringLiteral("-");
+}
+
+ResultBlinker::ResultBlinker(std::vector<QLabel*> labels, QObject* parent)
+    : QObject(parent)
+    , m_labels(std::move(labels))
+{
+    for (QLabel* label : m_labels) {
+        QSizePolicy policy = label->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        label->setSizePolicy(policy);
+    }
+    m_timer.setObjectName(QStringLiteral("Timer1"));
+    m_timer.setInterval(kIntervalMs);
+    connect(&m_timer, &QTimer::timeout, this, &ResultBlinker::tick);
+    m_timer.start();
+}
+
+void ResultBlinker::tick()
+{
+    if (!m_resultsShown) {
+        for (QLabel* label : m_labels) {
+            if (label->text() != kNoAnswer)
+                label->setVisible(true);
+        }
+    } else {
+        for (QLabel* label : m_labels)
+            label->setVisible(false);
+    }
+    m_resultsShown = !m_resultsShown;
+}
+
+} // namespace plenwick

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QObject>
+#include <QTimer>
+
+#include <vector>
+
+class QLabel;
+
+namespace plenwick {
+
+// Makes every result label that holds an answer blink, half a second on and
+// half a second off; a label whose caption is exactly "-" holds no answer and
+// stays hidden. Hidden labels keep their space, so nothing else moves.
+class ResultBlinker : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int kIntervalMs = 500;
+
+    // The labels in the order the phases visit them.
+    ResultBlinker(std::vector<QLabel*> labels, QObject* parent);
+
+    // One phase: the show phase when the last tick hid, the hide phase otherwise.
+    void tick();
+    bool resultsShown() const { return m_resultsShown; }
+    QTimer* timer() { return &m_timer; }
+
+private:
+    std::vector<QLabel*> m_labels;
+    QTimer m_timer;
+    bool m_resultsShown = false;
+};
+
+} // namespace plenwick
