@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Redraws resources/tile_strip.png and resources/splash_cards.png.
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+cmake -S . -B build/pictures -G Ninja -DPLENWICK_BUILD_PICTURE_TOOL=ON -DPLENWICK_BUILD_TESTS=OFF -DPLENWICK_BUILD_BENCHMARKS=OFF >/dev/null
+cmake --build build/pictures --target draw_pictures
+QT_QPA_PLATFORM=offscreen build/pictures/resources/tools/draw_pictures resources
