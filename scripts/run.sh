@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Builds Plenwick and starts it.
+# Installs what is missing, builds Plenwick and starts it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-echo "Plenwick has no window yet: for now only its calculations are built and tested (bash scripts/test.sh)."
-exit 1
+bash scripts/setup.sh
+cmake --preset release >/dev/null
+cmake --build --preset release --target plenwick
+exec build/release/src/app/plenwick "$@"

@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Renders the splash window and the three screens under Xvfb into a folder.
+# usage: bash scripts/screenshots.sh [folder]   (default: build/screenshots)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+folder=${1:-build/screenshots}
+
+bash scripts/setup.sh
+cmake --preset release >/dev/null
+cmake --build --preset release --target plenwick_screenshots
+xvfb-run -a -s "-screen 0 1280x800x24" build/release/tests/app/plenwick_screenshots "$folder"

@@ -1,0 +1,44 @@
+#include "app/frm_main.h"
+#include "app/frm_splash.h"
+
+#include <QApplication>
+
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+namespace {
+
+// Without a display Qt would stop with a fatal error; say what to do instead.
+bool hasDisplay()
+{
+#if defined(Q_OS_LINUX)
+    const auto isSet = [](const char* name) {
+        const char* value = std::getenv(name);
+        return value && *value;
+    };
+    return isSet("DISPLAY") || isSet("WAYLAND_DISPLAY") || isSet("QT_QPA_PLATFORM");
+#else
+    return true;
+#endif
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (!hasDisplay()) {
+        std::fprintf(stderr, "Plenwick needs a graphical display; without one, run it as: xvfb-run plenwick\n");
+        return 1;
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Plenwick"));
+
+    std::unique_ptr<plenwick::frmMain> mainWindow;
+    plenwick::frmSplash splash([&mainWindow] {
+        mainWindow = std::make_unique<plenwick::frmMain>(plenwick::Surroundings{});
+        mainWindow->show();
+    });
+    splash.show();
+    return app.exec();
+}

@@ -1,0 +1,108 @@
+// Renders the splash window and the three screens, filled with invented
+// cards, into PNG files so that a person can look at them.
+#include "app/frm_main.h"
+#include "app/frm_splash.h"
+#include "screens/result_blinker.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <cstdio>
+
+namespace {
+
+// Answers every message box at once, so the tour never waits.
+class SilentMessages : public plenwick::MessageBoxes {
+public:
+    void show(QWidget*, const QString&, plenwick::MessageIcon) override {}
+};
+
+void type(QWidget* window, const QString& name, const QString& text)
+{
+    auto* box = window->findChild<QLineEdit*>(name);
+    box->setFocus();
+    QTest::keyClicks(box, text);
+    QTest::keyClick(box, Qt::Key_Tab);
+}
+
+void click(QWidget* window, const QString& name) { QTest::mouseClick(window->findChild<QPushButton*>(name), Qt::LeftButton); }
+
+// A hide phase and then a show phase: labels without an answer are hidden.
+void showAnswersOnly(plenwick::frmMain& window)
+{
+    plenwick::ResultBlinker* blinker = window.blinker();
+    blinker->timer()->stop();
+    if (!blinker->resultsShown())
+        blinker->tick();
+    blinker->tick();
+    blinker->tick();
+}
+
+bool save(QWidget* widget, const QString& path)
+{
+    QTest::qWait(50);
+    const bool saved = widget->grab().save(path);
+    std::printf("%s %s\n", saved ? "wrote" : "could not write", qPrintable(path));
+    return saved;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
+    QDir().mkpath(folder);
+
+    plenwick::frmSplash splash([] {});
+    splash.timer()->stop();
+    splash.show();
+    bool ok = save(&splash, folder + QStringLiteral("/splash.png"));
+    splash.close();
+
+    plenwick::Surroundings surroundings;
+    surroundings.messages = std::make_shared<SilentMessages>();
+    plenwick::frmMain window(surroundings);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QTest::qWait(100);
+
+    const QString cards[3][6] = {
+        {"Harbor Gold", "45", "18.9", "5000", "150", "150"},
+        {"Meadow Cash Back", "0", "12", "1000", "25", "100"},
+        {"Summit Travel", "95", "21.49", "2750.5", "55", "75"},
+    };
+    const char* fields[] = {"CardNameText", "AnnualFeeText", "InterestRateText", "TotalDueText", "MinimumPaymentText",
+                            "ActualPaymentText"};
+    for (int card = 0; card < 3; ++card) {
+        for (int field = 0; field < 6; ++field)
+            type(&window, QStringLiteral("%1_%2").arg(QLatin1String(fields[field])).arg(card), cards[card][field]);
+    }
+    ok = save(&window, folder + QStringLiteral("/my_cards.png")) && ok;
+
+    click(&window, QStringLiteral("NextCMD_0"));
+    type(&window, QStringLiteral("AmountIcanPayText_0"), QStringLiteral("200"));
+    click(&window, QStringLiteral("CalTimeCMD_0"));
+    type(&window, QStringLiteral("DebtFreeMonthsText_0"), QStringLiteral("36"));
+    click(&window, QStringLiteral("CalAmountCMD_0"));
+    type(&window, QStringLiteral("AmountIcanPayText_1"), QStringLiteral("100"));
+    click(&window, QStringLiteral("CalTimeCMD_1"));
+    type(&window, QStringLiteral("DebtFreeMonthsText_2"), QStringLiteral("24"));
+    click(&window, QStringLiteral("CalAmountCMD_2"));
+    showAnswersOnly(window);
+    ok = save(&window, folder + QStringLiteral("/my_costs.png")) && ok;
+
+    click(&window, QStringLiteral("NextCMD_1"));
+    for (int card = 0; card < 3; ++card) {
+        window.findChild<QComboBox*>(QStringLiteral("MonthsCombo_%1").arg(card))->setCurrentIndex(23);
+        window.findChild<QComboBox*>(QStringLiteral("AmountCombo_%1").arg(card))->setCurrentIndex(11);
+        click(&window, QStringLiteral("CalSavingsCMD_%1").arg(card));
+    }
+    showAnswersOnly(window);
+    ok = save(&window, folder + QStringLiteral("/my_savings.png")) && ok;
+    return ok ? 0 : 1;
+}
