@@ -1,0 +1,99 @@
+#include "cards/card_file.h"
+
+#include "money/money_text.h"
+
+#include <QLocale>
+#include <QStringList>
+
+namespace plenwick {
+
+namespace {
+
+const QString kLineEnd = QStringLiteral("\r\n");
+const QString kSeparator = QStringLiteral("|");
+const QString kDateTimeForm = QStringLiteral("M/d/yyyy h:mm:ss AP");
+const QString kDateForm = QStringLiteral("M/d/yyyy");
+
+QLocale usEnglish() { return QLocale(QLocale::English, QLocale::UnitedStates); }
+
+} // namespace
+
+QString timeStampText(const QDateTime& moment)
+{
+    if (moment.time() == QTime(0, 0))
+        return usEnglish().toString(moment.date(), kDateForm);
+    return usEnglish().toString(moment, kDateTimeForm);
+}
+
+std::optional<QDateTime> readTimeStamp(const QString& text)
+{
+    const QString trimmed = text.trimmed();
+    const QDateTime moment = usEnglish().toDateTime(trimmed, kDateTimeForm);
+    if (moment.isValid())
+        return moment;
+    const QDate date = usEnglish().toDate(trimmed, kDateForm);
+    if (date.isValid())
+        return QDateTime(date, QTime(0, 0));
+    return std::nullopt;
+}
+
+QString cardFileText(const CardBook& book, const QDateTime& savedAt)
+{
+    QString text = timeStampText(savedAt) + kLineEnd;
+    for (const CardRow& row : book) {
+        text += QStringList(row.fields.begin(), row.fields.end()).join(kSeparator);
+        text += kLineEnd;
+    }
+    return text;
+}
+
+CardFileContents readCardFileText(const QString& text)
+{
+    CardFileContents contents;
+    if (text.isEmpty())
+        return contents;
+
+    const QStringList lines = text.split(kLineEnd);
+    contents.savedAt = readTimeStamp(lines.front());
+    for (std::size_t row = 0; row < contents.book.size(); ++row) {
+        const qsizetype line = static_cast<qsizetype>(row) + 1;
+        if (line >= lines.size()) {
+            contents.wholeFile = false;
+            continue;
+        }
+        const QStringList fields = lines[line].split(kSeparator);
+        if (fields.size() != CardRow::FieldCount) {
+            contents.wholeFile = false;
+            continue;
+        }
+        std::copy(fields.begin(), fields.end(), contents.book[row].fields.begin());
+    }
+    return contents;
+}
+
+int monthsToAdvance(const QDate& savedOn, const QDate& today)
+{
+    const int months = (today.year() * 12 + today.month()) - (savedOn.year() * 12 + savedOn.month());
+    return std::max(months, 0);
+}
+
+void AdvanceBalances(CardBook& book, int months)
+{
+    for (CardRow& row : book) {
+        QString& totalDue = row[CardRow::TotalDue];
+        if (totalDue.isEmpty())
+            continue;
+        const auto total = money(totalDue.toStdString());
+        const auto payment = money(row[CardRow::ActualPayment].toStdString());
+        if (!total || !payment || *total <= MoneyAmount())
+            continue;
+
+        const __int128 lowered = static_cast<__int128>(total->ticks()) - static_cast<__int128>(months) * payment->ticks();
+        if (lowered > std::numeric_limits<std::int64_t>::max())
+            continue; // a negative payment past the money range: leave the row
+        const MoneyAmount newTotal = MoneyAmount::fromTicks(lowered < 0 ? 0 : static_cast<std::int64_t>(lowered));
+        totalDue = QString::fromStdString(FormatByPattern(newTotal, Pattern::Money));
+    }
+}
+
+} // namespace plenwick
