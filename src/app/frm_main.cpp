@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QEvent>
 #include <QFrame>
 #include <QGuiApplication>
@@ -42,9 +43,11 @@ std::optional<std::string> chosenItem(const QComboBox* list)
 frmMain::frmMain(Surroundings surroundings, QWidget* parent)
     : QWidget(parent)
     , m_surroundings(std::move(surroundings))
+    , m_cardStore(m_surroundings.cardFilePath)
 {
     buildWindow();
     connectHandlers();
+    LoadMyCards();
 
     m_screenButtons[MyCards]->setChecked(true);
     m_panels[MyCards]->raise();
@@ -111,6 +114,7 @@ void frmMain::connectHandlers()
     connect(m_costs.PrevCMD, &QPushButton::clicked, this, [this] { switchScreen(MyCards); });
     connect(m_costs.NextCMD, &QPushButton::clicked, this, [this] { switchScreen(MySavings); });
     connect(m_savings.PrevCMD, &QPushButton::clicked, this, [this] { switchScreen(MyCosts); });
+    connect(m_cards.SaveCMD, &QPushButton::clicked, this, &frmMain::SaveMyCards);
 
     normaliseOnLeaving(m_cards.AnnualFeeText, Pattern::Money);
     normaliseOnLeaving(m_cards.InterestRateText, Pattern::Rate);
@@ -156,8 +160,60 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
+CardBook frmMain::shownCards() const
+{
+    CardBook book;
+    const auto columns = m_cards.fields();
+    for (int row = 0; row < kCardCount; ++row) {
+        for (int field = 0; field < CardRow::FieldCount; ++field)
+            book[row].fields[field] = (*columns[field])[row]->text();
+    }
+    return book;
+}
+
+void frmMain::showCards(const CardBook& book)
+{
+    const auto columns = m_cards.fields();
+    for (int row = 0; row < kCardCount; ++row) {
+        for (int field = 0; field < CardRow::FieldCount; ++field)
+            (*columns[field])[row]->setText(book[row].fields[field]);
+    }
+}
+
+void frmMain::LoadMyCards()
+{
+    LoadedCards loaded = m_cardStore.load();
+    CardBook& book = loaded.contents.book;
+    if (loaded.contents.savedAt)
+        AdvanceBalances(book, monthsToAdvance(loaded.contents.savedAt->date(), m_surroundings.now().date()));
+    showCards(book);
+
+    if (!loaded.contents.wholeFile) {
+        QString text = QStringLiteral("Some cards in %1 could not be read.").arg(QDir::toNativeSeparators(m_cardStore.path()));
+        if (!loaded.keptCopy.isEmpty())
+            text += QStringLiteral(" The file as it was found is kept in %1.").arg(QDir::toNativeSeparators(loaded.keptCopy));
+        // Told once the window is on the screen.
+        QTimer::singleShot(0, this, [this, text] { m_surroundings.messages->show(this, text, MessageIcon::Warning); });
+    }
+}
+
+void frmMain::SaveMyCards()
+{
+    const auto failure = m_cardStore.save(cardFileText(shownCards(), m_surroundings.now()));
+    if (!failure)
+        return;
+    m_surroundings.messages->show(
+        this,
+        QStringLiteral("Your cards could not be saved to %1:\n%2\n\nThe cards saved before are kept, and what you "
+                       "typed is still on the screen.")
+            .arg(QDir::toNativeSeparators(m_cardStore.path()), *failure),
+        MessageIcon::Warning);
+}
+
 void frmMain::switchScreen(int index)
 {
+    if (m_screenIndex == MyCards)
+        SaveMyCards();
     m_panels[index]->setVisible(true);
     m_screenIndex = static_cast<std::uint8_t>(index);
     for (int screen = 0; screen < 3; ++screen) {

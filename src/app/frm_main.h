@@ -2,6 +2,8 @@
 
 #include "app/screens.h"
 #include "app/surroundings.h"
+#include "cards/card_book.h"
+#include "cards/card_store.h"
 #include "offers/offer_list.h"
 
 #include <QHash>
@@ -41,6 +43,9 @@ public:
 
     ResultBlinker* blinker() const { return m_blinker; }
 
+    // Writes the cards shown on "My Cards" to the card file.
+    void SaveMyCards();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -48,6 +53,9 @@ private:
     void buildWindow();
     void connectHandlers();
     void paintPanels();
+    void LoadMyCards();
+    CardBook shownCards() const;
+    void showCards(const CardBook& book);
     void normaliseOnLeaving(const PerCard<QLineEdit>& boxes, Pattern pattern);
 
     void copyCards(const PerCard<QLineEdit>& names, const PerCard<QLineEdit>& totals);
@@ -63,6 +71,7 @@ private:
     void showAnswer(QLabel* label, const PayoffAnswer& answer);
 
     Surroundings m_surroundings;
+    CardStore m_cardStore;
     std::uint8_t m_screenIndex = MyCards;
 
     QFrame* m_bannerStrip = nullptr;

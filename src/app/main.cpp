@@ -1,7 +1,10 @@
 #include "app/frm_main.h"
 #include "app/frm_splash.h"
 
+#include "cards/card_store.h"
+
 #include <QApplication>
+#include <QStandardPaths>
 
 #include <cstdio>
 #include <cstdlib>
@@ -34,9 +37,13 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Plenwick"));
 
+    plenwick::Surroundings surroundings;
+    surroundings.cardFilePath = plenwick::chooseCardFilePath(
+        QCoreApplication::applicationDirPath(), QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+
     std::unique_ptr<plenwick::frmMain> mainWindow;
-    plenwick::frmSplash splash([&mainWindow] {
-        mainWindow = std::make_unique<plenwick::frmMain>(plenwick::Surroundings{});
+    plenwick::frmSplash splash([&mainWindow, &surroundings] {
+        mainWindow = std::make_unique<plenwick::frmMain>(surroundings);
         mainWindow->show();
     });
     splash.show();

@@ -21,6 +21,13 @@ struct CardsScreen {
     QPushButton* SaveCMD = nullptr;
     QPushButton* NextCMD = nullptr;
     QPushButton* PrevCMD = nullptr;
+
+    // The six boxes of a card in field order.
+    std::array<const PerCard<QLineEdit>*, 6> fields() const
+    {
+        return {&CardNameText, &AnnualFeeText, &InterestRateText, &TotalDueText, &MinimumPaymentText,
+                &ActualPaymentText};
+    }
 };
 
 struct CostsScreen {

@@ -6,8 +6,12 @@ namespace plenwick {
 
 void ModalMessageBoxes::show(QWidget* parent, const QString& text, MessageIcon icon)
 {
-    QMessageBox box(icon == MessageIcon::Information ? QMessageBox::Information : QMessageBox::NoIcon,
-                    QStringLiteral("Plenwick"), text, QMessageBox::Ok, parent);
+    QMessageBox::Icon shownIcon = QMessageBox::NoIcon;
+    if (icon == MessageIcon::Information)
+        shownIcon = QMessageBox::Information;
+    else if (icon == MessageIcon::Warning)
+        shownIcon = QMessageBox::Warning;
+    QMessageBox box(shownIcon, QStringLiteral("Plenwick"), text, QMessageBox::Ok, parent);
     box.exec();
 }
 

@@ -2,8 +2,10 @@
 
 #include "calculations/payoff.h"
 
+#include <QDateTime>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 class QWidget;
@@ -26,6 +28,8 @@ public:
 // What the main window needs from the world around it.
 struct Surroundings {
     std::shared_ptr<MessageBoxes> messages = std::make_shared<ModalMessageBoxes>();
+    QString cardFilePath;
+    std::function<QDateTime()> now = [] { return QDateTime::currentDateTime(); };
 };
 
 } // namespace plenwick

@@ -6,7 +6,7 @@
 
 namespace plenwick {
 
-enum class MessageIcon { None, Information };
+enum class MessageIcon { None, Information, Warning };
 
 // What a "Calculate" click shows: an optional message box first, then the new
 // caption of the result label. No caption: the label keeps the one it has.

@@ -8,6 +8,8 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QDir>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -39,8 +41,12 @@ protected:
     {
         Surroundings result;
         result.messages = messages;
+        result.cardFilePath = cardFilePath();
+        result.now = [this] { return now; };
         return result;
     }
+
+    QString cardFilePath() const { return folder.filePath(QStringLiteral("mycards.dat")); }
 
     void openWindow()
     {
@@ -113,6 +119,8 @@ protected:
     bool blinkingOn(QLabel* result) const { return result->isVisibleTo(result->parentWidget()); }
 
     std::shared_ptr<RecordedMessages> messages = std::make_shared<RecordedMessages>();
+    QTemporaryDir folder;
+    QDateTime now{QDate(2026, 3, 14), QTime(21, 5, 12)};
     std::unique_ptr<frmMain> window;
 };
 

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cstdio>
@@ -64,8 +65,10 @@ int main(int argc, char** argv)
     bool ok = save(&splash, folder + QStringLiteral("/splash.png"));
     splash.close();
 
+    QTemporaryDir cardFolder;
     plenwick::Surroundings surroundings;
     surroundings.messages = std::make_shared<SilentMessages>();
+    surroundings.cardFilePath = cardFolder.filePath(QStringLiteral("mycards.dat"));
     plenwick::frmMain window(surroundings);
     window.show();
     QApplication::setActiveWindow(&window);
