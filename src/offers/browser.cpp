@@ -1,0 +1,19 @@
+#include "offers/browser.h"
+
+#include <QDesktopServices>
+
+namespace plenwick {
+
+void DesktopUrlOpener::open(const QUrl& page) { QDesktopServices::openUrl(page); }
+
+bool OpenInBrowser(const QString& address, UrlOpener& opener)
+{
+    const QUrl page(address, QUrl::TolerantMode);
+    const QString scheme = page.scheme().toLower();
+    if (!page.isValid() || (scheme != QLatin1String("http") && scheme != QLatin1String("https")) || page.host().isEmpty())
+        return false;
+    opener.open(page);
+    return true;
+}
+
+} // namespace plenwick
