@@ -24,6 +24,9 @@ namespace {
 // The window's client area and places, in device-independent pixels.
 constexpr QSize kClientSize(992, 664);
 constexpr QRect kBannerStrip(1, 1, 988, 115);
+// Larger than the strip on every side, so the strip hides the browser's edges.
+constexpr QRect kBannerInStrip(-3, -3, 1015, 133);
+constexpr int kOfferDelayMs = 1000;
 constexpr int kScreenButtonTop = 117;
 constexpr std::array<int, 3> kScreenButtonLefts{6, 123, 240};
 constexpr QSize kScreenButtonSize(118, 28);
@@ -44,9 +47,12 @@ frmMain::frmMain(Surroundings surroundings, QWidget* parent)
     : QWidget(parent)
     , m_surroundings(std::move(surroundings))
     , m_cardStore(m_surroundings.cardFilePath)
+    , m_offerTimer(this)
+    , m_paintTimer(this)
 {
     buildWindow();
     connectHandlers();
+    startBanner();
     LoadMyCards();
 
     m_screenButtons[MyCards]->setChecked(true);
@@ -58,6 +64,26 @@ frmMain::frmMain(Surroundings surroundings, QWidget* parent)
     m_paintTimer.setInterval(10);
     connect(&m_paintTimer, &QTimer::timeout, this, &frmMain::paintPanels);
     m_paintTimer.start();
+
+    m_offerTimer.setObjectName(QStringLiteral("Timer3"));
+    m_offerTimer.setSingleShot(true);
+    m_offerTimer.setInterval(kOfferDelayMs);
+    connect(&m_offerTimer, &QTimer::timeout, this, &frmMain::startOfferDownload);
+    connect(&m_offerDownload, &OfferDownload::finished, this, [this](const OfferList& offers) { m_offers = offers; });
+    m_offerTimer.start();
+}
+
+void frmMain::startBanner()
+{
+    m_banner = m_surroundings.makeBanner(m_bannerStrip, m_surroundings.server.resolved(QUrl(QStringLiteral("/app/CCAppBanner.htm"))));
+    m_banner->setObjectName(QStringLiteral("wb1"));
+    m_banner->setGeometry(kBannerInStrip);
+}
+
+void frmMain::startOfferDownload()
+{
+    m_offerDownload.start(m_surroundings.server.resolved(QUrl(QStringLiteral("/app/newCCOffers.txt"))),
+                          m_surroundings.offerTimeoutMs);
 }
 
 frmMain::~frmMain() = default;
@@ -84,6 +110,13 @@ void frmMain::buildWindow()
         button->setCheckable(true);
         button->setAutoDefault(false);
         button->setFont(captionFont(10));
+        // The pressed button takes the colour of the panel top, like a tab.
+        button->setStyleSheet(QStringLiteral(
+            "QPushButton { background: #e6edf5; color: #1d2b3a; border: 1px solid #8aa4c0; border-bottom: none;"
+            " border-top-left-radius: 5px; border-top-right-radius: 5px; }"
+            "QPushButton:hover { background: #f4f8fc; }"
+            "QPushButton:checked { background: rgb(81, 142, 189); color: white; font-weight: bold; }"
+            "QPushButton:focus { text-decoration: underline; }"));
         button->setGeometry(QRect(QPoint(kScreenButtonLefts[screen], kScreenButtonTop), kScreenButtonSize));
         m_screenButtons[screen] = button;
 
@@ -130,6 +163,7 @@ void frmMain::connectHandlers()
         connect(m_savings.CalSavingsCMD[row], &QPushButton::clicked, this, [this, row] { calculateSavings(row); });
         // activated: the person's choice, even of the item already shown.
         connect(m_savings.CardCombo[row], &QComboBox::activated, this, [this, row] { offerChosen(row); });
+        connect(m_savings.ShowDetailsLable[row], &LinkLabel::clicked, this, [this, row] { showDetails(row); });
     }
 }
 
@@ -332,6 +366,14 @@ void frmMain::calculateSavings(int row)
         else
             (*labels[static_cast<int>(step.label)])[row]->setText(stepText);
     }
+}
+
+void frmMain::showDetails(int row)
+{
+    const int position = m_savings.CardCombo[row]->currentIndex();
+    if (position < 0 || m_offerChoicesArePlaceholders)
+        return;
+    OpenInBrowser(m_offers.at(static_cast<std::size_t>(position)).detailsAddress, *m_surroundings.opener);
 }
 
 void frmMain::offerChosen(int row)

@@ -67,6 +67,9 @@ private:
     void calculateAmount(int row);
     void calculateSavings(int row);
     void offerChosen(int row);
+    void showDetails(int row);
+    void startBanner();
+    void startOfferDownload();
     SavingsRow savingsRowOf(int row) const;
     void showAnswer(QLabel* label, const PayoffAnswer& answer);
 
@@ -75,6 +78,7 @@ private:
     std::uint8_t m_screenIndex = MyCards;
 
     QFrame* m_bannerStrip = nullptr;
+    QWidget* m_banner = nullptr;
     std::array<QPushButton*, 3> m_screenButtons{};
     std::array<ScreenPanel*, 3> m_panels{};
     CardsScreen m_cards;
@@ -83,6 +87,8 @@ private:
 
     OfferList m_offers;
     bool m_offerChoicesArePlaceholders = false;
+    QTimer m_offerTimer;
+    OfferDownload m_offerDownload;
 
     QHash<QObject*, Pattern> m_normalisedFields;
     ResultBlinker* m_blinker = nullptr;

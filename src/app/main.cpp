@@ -34,6 +34,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "Plenwick needs a graphical display; without one, run it as: xvfb-run plenwick\n");
         return 1;
     }
+    plenwick::prepareBannerBrowser();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Plenwick"));
 

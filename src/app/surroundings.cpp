@@ -1,8 +1,33 @@
 #include "app/surroundings.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
+#include <QWebEngineView>
+
+#if defined(Q_OS_UNIX)
+#include <unistd.h>
+#endif
 
 namespace plenwick {
+
+void prepareBannerBrowser()
+{
+#if defined(Q_OS_UNIX)
+    if (geteuid() == 0)
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+#endif
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+}
+
+QUrl builtInServer() { return QUrl(QStringLiteral(PLENWICK_SERVER_URL)); }
+
+QWidget* createWebBanner(QWidget* strip, const QUrl& page)
+{
+    auto* view = new QWebEngineView(strip);
+    view->setContextMenuPolicy(Qt::NoContextMenu);
+    view->load(page);
+    return view;
+}
 
 void ModalMessageBoxes::show(QWidget* parent, const QString& text, MessageIcon icon)
 {

@@ -1,9 +1,12 @@
 #pragma once
 
 #include "calculations/payoff.h"
+#include "offers/browser.h"
+#include "offers/offer_download.h"
 
 #include <QDateTime>
 #include <QString>
+#include <QUrl>
 
 #include <functional>
 #include <memory>
@@ -25,11 +28,26 @@ public:
     void show(QWidget* parent, const QString& text, MessageIcon icon) override;
 };
 
+// The program's web server, chosen when the program is built.
+QUrl builtInServer();
+
+// Settles what the banner browser needs before the application object exists;
+// as root its sandbox refuses to run, so only then is it switched off.
+void prepareBannerBrowser();
+
+// The banner browser, placed in the banner strip and asked to load the page
+// without waiting for it.
+QWidget* createWebBanner(QWidget* strip, const QUrl& page);
+
 // What the main window needs from the world around it.
 struct Surroundings {
     std::shared_ptr<MessageBoxes> messages = std::make_shared<ModalMessageBoxes>();
     QString cardFilePath;
     std::function<QDateTime()> now = [] { return QDateTime::currentDateTime(); };
+    QUrl server = builtInServer();
+    int offerTimeoutMs = OfferDownload::kDefaultTimeoutMs;
+    std::shared_ptr<UrlOpener> opener = std::make_shared<DesktopUrlOpener>();
+    std::function<QWidget*(QWidget* strip, const QUrl& page)> makeBanner = createWebBanner;
 };
 
 } // namespace plenwick

@@ -11,6 +11,7 @@ const QString kNoAnswer = QStringLiteral("-");
 ResultBlinker::ResultBlinker(std::vector<QLabel*> labels, QObject* parent)
     : QObject(parent)
     , m_labels(std::move(labels))
+    , m_timer(this)
 {
     for (QLabel* label : m_labels) {
         QSizePolicy policy = label->sizePolicy();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/frm_main.h"
+#include "offers/test_http_server.h"
 #include "screens/result_blinker.h"
 
 #include <QAbstractButton>
@@ -17,7 +18,13 @@
 #include <memory>
 #include <vector>
 
+#include <ostream>
+
+inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+
 namespace plenwick::testing_support {
+
+using plenwick::testing_support::TestHttpServer;
 
 // Stands in for the modal message boxes: keeps what would have been shown.
 class RecordedMessages : public MessageBoxes {
@@ -32,7 +39,15 @@ public:
     std::vector<Shown> shown;
 };
 
-// A main window driven through real widget events on the offscreen platform.
+// Stands in for the person's browser: keeps the pages it was asked to open.
+class RecordingOpener : public UrlOpener {
+public:
+    void open(const QUrl& page) override { opened.push_back(page); }
+    std::vector<QUrl> opened;
+};
+
+// A main window driven through real widget events on the offscreen platform,
+// with its own web server and a banner that only records what it was asked.
 class MainWindowTest : public testing::Test {
 protected:
     void SetUp() override { openWindow(); }
@@ -43,6 +58,13 @@ protected:
         result.messages = messages;
         result.cardFilePath = cardFilePath();
         result.now = [this] { return now; };
+        result.server = server.url();
+        result.offerTimeoutMs = 3000;
+        result.opener = opener;
+        result.makeBanner = [this](QWidget* strip, const QUrl& page) {
+            bannerPages.push_back(page);
+            return new QWidget(strip);
+        };
         return result;
     }
 
@@ -119,6 +141,9 @@ protected:
     bool blinkingOn(QLabel* result) const { return result->isVisibleTo(result->parentWidget()); }
 
     std::shared_ptr<RecordedMessages> messages = std::make_shared<RecordedMessages>();
+    std::shared_ptr<RecordingOpener> opener = std::make_shared<RecordingOpener>();
+    std::vector<QUrl> bannerPages;
+    TestHttpServer server;
     QTemporaryDir folder;
     QDateTime now{QDate(2026, 3, 14), QTime(21, 5, 12)};
     std::unique_ptr<frmMain> window;

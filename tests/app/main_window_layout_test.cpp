@@ -139,8 +139,9 @@ TEST_F(MainWindowLayout, EveryCaptionFitsWithoutClipping)
                 EXPECT_LE(caption->sizeHint().width(), caption->width()) << caption->objectName().toStdString();
         }
         for (const QPushButton* button : panel->findChildren<QPushButton*>()) {
-            if (button->isVisibleTo(panel))
+            if (button->isVisibleTo(panel)) {
                 EXPECT_LE(button->sizeHint().width(), button->width()) << button->objectName().toStdString();
+            }
         }
     }
 }

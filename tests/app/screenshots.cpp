@@ -55,6 +55,7 @@ bool save(QWidget* widget, const QString& path)
 
 int main(int argc, char** argv)
 {
+    plenwick::prepareBannerBrowser();
     QApplication app(argc, argv);
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
     QDir().mkpath(folder);
@@ -72,7 +73,7 @@ int main(int argc, char** argv)
     plenwick::frmMain window(surroundings);
     window.show();
     QApplication::setActiveWindow(&window);
-    QTest::qWait(100);
+    QTest::qWait(2500); // the banner page and the offers arrive
 
     const QString cards[3][6] = {
         {"Harbor Gold", "45", "18.9", "5000", "150", "150"},
