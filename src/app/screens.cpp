@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <tuple>
+
 namespace plenwick {
 
 namespace {
@@ -51,6 +53,28 @@ QLineEdit* copyBox(QWidget* parent, Qt::Alignment alignment)
     box->setReadOnly(true);
     box->setFocusPolicy(Qt::NoFocus);
     return box;
+}
+
+struct CopyRow {
+    const char* captionObject;
+    const char* boxName;
+};
+
+// The first two rows of "My Costs" and "My Savings": each card's name and
+// total due, copied from "My Cards".
+std::pair<PerCard<QLineEdit>, PerCard<QLineEdit>> addCardCopies(CardGrid& grid, ScreenPanel* panel, CopyRow name,
+                                                                CopyRow total)
+{
+    const QString cardName = QStringLiteral("Card Name");
+    const QString totalDue = QStringLiteral("Total Due");
+    grid.addCaption(1, QString::fromLatin1(name.captionObject), cardName);
+    const auto names = grid.addPerCard<QLineEdit>(1, name.boxName, cardName,
+                                                  [&](int) { return copyBox(panel, Qt::AlignCenter); });
+    grid.addCaption(2, QString::fromLatin1(total.captionObject), totalDue);
+    const auto totals = grid.addPerCard<QLineEdit>(2, total.boxName, totalDue, [&](int) {
+        return copyBox(panel, Qt::AlignRight | Qt::AlignVCenter);
+    });
+    return {names, totals};
 }
 
 QLabel* resultLabel(QWidget* parent)
@@ -194,15 +218,8 @@ CostsScreen buildCostsScreen(ScreenPanel* panel)
     CardGrid grid(panel, layout, 235);
     grid.addHeadings(5);
 
-    const QString cardName = QStringLiteral("Card Name");
-    const QString totalDue = QStringLiteral("Total Due");
-    grid.addCaption(1, QStringLiteral("Label3_1"), cardName);
-    screen.CardName2Text = grid.addPerCard<QLineEdit>(1, "CardName2Text", cardName,
-                                                      [&](int) { return copyBox(panel, Qt::AlignCenter); });
-    grid.addCaption(2, QStringLiteral("Label9"), totalDue);
-    screen.TotalDue2Text = grid.addPerCard<QLineEdit>(2, "TotalDue2Text", totalDue, [&](int) {
-        return copyBox(panel, Qt::AlignRight | Qt::AlignVCenter);
-    });
+    std::tie(screen.CardName2Text, screen.TotalDue2Text) =
+        addCardCopies(grid, panel, {"Label3_1", "CardName2Text"}, {"Label9", "TotalDue2Text"});
 
     const QString payQuestion =
         QStringLiteral("I will pay this amount per month. How much time it will take to pay off? ");
@@ -268,15 +285,8 @@ SavingsScreen buildSavingsScreen(ScreenPanel* panel)
     grid.layout()->setVerticalSpacing(3);
     grid.addHeadings(10);
 
-    const QString cardName = QStringLiteral("Card Name");
-    const QString totalDue = QStringLiteral("Total Due");
-    grid.addCaption(1, QStringLiteral("Label3_2"), cardName);
-    screen.CardName3Text = grid.addPerCard<QLineEdit>(1, "CardName3Text", cardName,
-                                                      [&](int) { return copyBox(panel, Qt::AlignCenter); });
-    grid.addCaption(2, QStringLiteral("Label13_0"), totalDue);
-    screen.TotalDue3Text = grid.addPerCard<QLineEdit>(2, "TotalDue3Text", totalDue, [&](int) {
-        return copyBox(panel, Qt::AlignRight | Qt::AlignVCenter);
-    });
+    std::tie(screen.CardName3Text, screen.TotalDue3Text) =
+        addCardCopies(grid, panel, {"Label3_2", "CardName3Text"}, {"Label13_0", "TotalDue3Text"});
 
     auto optionHeading = [&](int row, const char* objectName, const char* text) {
         QLabel* heading = grid.addCaption(row, QString::fromLatin1(objectName), QString::fromLatin1(text));
