@@ -1,5 +1,6 @@
-// Draws the pictures Plenwick ships: the tile strip behind its screens and the
-// heap of credit cards on its splash window. Run by draw_pictures.sh; the
+// Draws the pictures Plenwick ships: the tile strip behind its screens, the
+// heap of credit cards on its splash window and the application icon's
+// sizes from its drawing. Run by draw_pictures.sh; the
 // output is committed beside the resource file.
 #include <QColor>
 #include <QCoreApplication>
@@ -9,7 +10,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-#include <QRandomGenerator>
+#include <QSvgRenderer>
 
 #include <array>
 #include <cstdio>
@@ -145,6 +146,25 @@ QImage drawCardHeap()
     return picture;
 }
 
+// The application icon at the sizes desktops look for, from its drawing.
+bool drawIconSizes(const QString& folder)
+{
+    QSvgRenderer icon(folder + QStringLiteral("/icons/org.plenwick.Plenwick.svg"));
+    if (!icon.isValid())
+        return false;
+    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+        QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        icon.render(&painter);
+        painter.end();
+        if (!image.save(folder + QStringLiteral("/icons/%1x%1.png").arg(size)))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -152,7 +172,7 @@ int main(int argc, char** argv)
     QGuiApplication app(argc, argv);
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     const bool written = drawTileStrip().save(folder + QStringLiteral("/tile_strip.png")) &&
-                         drawCardHeap().save(folder + QStringLiteral("/splash_cards.png"));
+                         drawCardHeap().save(folder + QStringLiteral("/splash_cards.png")) && drawIconSizes(folder);
     if (!written) {
         std::fprintf(stderr, "could not write the pictures into %s\n", qPrintable(folder));
         return 1;

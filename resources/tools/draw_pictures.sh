@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Redraws resources/tile_strip.png and resources/splash_cards.png.
+# Redraws resources/tile_strip.png, resources/splash_cards.png and the icon sizes
+# in resources/icons/ from resources/icons/org.plenwick.Plenwick.svg.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 cmake -S . -B build/pictures -G Ninja -DPLENWICK_BUILD_PICTURE_TOOL=ON -DPLENWICK_BUILD_TESTS=OFF -DPLENWICK_BUILD_BENCHMARKS=OFF >/dev/null

@@ -4,6 +4,7 @@
 #include "cards/card_store.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QStandardPaths>
 
 #include <cstdio>
@@ -37,6 +38,8 @@ int main(int argc, char** argv)
     plenwick::prepareBannerBrowser();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Plenwick"));
+    QApplication::setDesktopFileName(QStringLiteral("org.plenwick.Plenwick"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/plenwick/icons/256x256.png")));
 
     plenwick::Surroundings surroundings;
     surroundings.cardFilePath = plenwick::chooseCardFilePath(

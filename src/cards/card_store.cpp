@@ -71,7 +71,9 @@ std::optional<QString> LogIt(const QString& fileName, const QString& strin)
 
 QString chooseCardFilePath(const QString& programFolder, const QString& userDataFolder)
 {
-    if (folderCanBeWritten(programFolder))
+    const bool installed =
+        QFileInfo::exists(QDir(programFolder).filePath(QStringLiteral("../share/applications/%1").arg(QLatin1String(kDesktopEntryName))));
+    if (!installed && folderCanBeWritten(programFolder))
         return QDir(programFolder).filePath(QString::fromLatin1(CardStore::kFileName));
     QDir().mkpath(userDataFolder);
     return QDir(userDataFolder).filePath(QString::fromLatin1(CardStore::kFileName));

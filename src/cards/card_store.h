@@ -16,8 +16,13 @@ bool filethere(const QString& fileName);
 std::optional<QString> LogIt(const QString& fileName, const QString& strin);
 
 // Where the card file lives: beside the program when that folder can be
-// written, otherwise in the person's own application data folder.
+// written, otherwise in the person's own application data folder. An
+// installed program (its desktop entry stands in ../share/applications)
+// always uses the person's folder, even when run by someone who could write
+// into the system's program folder.
 QString chooseCardFilePath(const QString& programFolder, const QString& userDataFolder);
+
+inline constexpr const char* kDesktopEntryName = "org.plenwick.Plenwick.desktop";
 
 struct LoadedCards {
     CardFileContents contents;

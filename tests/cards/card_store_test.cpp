@@ -173,5 +173,13 @@ TEST_F(CardStoreTest, TheFileLivesBesideTheProgramWhenThatFolderCanBeWritten)
     EXPECT_TRUE(QDir(path("data")).exists());
 }
 
+TEST_F(CardStoreTest, AnInstalledProgramKeepsTheCardsInThePersonsFolder)
+{
+    QDir(m_folder.path()).mkpath(QStringLiteral("usr/bin"));
+    QDir(m_folder.path()).mkpath(QStringLiteral("usr/share/applications"));
+    writeFile(path("usr/share/applications/org.plenwick.Plenwick.desktop"), "[Desktop Entry]\n");
+    EXPECT_EQ(chooseCardFilePath(path("usr/bin"), path("home/data")), path("home/data/mycards.dat"));
+}
+
 } // namespace
 } // namespace plenwick
