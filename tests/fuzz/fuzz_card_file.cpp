@@ -1,0 +1,64 @@
+// Reading the card file text, writing it back, and the balance advance.
+#include "cards/card_file.h"
+#include "fuzz_check.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+
+using namespace plenwick;
+
+namespace {
+
+const QDateTime kSavedAt(QDate(2026, 3, 14), QTime(21, 5, 12));
+
+// Thirty fields cut from the input, as boxes that cannot hold a "|" would.
+CardBook bookFrom(const QString& text)
+{
+    QStringList pieces = text.split(QChar(u'\x1f'));
+    CardBook book;
+    for (int at = 0; at < 5 * CardRow::FieldCount && at < pieces.size(); ++at) {
+        QString field = pieces[at];
+        field.remove(QLatin1Char('|'));
+        field.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+        book[at / CardRow::FieldCount].fields[at % CardRow::FieldCount] = field;
+    }
+    return book;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+
+    // Whatever the file holds, every row read is six fields free of "|" and line ends.
+    const CardFileContents read = readCardFileText(text);
+    for (const CardRow& row : read.book) {
+        for (const QString& field : row.fields)
+            FUZZ_CHECK(!field.contains(QLatin1Char('|')) && !field.contains(QStringLiteral("\r\n")));
+    }
+
+    // A file written from any rows without "|" reads back the same rows,
+    // through its bytes too.
+    const CardBook book = bookFrom(text);
+    const QString written = cardFileText(book, kSavedAt);
+    const CardFileContents again = readCardFileText(QString::fromUtf8(written.toUtf8()));
+    FUZZ_CHECK(again.wholeFile);
+    FUZZ_CHECK(again.book == book);
+    FUZZ_CHECK(again.savedAt == kSavedAt);
+
+    // The advance touches only totals, and leaves none below $0.00.
+    CardBook advanced = book;
+    AdvanceBalances(advanced, size % 40);
+    for (std::size_t row = 0; row < book.size(); ++row) {
+        for (int field = 0; field < CardRow::FieldCount; ++field) {
+            if (field != CardRow::TotalDue)
+                FUZZ_CHECK(advanced[row].fields[field] == book[row].fields[field]);
+        }
+        const QString& total = advanced[row][CardRow::TotalDue];
+        FUZZ_CHECK(total == book[row][CardRow::TotalDue] || !total.startsWith(QLatin1Char('-')));
+    }
+    return 0;
+}

@@ -1,0 +1,61 @@
+// Reading number and money text, and FormatByPattern.
+#include "fuzz_check.h"
+#include "money/money_text.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+using namespace plenwick;
+
+namespace {
+
+// The amount as plain decimal text with its four decimals, built digit by digit.
+std::string exactText(MoneyAmount amount)
+{
+    const std::int64_t ticks = amount.ticks();
+    const unsigned __int128 magnitude = ticks < 0 ? -static_cast<__int128>(ticks) : static_cast<__int128>(ticks);
+    std::string digits = std::to_string(static_cast<std::uint64_t>(magnitude));
+    digits.insert(0, digits.size() < 5 ? 5 - digits.size() : 0, '0');
+    digits.insert(digits.size() - 4, ".");
+    return (ticks < 0 ? "-" : "") + digits;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::string text(reinterpret_cast<const char*>(data), size);
+    const auto value = number(text);
+    const auto amount = money(text);
+
+    for (const Pattern pattern : {Pattern::Money, Pattern::Rate}) {
+        const std::string once = FormatByPattern(text, pattern);
+        // Leaving a field twice changes nothing more than leaving it once.
+        FUZZ_CHECK(FormatByPattern(once, pattern) == once);
+        // A text that reads as money comes back as the same amount, to the cent.
+        if (amount) {
+            const auto shown = money(once);
+            const std::int64_t limit = INT64_MAX - 50;
+            if (amount->ticks() < limit && amount->ticks() > -limit) {
+                FUZZ_CHECK(shown.has_value());
+                FUZZ_CHECK(std::llabs(shown->ticks() - amount->ticks()) <= 50);
+            }
+        }
+    }
+
+    if (amount) {
+        // Without "$" signs, number and money read the same text alike.
+        if (text.find('$') == std::string::npos) {
+            FUZZ_CHECK(value.has_value());
+            FUZZ_CHECK(std::fabs(*value - amount->toDouble()) <= 0.0001 + std::fabs(*value) * 1e-14);
+        }
+        // An exact amount is shown as its own decimal text is.
+        FUZZ_CHECK(FormatByPattern(*amount, Pattern::Money) == FormatByPattern(exactText(*amount), Pattern::Money));
+        const auto doubled = amount->plus(*amount);
+        if (doubled)
+            FUZZ_CHECK(doubled->minus(*amount) == *amount);
+    }
+    return 0;
+}
