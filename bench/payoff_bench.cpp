@@ -5,7 +5,6 @@
 
 #include <benchmark/benchmark.h>
 
-
 namespace {
 
 using plenwick::MoneyAmount;
@@ -37,7 +36,8 @@ void BareMonthLoop(benchmark::State& state)
         std::int64_t count = 0;
         const double monthlyRate = kRate / 12;
         while (balance > 0) {
-            const double interest = plenwick::roundHalfEven(static_cast<double>(balance) / 10000 * monthlyRate / 100 * 10000);
+            const double interest =
+                plenwick::roundHalfEven(static_cast<double>(balance) / 10000 * monthlyRate / 100 * 10000);
             const auto interestTicks = static_cast<std::int64_t>(interest);
             if (interestTicks >= kPayment.ticks())
                 break;
@@ -63,7 +63,8 @@ BENCHMARK(MillionMonthsAtNoInterest)->Unit(benchmark::kMicrosecond);
 void LongestTypedRun(benchmark::State& state)
 {
     for (auto _ : state)
-        benchmark::DoNotOptimize(plenwick::PayoffMonths("$922,337,203,685,477.58", "0.01", state.range(0) == 0 ? "$7,686,143,364.05" : "$7,686,143,364.06"));
+        benchmark::DoNotOptimize(plenwick::PayoffMonths(
+            "$922,337,203,685,477.58", "0.01", state.range(0) == 0 ? "$7,686,143,364.05" : "$7,686,143,364.06"));
 }
 BENCHMARK(LongestTypedRun)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 

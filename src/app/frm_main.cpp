@@ -75,7 +75,8 @@ frmMain::frmMain(Surroundings surroundings, QWidget* parent)
 
 void frmMain::startBanner()
 {
-    m_banner = m_surroundings.makeBanner(m_bannerStrip, m_surroundings.server.resolved(QUrl(QStringLiteral("/app/CCAppBanner.htm"))));
+    m_banner = m_surroundings.makeBanner(m_bannerStrip,
+                                         m_surroundings.server.resolved(QUrl(QStringLiteral("/app/CCAppBanner.htm"))));
     m_banner->setObjectName(QStringLiteral("wb1"));
     m_banner->setGeometry(kBannerInStrip);
 }
@@ -130,9 +131,9 @@ void frmMain::buildWindow()
     m_savings = buildSavingsScreen(m_panels[MySavings]);
 
     for (int row = 0; row < kCardCount; ++row) {
-        resultLabels.insert(resultLabels.end(), {m_costs.MonthsLable[row], m_costs.AmountLable[row],
-                                                 m_savings.Savings1Lable[row], m_savings.Savings2Lable[row],
-                                                 m_savings.Savings3Lable[row]});
+        resultLabels.insert(resultLabels.end(),
+                            {m_costs.MonthsLable[row], m_costs.AmountLable[row], m_savings.Savings1Lable[row],
+                             m_savings.Savings2Lable[row], m_savings.Savings3Lable[row]});
     }
     m_blinker = new ResultBlinker(std::move(resultLabels), this);
 
@@ -223,9 +224,11 @@ void frmMain::LoadMyCards()
     showCards(book);
 
     if (!loaded.contents.wholeFile) {
-        QString text = QStringLiteral("Some cards in %1 could not be read.").arg(QDir::toNativeSeparators(m_cardStore.path()));
+        QString text =
+            QStringLiteral("Some cards in %1 could not be read.").arg(QDir::toNativeSeparators(m_cardStore.path()));
         if (!loaded.keptCopy.isEmpty())
-            text += QStringLiteral(" The file as it was found is kept in %1.").arg(QDir::toNativeSeparators(loaded.keptCopy));
+            text += QStringLiteral(" The file as it was found is kept in %1.")
+                        .arg(QDir::toNativeSeparators(loaded.keptCopy));
         // Told once the window is on the screen.
         QTimer::singleShot(0, this, [this, text] { m_surroundings.messages->show(this, text, MessageIcon::Warning); });
     }
@@ -321,16 +324,16 @@ void frmMain::showAnswer(QLabel* label, const PayoffAnswer& answer)
 
 void frmMain::calculateTime(int row)
 {
-    showAnswer(m_costs.MonthsLable[row], PayoffMonths(text(m_costs.TotalDue2Text[row]),
-                                                      text(m_cards.InterestRateText[row]),
-                                                      text(m_costs.AmountIcanPayText[row])));
+    showAnswer(m_costs.MonthsLable[row],
+               PayoffMonths(text(m_costs.TotalDue2Text[row]), text(m_cards.InterestRateText[row]),
+                            text(m_costs.AmountIcanPayText[row])));
 }
 
 void frmMain::calculateAmount(int row)
 {
-    showAnswer(m_costs.AmountLable[row], PayoffPayment(text(m_costs.TotalDue2Text[row]),
-                                                       text(m_cards.InterestRateText[row]),
-                                                       text(m_costs.DebtFreeMonthsText[row])));
+    showAnswer(m_costs.AmountLable[row],
+               PayoffPayment(text(m_costs.TotalDue2Text[row]), text(m_cards.InterestRateText[row]),
+                             text(m_costs.DebtFreeMonthsText[row])));
 }
 
 SavingsRow frmMain::savingsRowOf(int row) const

@@ -13,8 +13,8 @@ class QWidget;
 
 namespace plenwick {
 
-inline constexpr int kCardCount = 5;   // rows in the card book
-inline constexpr int kShownCards = 3;  // the screens show cards 1 to 3
+inline constexpr int kCardCount = 5;  // rows in the card book
+inline constexpr int kShownCards = 3; // the screens show cards 1 to 3
 
 template <class T>
 using PerCard = std::array<T*, kCardCount>;

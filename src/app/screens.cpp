@@ -68,12 +68,11 @@ std::pair<PerCard<QLineEdit>, PerCard<QLineEdit>> addCardCopies(CardGrid& grid, 
     const QString cardName = QStringLiteral("Card Name");
     const QString totalDue = QStringLiteral("Total Due");
     grid.addCaption(1, QString::fromLatin1(name.captionObject), cardName);
-    const auto names = grid.addPerCard<QLineEdit>(1, name.boxName, cardName,
-                                                  [&](int) { return copyBox(panel, Qt::AlignCenter); });
+    const auto names =
+        grid.addPerCard<QLineEdit>(1, name.boxName, cardName, [&](int) { return copyBox(panel, Qt::AlignCenter); });
     grid.addCaption(2, QString::fromLatin1(total.captionObject), totalDue);
-    const auto totals = grid.addPerCard<QLineEdit>(2, total.boxName, totalDue, [&](int) {
-        return copyBox(panel, Qt::AlignRight | Qt::AlignVCenter);
-    });
+    const auto totals = grid.addPerCard<QLineEdit>(
+        2, total.boxName, totalDue, [&](int) { return copyBox(panel, Qt::AlignRight | Qt::AlignVCenter); });
     return {names, totals};
 }
 
@@ -86,7 +85,8 @@ QLabel* resultLabel(QWidget* parent)
     label->setFont(font);
     label->setAlignment(Qt::AlignCenter);
     label->setWordWrap(true);
-    label->setStyleSheet(QStringLiteral("color: #8b1a1a; background: rgba(255, 255, 255, 170); border-radius: 3px; padding: 2px;"));
+    label->setStyleSheet(
+        QStringLiteral("color: #8b1a1a; background: rgba(255, 255, 255, 170); border-radius: 3px; padding: 2px;"));
     return label;
 }
 
@@ -224,9 +224,9 @@ CostsScreen buildCostsScreen(ScreenPanel* panel)
     const QString payQuestion =
         QStringLiteral("I will pay this amount per month. How much time it will take to pay off? ");
     grid.addCaption(3, QStringLiteral("Label10_0"), payQuestion, 3);
-    screen.AmountIcanPayText = grid.addPerCard<QLineEdit>(3, "AmountIcanPayText", QStringLiteral("Monthly payment"), [&](int) {
-        return textBox(panel, Qt::AlignRight | Qt::AlignVCenter);
-    });
+    screen.AmountIcanPayText =
+        grid.addPerCard<QLineEdit>(3, "AmountIcanPayText", QStringLiteral("Monthly payment"),
+                                   [&](int) { return textBox(panel, Qt::AlignRight | Qt::AlignVCenter); });
     grid.addPerCard<QWidget>(4, "MinimumAmountChoice", QStringLiteral("Minimum amount"), [&](int card) {
         auto* pair = new QWidget(panel);
         auto* check = new QCheckBox(pair);
@@ -254,12 +254,12 @@ CostsScreen buildCostsScreen(ScreenPanel* panel)
                     QStringLiteral("I want to be debt free in these number of months, how much must I pay off per "
                                    "month?"),
                     2);
-    screen.DebtFreeMonthsText = grid.addPerCard<QLineEdit>(7, "DebtFreeMonthsText", QStringLiteral("Months to be debt free"), [&](int) {
-        return textBox(panel, Qt::AlignRight | Qt::AlignVCenter);
-    });
-    screen.CalAmountCMD = grid.addPerCard<QPushButton>(8, "CalAmountCMD", QStringLiteral("Calculate payment"), [&](int) {
-        return commandButton(panel, QString(), QStringLiteral("Calculate"));
-    });
+    screen.DebtFreeMonthsText =
+        grid.addPerCard<QLineEdit>(7, "DebtFreeMonthsText", QStringLiteral("Months to be debt free"),
+                                   [&](int) { return textBox(panel, Qt::AlignRight | Qt::AlignVCenter); });
+    screen.CalAmountCMD =
+        grid.addPerCard<QPushButton>(8, "CalAmountCMD", QStringLiteral("Calculate payment"),
+                                     [&](int) { return commandButton(panel, QString(), QStringLiteral("Calculate")); });
     grid.addCaption(9, QStringLiteral("Label10_2"), QStringLiteral("To pay off you will need to pay"));
     screen.AmountLable = grid.addPerCard<QLabel>(9, "AmountLable", QStringLiteral("Monthly payment needed"),
                                                  [&](int) { return resultLabel(panel); });
@@ -305,15 +305,16 @@ SavingsScreen buildSavingsScreen(ScreenPanel* panel)
                     2);
     screen.CardCombo = grid.addPerCard<QComboBox>(4, "CardCombo", QStringLiteral("Card to switch to"),
                                                   [&](int) { return choiceList(panel, {}); });
-    screen.ShowDetailsLable = grid.addPerCard<LinkLabel>(5, "ShowDetailsLable", QStringLiteral("Show Details"), [&](int) {
-        return new LinkLabel(QStringLiteral("Show Details"), panel);
-    });
+    screen.ShowDetailsLable =
+        grid.addPerCard<LinkLabel>(5, "ShowDetailsLable", QStringLiteral("Show Details"),
+                                   [&](int) { return new LinkLabel(QStringLiteral("Show Details"), panel); });
     grid.addCaption(6, QStringLiteral("Label13_9"), yourSavings);
-    screen.Savings3Lable = grid.addPerCard<QLabel>(6, "Savings3Lable", QStringLiteral("Savings by switching card"), [&](int) {
-        QLabel* label = resultLabel(panel);
-        label->setMinimumHeight(50);
-        return label;
-    });
+    screen.Savings3Lable =
+        grid.addPerCard<QLabel>(6, "Savings3Lable", QStringLiteral("Savings by switching card"), [&](int) {
+            QLabel* label = resultLabel(panel);
+            label->setMinimumHeight(50);
+            return label;
+        });
 
     optionHeading(7, "Label13_1", "Option 2: Fast repayment");
     grid.addCaption(8, QStringLiteral("Label13_2"), QStringLiteral("How much will I save if I pay quickly in"));
@@ -330,9 +331,10 @@ SavingsScreen buildSavingsScreen(ScreenPanel* panel)
     grid.addCaption(12, QStringLiteral("Label13_8"), yourSavings);
     screen.Savings2Lable = grid.addPerCard<QLabel>(12, "Savings2Lable", QStringLiteral("Savings by bigger repayment"),
                                                    [&](int) { return resultLabel(panel); });
-    screen.CalSavingsCMD = grid.addPerCard<QPushButton>(13, "CalSavingsCMD", QStringLiteral("Calculate savings"), [&](int) {
-        return commandButton(panel, QString(), QStringLiteral("Calculate"), savingsButtonFont());
-    });
+    screen.CalSavingsCMD =
+        grid.addPerCard<QPushButton>(13, "CalSavingsCMD", QStringLiteral("Calculate savings"), [&](int) {
+            return commandButton(panel, QString(), QStringLiteral("Calculate"), savingsButtonFont());
+        });
 
     setCardByCardTabOrder(screen.CardCombo, screen.ShowDetailsLable, screen.MonthsCombo, screen.AmountCombo,
                           screen.CalSavingsCMD);

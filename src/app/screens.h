@@ -25,8 +25,8 @@ struct CardsScreen {
     // The six boxes of a card in field order.
     std::array<const PerCard<QLineEdit>*, 6> fields() const
     {
-        return {&CardNameText, &AnnualFeeText, &InterestRateText, &TotalDueText, &MinimumPaymentText,
-                &ActualPaymentText};
+        return {&CardNameText, &AnnualFeeText,      &InterestRateText,
+                &TotalDueText, &MinimumPaymentText, &ActualPaymentText};
     }
 };
 

@@ -12,8 +12,8 @@ PayoffAnswer PayoffMonths(std::string_view balance, std::string_view rate, std::
     if (payment.empty())
         return {std::nullopt, std::string(kEnterPaymentAmount), MessageIcon::None};
 
-    const auto run = PayoffRun(money(balance).value_or(MoneyAmount()), RatePlan::constant(number(rate).value_or(0)),
-                               money(payment));
+    const auto run =
+        PayoffRun(money(balance).value_or(MoneyAmount()), RatePlan::constant(number(rate).value_or(0)), money(payment));
     if (run.stoppedEarly)
         return {"Infinite months", std::string(kPaymentsNotEnough), MessageIcon::Information};
     return {std::to_string(run.months) + " months", std::nullopt, MessageIcon::None};

@@ -64,8 +64,8 @@ PayoffRunResult PayoffRun(MoneyAmount openingBalance, const RatePlan& plan, std:
         if (end == SegmentEnd::PaidOff)
             return {months, false};
     }
-    const auto end = runAtRate(balance, months, plan.regularRate / 12, payment->ticks(),
-                               std::numeric_limits<std::int64_t>::max());
+    const auto end =
+        runAtRate(balance, months, plan.regularRate / 12, payment->ticks(), std::numeric_limits<std::int64_t>::max());
     if (end == SegmentEnd::NotPayable)
         return notPayable;
     return {months, false};

@@ -88,7 +88,8 @@ void AdvanceBalances(CardBook& book, int months)
         if (!total || !payment || *total <= MoneyAmount())
             continue;
 
-        const __int128 lowered = static_cast<__int128>(total->ticks()) - static_cast<__int128>(months) * payment->ticks();
+        const __int128 lowered =
+            static_cast<__int128>(total->ticks()) - static_cast<__int128>(months) * payment->ticks();
         if (lowered > std::numeric_limits<std::int64_t>::max())
             continue; // a negative payment past the money range: leave the row
         const MoneyAmount newTotal = MoneyAmount::fromTicks(lowered < 0 ? 0 : static_cast<std::int64_t>(lowered));

@@ -71,8 +71,8 @@ std::optional<QString> LogIt(const QString& fileName, const QString& strin)
 
 QString chooseCardFilePath(const QString& programFolder, const QString& userDataFolder)
 {
-    const bool installed =
-        QFileInfo::exists(QDir(programFolder).filePath(QStringLiteral("../share/applications/%1").arg(QLatin1String(kDesktopEntryName))));
+    const bool installed = QFileInfo::exists(
+        QDir(programFolder).filePath(QStringLiteral("../share/applications/%1").arg(QLatin1String(kDesktopEntryName))));
     if (!installed && folderCanBeWritten(programFolder))
         return QDir(programFolder).filePath(QString::fromLatin1(CardStore::kFileName));
     QDir().mkpath(userDataFolder);
@@ -115,8 +115,8 @@ std::optional<QString> CardStore::save(const QString& text) const
         return failure;
     }
     std::error_code error;
-    std::filesystem::rename(std::filesystem::path(fresh.toStdU16String()), std::filesystem::path(m_path.toStdU16String()),
-                            error);
+    std::filesystem::rename(std::filesystem::path(fresh.toStdU16String()),
+                            std::filesystem::path(m_path.toStdU16String()), error);
     if (error) {
         QFile::remove(fresh);
         return QString::fromStdString(error.message());

@@ -27,7 +27,10 @@ public:
     constexpr auto operator<=>(const MoneyAmount&) const = default;
 
 private:
-    constexpr explicit MoneyAmount(std::int64_t ticks) : m_ticks(ticks) {}
+    constexpr explicit MoneyAmount(std::int64_t ticks)
+        : m_ticks(ticks)
+    {
+    }
 
     std::int64_t m_ticks = 0;
 };

@@ -30,7 +30,8 @@ std::optional<std::int64_t> ticksFromDecimal(const DecimalText& decimal)
 
     const std::string_view rest = std::string_view(fraction).substr(kTickDecimals);
     if (!rest.empty()) {
-        const bool aboveHalf = rest[0] > '5' || (rest[0] == '5' && rest.find_first_not_of('0', 1) != std::string_view::npos);
+        const bool aboveHalf =
+            rest[0] > '5' || (rest[0] == '5' && rest.find_first_not_of('0', 1) != std::string_view::npos);
         const bool exactlyHalf = rest[0] == '5' && !aboveHalf;
         if (aboveHalf || (exactlyHalf && magnitude % 2 == 1))
             ++magnitude;
@@ -115,7 +116,8 @@ std::optional<double> number(std::string_view text)
     const auto decimal = detail::parseDecimal(text);
     if (!decimal)
         return std::nullopt;
-    std::string plain = (decimal->negative ? "-" : "") + (decimal->integerDigits.empty() ? "0" : decimal->integerDigits);
+    std::string plain =
+        (decimal->negative ? "-" : "") + (decimal->integerDigits.empty() ? "0" : decimal->integerDigits);
     if (!decimal->fractionDigits.empty())
         plain += '.' + decimal->fractionDigits;
 

@@ -10,7 +10,8 @@ bool OpenInBrowser(const QString& address, UrlOpener& opener)
 {
     const QUrl page(address, QUrl::TolerantMode);
     const QString scheme = page.scheme().toLower();
-    if (!page.isValid() || (scheme != QLatin1String("http") && scheme != QLatin1String("https")) || page.host().isEmpty())
+    if (!page.isValid() || (scheme != QLatin1String("http") && scheme != QLatin1String("https")) ||
+        page.host().isEmpty())
         return false;
     opener.open(page);
     return true;

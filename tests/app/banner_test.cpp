@@ -16,11 +16,13 @@ using testing_support::TestHttpServer;
 TEST(WebBanner, LoadsThePageWithoutWaitingForIt)
 {
     TestHttpServer server;
-    server.route(QStringLiteral("/app/CCAppBanner.htm"), {200, "<html><head><title>Sample banner</title></head><body><h1>Banner</h1></body></html>"});
+    server.route(QStringLiteral("/app/CCAppBanner.htm"),
+                 {200, "<html><head><title>Sample banner</title></head><body><h1>Banner</h1></body></html>"});
     QWidget strip;
     strip.resize(988, 115);
 
-    auto* view = qobject_cast<QWebEngineView*>(createWebBanner(&strip, server.url(QStringLiteral("/app/CCAppBanner.htm"))));
+    auto* view =
+        qobject_cast<QWebEngineView*>(createWebBanner(&strip, server.url(QStringLiteral("/app/CCAppBanner.htm"))));
     ASSERT_NE(view, nullptr);
     EXPECT_EQ(view->parentWidget(), &strip);
     EXPECT_EQ(server.requests(QStringLiteral("/app/CCAppBanner.htm")), 0); // nothing waited for yet
@@ -37,7 +39,8 @@ TEST(WebBanner, APageThatCannotLoadIsLeftToTheBrowser)
 {
     TestHttpServer server; // nothing routed: 404
     QWidget strip;
-    auto* view = qobject_cast<QWebEngineView*>(createWebBanner(&strip, server.url(QStringLiteral("/app/CCAppBanner.htm"))));
+    auto* view =
+        qobject_cast<QWebEngineView*>(createWebBanner(&strip, server.url(QStringLiteral("/app/CCAppBanner.htm"))));
     QSignalSpy loaded(view, &QWebEngineView::loadFinished);
     strip.show();
     ASSERT_TRUE(loaded.wait(30000));

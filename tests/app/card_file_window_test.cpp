@@ -91,7 +91,8 @@ TEST_F(CardFileWindow, ANewMonthLowersTheShownBalancesButNotTheFile)
 
 TEST_F(CardFileWindow, AFileSavedThisMonthOrInTheFutureIsShownAsSaved)
 {
-    writeCardFile("3/1/2026 8:00:00 AM\r\nGold|$0.00|9.90|$1,000.00|$1.00|$150.00\r\n|||||\r\n|||||\r\n|||||\r\n|||||\r\n");
+    writeCardFile(
+        "3/1/2026 8:00:00 AM\r\nGold|$0.00|9.90|$1,000.00|$1.00|$150.00\r\n|||||\r\n|||||\r\n|||||\r\n|||||\r\n");
     reopen();
     EXPECT_EQ(box("TotalDueText", 0)->text(), QStringLiteral("$1,000.00"));
 

@@ -11,13 +11,19 @@ using testing_support::MainWindowTest;
 const QString kNotEnough =
     QStringLiteral("Your payments are not enough to cover the accumulated interest.  Try increasing the payments.");
 
-class FieldNormalisation : public MainWindowTest {};
+class FieldNormalisation : public MainWindowTest { };
 
 TEST_F(FieldNormalisation, MoneyFieldsTakeMoneyFormWhenLeft)
 {
     const std::pair<const char*, const char*> cases[] = {
-        {"1234.5", "$1,234.50"}, {"$1,234.5", "$1,234.50"},         {"0", "$0.00"},     {"-5", "-$5.00"},
-        {"1234567.8", "$1,234,567.80"}, {"12.346", "$12.35"}, {"0.125", "$0.13"}, {"abc", "abc"},
+        {"1234.5", "$1,234.50"},
+        {"$1,234.5", "$1,234.50"},
+        {"0", "$0.00"},
+        {"-5", "-$5.00"},
+        {"1234567.8", "$1,234,567.80"},
+        {"12.346", "$12.35"},
+        {"0.125", "$0.13"},
+        {"abc", "abc"},
         {"", ""},
     };
     for (const char* field : {"AnnualFeeText", "TotalDueText", "MinimumPaymentText", "ActualPaymentText"}) {

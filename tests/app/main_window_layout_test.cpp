@@ -69,12 +69,11 @@ TEST_F(MainWindowLayout, ShowsEveryCaptionAsWritten)
 
 TEST_F(MainWindowLayout, CardsFourAndFiveExistOnEveryScreenButAreNeverShown)
 {
-    for (const char* name : {"CardNameText", "ActualPaymentText", "CardName2Text", "AmountIcanPayText",
-                             "MiniMumCheck", "CalTimeCMD", "MonthsLable", "CardCombo", "MonthsCombo",
-                             "ShowDetailsLable", "Savings3Lable", "CalSavingsCMD", "Picture2"}) {
+    for (const char* name : {"CardNameText", "ActualPaymentText", "CardName2Text", "AmountIcanPayText", "MiniMumCheck",
+                             "CalTimeCMD", "MonthsLable", "CardCombo", "MonthsCombo", "ShowDetailsLable",
+                             "Savings3Lable", "CalSavingsCMD", "Picture2"}) {
         for (int row = 3; row < 5; ++row)
-            EXPECT_FALSE(control(name, row)->isVisibleTo(window.get()))
-                << name << " " << row;
+            EXPECT_FALSE(control(name, row)->isVisibleTo(window.get())) << name << " " << row;
     }
     EXPECT_TRUE(box("CardNameText", 2)->isVisibleTo(window.get()));
 }
@@ -89,8 +88,8 @@ TEST_F(MainWindowLayout, InputsAreNamedForScreenReaders)
 
 TEST_F(MainWindowLayout, TabRunsCardByCardAndDownEachCard)
 {
-    const char* fields[] = {"CardNameText", "AnnualFeeText", "InterestRateText", "TotalDueText", "MinimumPaymentText",
-                            "ActualPaymentText"};
+    const char* fields[] = {"CardNameText", "AnnualFeeText",      "InterestRateText",
+                            "TotalDueText", "MinimumPaymentText", "ActualPaymentText"};
     box("CardNameText", 0)->setFocus();
     for (int card = 0; card < 2; ++card) {
         for (const char* field : fields) {
@@ -134,7 +133,8 @@ TEST_F(MainWindowLayout, EveryCaptionFitsWithoutClipping)
             if (!caption->isVisibleTo(panel) || caption->text() == QStringLiteral("-"))
                 continue;
             if (caption->wordWrap())
-                EXPECT_LE(caption->heightForWidth(caption->width()), caption->height()) << caption->objectName().toStdString();
+                EXPECT_LE(caption->heightForWidth(caption->width()), caption->height())
+                    << caption->objectName().toStdString();
             else
                 EXPECT_LE(caption->sizeHint().width(), caption->width()) << caption->objectName().toStdString();
         }

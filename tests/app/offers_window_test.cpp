@@ -34,7 +34,8 @@ protected:
 
     void openSavingsWithWorkedCard()
     {
-        enterCard(0, QStringLiteral("Harbor Gold"), QStringLiteral("18"), QStringLiteral("5000"), QStringLiteral("150"));
+        enterCard(0, QStringLiteral("Harbor Gold"), QStringLiteral("18"), QStringLiteral("5000"),
+                  QStringLiteral("150"));
         click("MyCardsCMD", 2);
     }
 };

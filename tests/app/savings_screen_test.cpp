@@ -37,8 +37,8 @@ TEST_F(SavingsScreen, WorkedExampleOptionsWithThePlaceholderChosen)
     EXPECT_EQ(choice("CardCombo", 0)->currentText(), QStringLiteral("No Card found"));
     EXPECT_EQ(caption("Savings3Lable", 0), QStringLiteral("-"));
 
-    chooseWithKeyboard(choice("MonthsCombo", 0), 23);  // "24 months"
-    chooseWithKeyboard(choice("AmountCombo", 0), 11);  // "$300 "
+    chooseWithKeyboard(choice("MonthsCombo", 0), 23);            // "24 months"
+    chooseWithKeyboard(choice("AmountCombo", 0), 11);            // "$300 "
     EXPECT_EQ(caption("Savings1Lable", 0), QStringLiteral("-")); // nothing until "Calculate"
     click("CalSavingsCMD", 0);
     EXPECT_EQ(caption("Savings1Lable", 0), QStringLiteral("$1,059.11"));
@@ -46,7 +46,7 @@ TEST_F(SavingsScreen, WorkedExampleOptionsWithThePlaceholderChosen)
     EXPECT_EQ(caption("Savings3Lable", 0), QStringLiteral("-"));
     EXPECT_EQ(messageCount(), 0u);
 
-    chooseWithKeyboard(choice("AmountCombo", 0), 3);  // "$100 "
+    chooseWithKeyboard(choice("AmountCombo", 0), 3); // "$100 "
     click("CalSavingsCMD", 0);
     EXPECT_EQ(caption("Savings2Lable", 0), QStringLiteral("-$2,350.00"));
 }

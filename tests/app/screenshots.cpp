@@ -19,7 +19,7 @@ namespace {
 // Answers every message box at once, so the tour never waits.
 class SilentMessages : public plenwick::MessageBoxes {
 public:
-    void show(QWidget*, const QString&, plenwick::MessageIcon) override {}
+    void show(QWidget*, const QString&, plenwick::MessageIcon) override { }
 };
 
 void type(QWidget* window, const QString& name, const QString& text)
@@ -30,7 +30,10 @@ void type(QWidget* window, const QString& name, const QString& text)
     QTest::keyClick(box, Qt::Key_Tab);
 }
 
-void click(QWidget* window, const QString& name) { QTest::mouseClick(window->findChild<QPushButton*>(name), Qt::LeftButton); }
+void click(QWidget* window, const QString& name)
+{
+    QTest::mouseClick(window->findChild<QPushButton*>(name), Qt::LeftButton);
+}
 
 // A hide phase and then a show phase: labels without an answer are hidden.
 void showAnswersOnly(plenwick::frmMain& window)
@@ -80,8 +83,8 @@ int main(int argc, char** argv)
         {"Meadow Cash Back", "0", "12", "1000", "25", "100"},
         {"Summit Travel", "95", "21.49", "2750.5", "55", "75"},
     };
-    const char* fields[] = {"CardNameText", "AnnualFeeText", "InterestRateText", "TotalDueText", "MinimumPaymentText",
-                            "ActualPaymentText"};
+    const char* fields[] = {"CardNameText", "AnnualFeeText",      "InterestRateText",
+                            "TotalDueText", "MinimumPaymentText", "ActualPaymentText"};
     for (int card = 0; card < 3; ++card) {
         for (int field = 0; field < 6; ++field)
             type(&window, QStringLiteral("%1_%2").arg(QLatin1String(fields[field])).arg(card), cards[card][field]);

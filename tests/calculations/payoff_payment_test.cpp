@@ -18,7 +18,7 @@ void PrintTo(const PaymentCase& c, std::ostream* os)
     *os << c.balance << " at " << c.rate << " in [" << c.months << "]";
 }
 
-class PayoffPaymentAnswers : public testing::TestWithParam<PaymentCase> {};
+class PayoffPaymentAnswers : public testing::TestWithParam<PaymentCase> { };
 
 TEST_P(PayoffPaymentAnswers, GivesTheMonthlyPayment)
 {
@@ -46,7 +46,7 @@ INSTANTIATE_TEST_SUITE_P(UnreadableBalance, PayoffPaymentAnswers,
                                          // A rate of -1200 % wipes the balance out: no finite payment.
                                          PaymentCase{"$1,000.00", "-1200", "12", "$0.00 monthly"}));
 
-class PayoffPaymentNeedsMonths : public testing::TestWithParam<std::string> {};
+class PayoffPaymentNeedsMonths : public testing::TestWithParam<std::string> { };
 
 TEST_P(PayoffPaymentNeedsMonths, AsksForTheRepaymentPeriodAndLeavesTheLabel)
 {

@@ -74,7 +74,8 @@ TEST(PayoffRun, AgreesWithThePlainMonthByMonthRule)
     for (const char* balance : {"0.01", "3.00", "57.31", "1,000.00", "8,123.45"}) {
         for (const double rate : {0.0, 0.01, 0.5, 3.99, 18.0, -6.0}) {
             for (const char* payment : {"0.01", "0.07", "1.00", "19.99", "250.00"}) {
-                for (const RatePlan& plan : {RatePlan::constant(rate), RatePlan{7, 0.0, rate}, RatePlan{5, rate, 0.0}}) {
+                for (const RatePlan& plan :
+                     {RatePlan::constant(rate), RatePlan{7, 0.0, rate}, RatePlan{5, rate, 0.0}}) {
                     EXPECT_EQ(PayoffRun(dollars(balance), plan, dollars(payment)),
                               monthByMonth(dollars(balance), plan, dollars(payment)))
                         << balance << " at " << plan.introRate << "/" << plan.regularRate << " after "

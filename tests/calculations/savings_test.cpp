@@ -18,7 +18,10 @@ SavingsRow workedRow()
     return row;
 }
 
-SavingsStep caption(SavingsLabel label, std::string text) { return {SavingsStep::Kind::Caption, label, std::move(text)}; }
+SavingsStep caption(SavingsLabel label, std::string text)
+{
+    return {SavingsStep::Kind::Caption, label, std::move(text)};
+}
 SavingsStep notEnough() { return {SavingsStep::Kind::Message, SavingsLabel::Savings1, kNotEnough}; }
 
 std::vector<SavingsStep> resets()
@@ -105,10 +108,10 @@ TEST(SavingsOptions, ACardNeverPaidOffIsComparedOverAThousandMonths)
     const std::string sentence =
         "Harbor Rewards would enable you to pay off your card 900 months early and save a total of $67,500.00";
     auto expected = resets();
-    expected.push_back(notEnough());                                    // baseline
-    expected.push_back(notEnough());                                    // $25 covers no month's interest
+    expected.push_back(notEnough());                                   // baseline
+    expected.push_back(notEnough());                                   // $25 covers no month's interest
     expected.push_back(caption(SavingsLabel::Savings2, "$50,000.00")); // 75,000 - 25,000
-    expected.push_back(notEnough());                                    // baseline again, for the sentence
+    expected.push_back(notEnough());                                   // baseline again, for the sentence
     expected.push_back(caption(SavingsLabel::Savings3, sentence));
     EXPECT_EQ(answer.steps, expected);
 }

@@ -12,7 +12,7 @@ const QString kEmptyRow = QStringLiteral("|||||\r\n");
 CardRow goldCard()
 {
     CardRow row;
-    row.fields = {QStringLiteral("Gold card"), QStringLiteral("$25.00"),    QStringLiteral("18.90"),
+    row.fields = {QStringLiteral("Gold card"), QStringLiteral("$25.00"), QStringLiteral("18.90"),
                   QStringLiteral("$1,234.50"), QStringLiteral("$35.00"), QStringLiteral("$100.00")};
     return row;
 }
@@ -43,8 +43,12 @@ TEST(CardFileText, WhatIsWrittenReadsBackCharacterForCharacter)
 {
     CardBook book;
     book[0] = goldCard();
-    book[2].fields = {QStringLiteral("  Café “Ünïcode” €  "), QStringLiteral("abc"), QString(),
-                      QStringLiteral("-$5.00"), QStringLiteral(" "), QStringLiteral("1234.5")};
+    book[2].fields = {QStringLiteral("  Café “Ünïcode” €  "),
+                      QStringLiteral("abc"),
+                      QString(),
+                      QStringLiteral("-$5.00"),
+                      QStringLiteral(" "),
+                      QStringLiteral("1234.5")};
     book[4][CardRow::Name] = QStringLiteral("Hidden fifth card");
     const auto read = readCardFileText(cardFileText(book, kSavedAt));
     EXPECT_EQ(read.book, book);
@@ -90,8 +94,9 @@ TEST(CardFileText, MissingRowLinesLeaveRowsEmptyAndTheFileIsNotWhole)
 
 TEST(CardFileText, AnUnreadableTimeStampStillGivesTheRows)
 {
-    const auto read = readCardFileText(QStringLiteral("sometime in spring\r\nGold card|$25.00|18.90|$1,234.50|$35.00|$100.00\r\n") +
-                                       kEmptyRow.repeated(4));
+    const auto read =
+        readCardFileText(QStringLiteral("sometime in spring\r\nGold card|$25.00|18.90|$1,234.50|$35.00|$100.00\r\n") +
+                         kEmptyRow.repeated(4));
     EXPECT_FALSE(read.savedAt);
     EXPECT_EQ(read.book[0], goldCard());
     EXPECT_TRUE(read.wholeFile);

@@ -36,8 +36,8 @@ protected:
 CardBook sampleBook()
 {
     CardBook book;
-    book[0].fields = {QStringLiteral("Harbor Gold"), QStringLiteral("$45.00"), QStringLiteral("18.90"),
-                      QStringLiteral("$5,000.00"), QStringLiteral("$150.00"), QStringLiteral("$150.00")};
+    book[0].fields = {QStringLiteral("Harbor Gold"), QStringLiteral("$45.00"),  QStringLiteral("18.90"),
+                      QStringLiteral("$5,000.00"),   QStringLiteral("$150.00"), QStringLiteral("$150.00")};
     book[1][CardRow::Name] = QStringLiteral("Café Ünïcode");
     return book;
 }
@@ -51,7 +51,8 @@ TEST_F(CardStoreTest, SavesTheWholeTextAndReadsItBack)
     const QByteArray bytes = contentsOf(path());
     EXPECT_TRUE(bytes.startsWith("3/14/2026 9:05:12 PM\r\nHarbor Gold|$45.00|18.90|$5,000.00|$150.00|$150.00\r\n"));
     EXPECT_TRUE(bytes.endsWith("\r\n|||||\r\n"));
-    EXPECT_TRUE(bytes.contains("Caf\xc3\xa9 \xc3\x9cn\xc3\xaf" "code|"));
+    EXPECT_TRUE(bytes.contains("Caf\xc3\xa9 \xc3\x9cn\xc3\xaf"
+                               "code|"));
     EXPECT_EQ(bytes.count("\r\n"), 6);
 
     const LoadedCards loaded = store.load();
@@ -137,8 +138,9 @@ TEST_F(CardStoreTest, BadFilesGiveAClearOutcome)
         {"one line", "3/14/2026 9:05:12 PM", false, {}},
         {"line feeds only", "3/14/2026 9:05:12 PM\nGold|$1.00|2.00|$3.00|$4.00|$5.00\n", false, {}},
         {"seven fields", "x\r\nA|B|C|D|E|F|G\r\n" + rows.mid(rows.indexOf('\n') + 1), false, {}},
-        {"Latin-1 bytes", "3/14/2026 9:05:12 PM\r\nCaf\xe9|$1.00|2.00|$3.00|$4.00|$5.00\r\n" + rows.mid(rows.indexOf('\n') + 1),
-         true, QStringLiteral("Café")},
+        {"Latin-1 bytes",
+         "3/14/2026 9:05:12 PM\r\nCaf\xe9|$1.00|2.00|$3.00|$4.00|$5.00\r\n" + rows.mid(rows.indexOf('\n') + 1), true,
+         QStringLiteral("Café")},
         {"ten megabytes", QByteArray(10 * 1024 * 1024, 'x') + "\r\n" + rows, true, QStringLiteral("Gold")},
     };
     for (const Case& c : cases) {

@@ -14,7 +14,7 @@ struct FormatCase {
 
 void PrintTo(const FormatCase& c, std::ostream* os) { *os << "[" << c.typed << "] -> [" << c.shown << "]"; }
 
-class MoneyFieldFormat : public testing::TestWithParam<FormatCase> {};
+class MoneyFieldFormat : public testing::TestWithParam<FormatCase> { };
 
 TEST_P(MoneyFieldFormat, ShowsTheTextInMoneyForm)
 {
@@ -32,7 +32,7 @@ INSTANTIATE_TEST_SUITE_P(
                     FormatCase{"0.12499999999999999999", "$0.12"},
                     FormatCase{"123456789012345678901234.5", "$123,456,789,012,345,678,901,234.50"}));
 
-class RateFieldFormat : public testing::TestWithParam<FormatCase> {};
+class RateFieldFormat : public testing::TestWithParam<FormatCase> { };
 
 TEST_P(RateFieldFormat, ShowsTheTextInRateForm)
 {

@@ -14,7 +14,7 @@ struct NumberCase {
 
 void PrintTo(const NumberCase& c, std::ostream* os) { *os << "[" << c.text << "]"; }
 
-class NumberReading : public testing::TestWithParam<NumberCase> {};
+class NumberReading : public testing::TestWithParam<NumberCase> { };
 
 TEST_P(NumberReading, FollowsUsEnglishRules)
 {
@@ -23,10 +23,9 @@ TEST_P(NumberReading, FollowsUsEnglishRules)
 }
 
 INSTANTIATE_TEST_SUITE_P(Accepted, NumberReading,
-                         testing::Values(NumberCase{"18.90", 18.9}, NumberCase{"  12 ", 12.0},
-                                         NumberCase{"-5", -5.0}, NumberCase{"+7.25", 7.25},
-                                         NumberCase{"1,234.56", 1234.56}, NumberCase{"1,2,3,4", 1234.0},
-                                         NumberCase{"0012", 12.0}, NumberCase{".5", 0.5},
+                         testing::Values(NumberCase{"18.90", 18.9}, NumberCase{"  12 ", 12.0}, NumberCase{"-5", -5.0},
+                                         NumberCase{"+7.25", 7.25}, NumberCase{"1,234.56", 1234.56},
+                                         NumberCase{"1,2,3,4", 1234.0}, NumberCase{"0012", 12.0}, NumberCase{".5", 0.5},
                                          NumberCase{"\t3\t", 3.0}));
 
 INSTANTIATE_TEST_SUITE_P(Refused, NumberReading,

@@ -28,9 +28,9 @@ TEST(OpenInBrowser, OpensWebAddressesAsTheyAreWritten)
 TEST(OpenInBrowser, OpensNothingElse)
 {
     RecordingOpener opener;
-    for (const char* address : {"", " ", "cards.example/harbor.htm", "file:///etc/passwd", "javascript:alert(1)",
-                                "ftp://cards.example/a", "mailto:someone@example.com", "http://", "No Card found",
-                                "--new-window http://cards.example"}) {
+    for (const char* address :
+         {"", " ", "cards.example/harbor.htm", "file:///etc/passwd", "javascript:alert(1)", "ftp://cards.example/a",
+          "mailto:someone@example.com", "http://", "No Card found", "--new-window http://cards.example"}) {
         EXPECT_FALSE(OpenInBrowser(QString::fromLatin1(address), opener)) << address;
     }
     EXPECT_TRUE(opener.opened.empty());

@@ -67,20 +67,15 @@ private:
 
         const Route response = m_routes.value(path, Route{404, "not here"});
         switch (response.mode) {
-        case Mode::Answer:
-            answer(socket, response);
-            break;
-        case Mode::Stall:
-            break;
+        case Mode::Answer: answer(socket, response); break;
+        case Mode::Stall: break;
         case Mode::CloseEarly:
             socket->write("HTTP/1.1 200 OK\r\nContent-Length: " + QByteArray::number(response.body.size() + 500) +
                           "\r\n\r\n" + response.body);
             socket->flush();
             socket->disconnectFromHost();
             break;
-        case Mode::Hold:
-            m_held.append({QPointer<QTcpSocket>(socket), path});
-            break;
+        case Mode::Hold: m_held.append({QPointer<QTcpSocket>(socket), path}); break;
         }
     }
 
