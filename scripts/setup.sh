@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-svg-dev libqt6opengl6-dev libgl-dev
   # testing, fuzzing and checking style
   libgtest-dev libgmock-dev libbenchmark-dev
-  clang libclang-rt-14-dev clang-format clang-tidy
+  clang libclang-rt-14-dev clang-format clang-tidy clazy
   # running without a screen, the sample web server, fonts for a bare system
   xvfb xauth python3
   fonts-dejavu-core fonts-liberation2

@@ -40,7 +40,7 @@ QFont savingsButtonFont()
 
 QValidator::State NoPipeValidator::validate(QString& input, int& pos) const
 {
-    const int before = input.left(pos).count(QLatin1Char('|'));
+    const auto before = static_cast<int>(input.left(pos).count(QLatin1Char('|')));
     input.remove(QLatin1Char('|'));
     pos -= before;
     return Acceptable;

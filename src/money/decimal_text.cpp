@@ -19,7 +19,7 @@ std::string_view trimBlanks(std::string_view text)
     return text;
 }
 
-std::string withoutLeadingZeros(std::string digits)
+std::string withoutLeadingZeros(const std::string& digits)
 {
     const auto first = digits.find_first_not_of('0');
     return first == std::string::npos ? std::string() : digits.substr(first);
@@ -62,7 +62,7 @@ std::optional<DecimalText> parseDecimal(std::string_view text)
 
     if (at != text.size() || (integerDigits.empty() && result.fractionDigits.empty()))
         return std::nullopt;
-    result.integerDigits = withoutLeadingZeros(std::move(integerDigits));
+    result.integerDigits = withoutLeadingZeros(integerDigits);
     return result;
 }
 
@@ -108,7 +108,7 @@ DecimalText decimalFromDouble(double value)
         result.integerDigits = digits.substr(0, static_cast<std::size_t>(pointAt));
         result.fractionDigits = digits.substr(static_cast<std::size_t>(pointAt));
     }
-    result.integerDigits = withoutLeadingZeros(std::move(result.integerDigits));
+    result.integerDigits = withoutLeadingZeros(result.integerDigits);
     return result;
 }
 

@@ -17,7 +17,7 @@ namespace plenwick {
 class OfferDownload : public QObject {
     Q_OBJECT
 public:
-    static constexpr qint64 kMostBytes = 1024 * 1024;
+    static constexpr qint64 kMostBytes = qint64{1024} * 1024;
     static constexpr int kDefaultTimeoutMs = 120'000;
 
     explicit OfferDownload(QObject* parent = nullptr);

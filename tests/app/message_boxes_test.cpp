@@ -21,7 +21,8 @@ struct SeenBox {
 SeenBox showAndRead(const QString& text, MessageIcon icon)
 {
     SeenBox seen;
-    QTimer::singleShot(0, [&seen] {
+    QWidget parent;
+    QTimer::singleShot(0, &parent, [&seen] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box)
             return;
@@ -30,7 +31,6 @@ SeenBox showAndRead(const QString& text, MessageIcon icon)
             seen.buttons << button->text();
         box->button(QMessageBox::Ok)->click();
     });
-    QWidget parent;
     ModalMessageBoxes().show(&parent, text, icon);
     return seen;
 }

@@ -14,9 +14,12 @@ class OffersWindow : public MainWindowTest {
 protected:
     void SetUp() override
     {
-        server.route(kOfferPath, {200, offerFile()});
+        server.route(kOfferPath, offerRoute());
         MainWindowTest::SetUp();
     }
+
+    // How the server answers for the offer file.
+    virtual TestHttpServer::Route offerRoute() const { return {200, offerFile()}; }
 
     QByteArray offerFile() const
     {
@@ -118,11 +121,7 @@ TEST_F(OffersWindow, APlaceholderChoiceOpensNothing)
 
 class SlowOffers : public OffersWindow {
 protected:
-    void SetUp() override
-    {
-        server.route(kOfferPath, {200, offerFile(), TestHttpServer::Mode::Hold});
-        MainWindowTest::SetUp();
-    }
+    TestHttpServer::Route offerRoute() const override { return {200, offerFile(), TestHttpServer::Mode::Hold}; }
 };
 
 TEST_F(SlowOffers, TheWindowKeepsWorkingWhileTheOffersAreOnTheirWay)
@@ -147,11 +146,7 @@ TEST_F(SlowOffers, TheWindowKeepsWorkingWhileTheOffersAreOnTheirWay)
 
 class FailingOffers : public OffersWindow {
 protected:
-    void SetUp() override
-    {
-        server.route(kOfferPath, {503, offerFile()});
-        MainWindowTest::SetUp();
-    }
+    TestHttpServer::Route offerRoute() const override { return {503, offerFile()}; }
 };
 
 TEST_F(FailingOffers, AFailedDownloadLeavesOnlyThePlaceholderAndSaysNothing)

@@ -141,7 +141,7 @@ TEST_F(CardStoreTest, BadFilesGiveAClearOutcome)
         {"Latin-1 bytes",
          "3/14/2026 9:05:12 PM\r\nCaf\xe9|$1.00|2.00|$3.00|$4.00|$5.00\r\n" + rows.mid(rows.indexOf('\n') + 1), true,
          QStringLiteral("Café")},
-        {"ten megabytes", QByteArray(10 * 1024 * 1024, 'x') + "\r\n" + rows, true, QStringLiteral("Gold")},
+        {"ten megabytes", QByteArray(qsizetype{10} * 1024 * 1024, 'x') + "\r\n" + rows, true, QStringLiteral("Gold")},
     };
     for (const Case& c : cases) {
         writeFile(path(), c.bytes);

@@ -33,7 +33,7 @@ protected:
         return done.takeFirst().at(0).value<OfferList>();
     }
 
-    void serve(TestHttpServer::Route route) { server.route(QStringLiteral("/app/newCCOffers.txt"), std::move(route)); }
+    void serve(const TestHttpServer::Route& route) { server.route(QStringLiteral("/app/newCCOffers.txt"), route); }
 
     TestHttpServer server;
 };

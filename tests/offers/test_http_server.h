@@ -35,7 +35,7 @@ public:
         });
     }
 
-    void route(const QString& path, Route response) { m_routes.insert(path, std::move(response)); }
+    void route(const QString& path, const Route& response) { m_routes.insert(path, response); }
 
     QUrl url(const QString& path = {}) const
     {
