@@ -26,6 +26,7 @@ constexpr QSize kClientSize(992, 664);
 constexpr QRect kBannerStrip(1, 1, 988, 115);
 // Larger than the strip on every side, so the strip hides the browser's edges.
 constexpr QRect kBannerInStrip(-3, -3, 1015, 133);
+constexpr int kPaintDelayMs = 10;
 constexpr int kOfferDelayMs = 1000;
 constexpr int kScreenButtonTop = 117;
 constexpr std::array<int, 3> kScreenButtonLefts{6, 123, 240};
@@ -52,42 +53,30 @@ frmMain::frmMain(Surroundings surroundings, QWidget* parent)
 {
     buildWindow();
     connectHandlers();
+
     startBanner();
     LoadMyCards();
-
     m_screenButtons[MyCards]->setChecked(true);
     m_panels[MyCards]->raise();
     m_screenIndex = MyCards;
 
-    m_paintTimer.setObjectName(QStringLiteral("Timer2"));
-    m_paintTimer.setSingleShot(true);
-    m_paintTimer.setInterval(10);
-    connect(&m_paintTimer, &QTimer::timeout, this, &frmMain::paintPanels);
-    m_paintTimer.start();
-
-    m_offerTimer.setObjectName(QStringLiteral("Timer3"));
-    m_offerTimer.setSingleShot(true);
-    m_offerTimer.setInterval(kOfferDelayMs);
-    connect(&m_offerTimer, &QTimer::timeout, this, &frmMain::startOfferDownload);
+    // Work that needs the window to exist runs on the first tick of a timer
+    // that then stops.
+    startOnce(m_paintTimer, QStringLiteral("Timer2"), kPaintDelayMs, &frmMain::paintPanels);
+    startOnce(m_offerTimer, QStringLiteral("Timer3"), kOfferDelayMs, &frmMain::startOfferDownload);
     connect(&m_offerDownload, &OfferDownload::finished, this, [this](const OfferList& offers) { m_offers = offers; });
-    m_offerTimer.start();
-}
-
-void frmMain::startBanner()
-{
-    m_banner = m_surroundings.makeBanner(m_bannerStrip,
-                                         m_surroundings.server.resolved(QUrl(QStringLiteral("/app/CCAppBanner.htm"))));
-    m_banner->setObjectName(QStringLiteral("wb1"));
-    m_banner->setGeometry(kBannerInStrip);
-}
-
-void frmMain::startOfferDownload()
-{
-    m_offerDownload.start(m_surroundings.server.resolved(QUrl(QStringLiteral("/app/newCCOffers.txt"))),
-                          m_surroundings.offerTimeoutMs);
 }
 
 frmMain::~frmMain() = default;
+
+void frmMain::startOnce(QTimer& timer, const QString& name, int delayMs, void (frmMain::*work)())
+{
+    timer.setObjectName(name);
+    timer.setSingleShot(true);
+    timer.setInterval(delayMs);
+    connect(&timer, &QTimer::timeout, this, work);
+    timer.start();
+}
 
 void frmMain::buildWindow()
 {
@@ -166,6 +155,20 @@ void frmMain::connectHandlers()
         connect(m_savings.CardCombo[row], &QComboBox::activated, this, [this, row] { offerChosen(row); });
         connect(m_savings.ShowDetailsLable[row], &LinkLabel::clicked, this, [this, row] { showDetails(row); });
     }
+}
+
+void frmMain::startBanner()
+{
+    m_banner = m_surroundings.makeBanner(m_bannerStrip,
+                                         m_surroundings.server.resolved(QUrl(QStringLiteral("/app/CCAppBanner.htm"))));
+    m_banner->setObjectName(QStringLiteral("wb1"));
+    m_banner->setGeometry(kBannerInStrip);
+}
+
+void frmMain::startOfferDownload()
+{
+    m_offerDownload.start(m_surroundings.server.resolved(QUrl(QStringLiteral("/app/newCCOffers.txt"))),
+                          m_surroundings.offerTimeoutMs);
 }
 
 void frmMain::paintPanels()

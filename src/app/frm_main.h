@@ -52,6 +52,7 @@ protected:
 private:
     void buildWindow();
     void connectHandlers();
+    void startOnce(QTimer& timer, const QString& name, int delayMs, void (frmMain::*work)());
     void paintPanels();
     void LoadMyCards();
     CardBook shownCards() const;
