@@ -24,8 +24,6 @@ inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.
 
 namespace plenwick::testing_support {
 
-using plenwick::testing_support::TestHttpServer;
-
 // Stands in for the modal message boxes: keeps what would have been shown.
 class RecordedMessages : public MessageBoxes {
 public:
