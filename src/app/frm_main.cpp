@@ -159,10 +159,10 @@ void frmMain::connectHandlers()
 
 void frmMain::startBanner()
 {
-    m_banner = m_surroundings.makeBanner(m_bannerStrip,
-                                         m_surroundings.server.resolved(QUrl(QStringLiteral("/app/CCAppBanner.htm"))));
-    m_banner->setObjectName(QStringLiteral("wb1"));
-    m_banner->setGeometry(kBannerInStrip);
+    QWidget* banner = m_surroundings.makeBanner(
+        m_bannerStrip, m_surroundings.server.resolved(QUrl(QStringLiteral("/app/CCAppBanner.htm"))));
+    banner->setObjectName(QStringLiteral("wb1"));
+    banner->setGeometry(kBannerInStrip);
 }
 
 void frmMain::startOfferDownload()

@@ -79,7 +79,6 @@ private:
     std::uint8_t m_screenIndex = MyCards;
 
     QFrame* m_bannerStrip = nullptr;
-    QWidget* m_banner = nullptr;
     std::array<QPushButton*, 3> m_screenButtons{};
     std::array<ScreenPanel*, 3> m_panels{};
     CardsScreen m_cards;

@@ -39,6 +39,8 @@ void OfferDownload::readReply()
     reply->deleteLater();
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     const bool succeeded = reply->error() == QNetworkReply::NoError && !m_tooLarge && status >= 200 && status < 300;
+    // A body that arrives in one piece can finish before the abort in
+    // checkSize takes effect, so the limit is checked here as well.
     const QByteArray body = succeeded ? reply->read(kMostBytes + 1) : QByteArray();
     if (body.size() > kMostBytes) {
         emit finished({});
