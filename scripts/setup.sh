@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   # building
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-svg-dev libqt6opengl6-dev libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-svg-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
   # testing, fuzzing and checking style
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format clang-tidy clazy
@@ -14,7 +14,7 @@ packages=(
   xvfb xauth python3
   fonts-dejavu-core fonts-liberation2
   # the Debian package and its desktop metadata
-  dpkg-dev appstream desktop-file-utils
+  dpkg-dev file appstream desktop-file-utils
 )
 
 missing=()
