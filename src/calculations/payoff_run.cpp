@@ -1,7 +1,5 @@
 #include "calculations/payoff_run.h"
 
-#include "money/money_text.h"
-
 #include <cmath>
 #include <limits>
 
@@ -9,38 +7,61 @@ namespace plenwick {
 
 namespace {
 
-enum class SegmentEnd { PaidOff, RateChanges, NotPayable };
+enum class SegmentEnd { PaidOff, RateChanges, NotPayable, TooLong };
+
+struct RunState {
+    MoneyAmount balance;
+    std::int64_t months = 0;
+    std::int64_t interestMonths = 0;
+    MoneyAmount interest;
+};
+
+// The balance plus interest less the payment, in an order whose intermediate
+// result stays in range whenever the answer does.
+std::optional<MoneyAmount> afterPayment(MoneyAmount balance, MoneyAmount interest, MoneyAmount payment)
+{
+    if (const auto paidDown = payment.minus(interest))
+        return balance.minus(*paidDown);
+    const auto withInterest = balance.plus(interest);
+    return withInterest ? withInterest->minus(payment) : std::nullopt;
+}
 
 // Runs the months up to and including lastMonth at one monthly rate (percent).
-SegmentEnd runAtRate(std::int64_t& balance, std::int64_t& months, double monthlyRate, std::int64_t payment,
-                     std::int64_t lastMonth)
+SegmentEnd runAtRate(RunState& run, double monthlyRate, MoneyAmount payment, std::int64_t lastMonth)
 {
-    while (balance > 0) {
-        if (months >= lastMonth)
+    while (run.balance.isPositive()) {
+        if (run.months >= lastMonth)
             return SegmentEnd::RateChanges;
-        const auto interest = toMoney(MoneyAmount::fromTicks(balance).toDouble() * monthlyRate / 100);
-        if (!interest || interest->ticks() >= payment)
+        const auto interest = monthInterest(run.balance, monthlyRate);
+        if (!interest || *interest >= payment)
             return SegmentEnd::NotPayable;
 
-        if (interest->ticks() == 0) {
+        if (*interest == MoneyAmount()) {
             // Interest only shrinks with the balance, so from here on every
             // month is a plain payment: skip to the end of the segment.
-            const std::int64_t monthsToClear = balance / payment + (balance % payment != 0 ? 1 : 0);
-            const std::int64_t monthsLeft = lastMonth - months;
+            const std::int64_t balance = run.balance.ticks();
+            const std::int64_t step = payment.ticks();
+            const std::int64_t monthsToClear = balance / step + (balance % step != 0 ? 1 : 0);
+            const std::int64_t monthsLeft = lastMonth - run.months;
             if (monthsToClear <= monthsLeft) {
-                months += monthsToClear;
+                run.months += monthsToClear;
+                run.balance = MoneyAmount();
                 return SegmentEnd::PaidOff;
             }
-            months = lastMonth;
-            balance -= monthsLeft * payment;
+            run.months = lastMonth;
+            run.balance = MoneyAmount::fromTicks(balance - monthsLeft * step);
             return SegmentEnd::RateChanges;
         }
 
-        const __int128 next = static_cast<__int128>(balance) + interest->ticks() - payment;
-        if (next > std::numeric_limits<std::int64_t>::max() || next < std::numeric_limits<std::int64_t>::min())
+        const auto next = afterPayment(run.balance, *interest, payment);
+        const auto charged = run.interest.plus(*interest);
+        if (!next || !charged)
             return SegmentEnd::NotPayable;
-        balance = static_cast<std::int64_t>(next);
-        ++months;
+        run.balance = *next;
+        run.interest = *charged;
+        ++run.months;
+        if (++run.interestMonths >= kMostInterestMonths && run.balance.isPositive())
+            return SegmentEnd::TooLong;
     }
     return SegmentEnd::PaidOff;
 }
@@ -49,26 +70,24 @@ SegmentEnd runAtRate(std::int64_t& balance, std::int64_t& months, double monthly
 
 PayoffRunResult PayoffRun(MoneyAmount openingBalance, const RatePlan& plan, std::optional<MoneyAmount> payment)
 {
-    constexpr PayoffRunResult notPayable{kNeverPaidOffMonths, true};
-    std::int64_t balance = openingBalance.ticks();
-    std::int64_t months = 0;
-    if (balance <= 0)
+    if (!openingBalance.isPositive())
         return {};
     if (!payment)
-        return notPayable;
+        return {kNeverPaidOffMonths, true, RunEnd::NotCovered, {}};
 
-    if (plan.introMonths > 0) {
-        const auto end = runAtRate(balance, months, plan.introRate / 12, payment->ticks(), plan.introMonths);
-        if (end == SegmentEnd::NotPayable)
-            return notPayable;
-        if (end == SegmentEnd::PaidOff)
-            return {months, false};
+    RunState run;
+    run.balance = openingBalance;
+    auto end = SegmentEnd::RateChanges;
+    if (plan.introMonths > 0)
+        end = runAtRate(run, plan.introRate / 12, *payment, plan.introMonths);
+    if (end == SegmentEnd::RateChanges)
+        end = runAtRate(run, plan.regularRate / 12, *payment, std::numeric_limits<std::int64_t>::max());
+
+    switch (end) {
+    case SegmentEnd::NotPayable: return {kNeverPaidOffMonths, true, RunEnd::NotCovered, run.interest};
+    case SegmentEnd::TooLong: return {kNeverPaidOffMonths, true, RunEnd::TooLong, run.interest};
+    default: return {run.months, false, RunEnd::PaidOff, run.interest};
     }
-    const auto end =
-        runAtRate(balance, months, plan.regularRate / 12, payment->ticks(), std::numeric_limits<std::int64_t>::max());
-    if (end == SegmentEnd::NotPayable)
-        return notPayable;
-    return {months, false};
 }
 
 std::optional<double> LevelPayment(double balance, double r, double months)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "money/money_amount.h"
+#include "money/money_text.h"
 
 #include <cstdint>
 #include <optional>
@@ -15,14 +16,36 @@ struct RatePlan {
     double regularRate = 0;
 
     static RatePlan constant(double annualRate) { return {0, annualRate, annualRate}; }
+
+    // The monthly rate in percent charged in month m (1, 2, ...).
+    double monthlyRate(std::int64_t month) const { return (month <= introMonths ? introRate : regularRate) / 12; }
 };
+
+// One month's interest on a balance at a monthly rate in percent, exactly as
+// every run of the program charges it; no value outside the money range.
+inline std::optional<MoneyAmount> monthInterest(MoneyAmount balance, double monthlyRate)
+{
+    return toMoney(balance.toDouble() * monthlyRate / 100);
+}
 
 // The count that stands for a card that is never paid off.
 inline constexpr std::int64_t kNeverPaidOffMonths = 1000;
 
+// A run gives up once it has charged interest in this many months: no typed
+// figure needs more, stored ones could keep the window busy for hours.
+inline constexpr std::int64_t kMostInterestMonths = 5'000'000;
+
+enum class RunEnd {
+    PaidOff,
+    NotCovered, // a month's interest was not covered, the payment could not be read, or money left its range
+    TooLong,    // interest was charged in kMostInterestMonths months and the balance still owed
+};
+
 struct PayoffRunResult {
     std::int64_t months = 0; // kNeverPaidOffMonths when the run stopped early
     bool stoppedEarly = false;
+    RunEnd end = RunEnd::PaidOff;
+    MoneyAmount interest; // charged in all months of a paid-off run: total paid = opening balance + interest
 
     bool operator==(const PayoffRunResult&) const = default;
 };
@@ -30,7 +53,7 @@ struct PayoffRunResult {
 // Month by month: this month's interest on the opening balance, then the test
 // that the payment covers it, then the payment. A run stops early at the first
 // month whose interest the payment does not cover, when the payment could not
-// be read, or when the balance would leave the money range.
+// be read, when the balance would leave the money range, or at the bound.
 PayoffRunResult PayoffRun(MoneyAmount openingBalance, const RatePlan& plan, std::optional<MoneyAmount> payment);
 
 // The level monthly payment that clears the balance in the given months at a
@@ -39,3 +62,4 @@ PayoffRunResult PayoffRun(MoneyAmount openingBalance, const RatePlan& plan, std:
 std::optional<double> LevelPayment(double balance, double r, double months);
 
 } // namespace plenwick
+

@@ -18,4 +18,12 @@ std::optional<MoneyAmount> MoneyAmount::minus(MoneyAmount other) const
     return MoneyAmount(difference);
 }
 
+std::optional<MoneyAmount> MoneyAmount::times(std::int64_t count) const
+{
+    std::int64_t product = 0;
+    if (__builtin_mul_overflow(m_ticks, count, &product))
+        return std::nullopt;
+    return MoneyAmount(product);
+}
+
 } // namespace plenwick

@@ -6,8 +6,8 @@
 
 namespace plenwick {
 
-// Money as a whole number of ten-thousandths of a dollar. Sums and
-// differences are exact; a result that leaves the 64-bit range is reported
+// Money as a whole number of ten-thousandths of a dollar. Sums, differences
+// and multiples are exact; a result that leaves the 64-bit range is reported
 // as a failure instead of wrapping around.
 class MoneyAmount {
 public:
@@ -18,11 +18,21 @@ public:
     static constexpr MoneyAmount fromTicks(std::int64_t ticks) { return MoneyAmount(ticks); }
     constexpr std::int64_t ticks() const { return m_ticks; }
 
+    // The size of the amount in ticks, whatever its sign; the lowest amount
+    // has no positive counterpart among the amounts, but has one here.
+    constexpr std::uint64_t magnitude() const
+    {
+        return m_ticks < 0 ? std::uint64_t{0} - static_cast<std::uint64_t>(m_ticks) : static_cast<std::uint64_t>(m_ticks);
+    }
+
     // Exact as a decimal; as a double it is the nearest double to that decimal.
     double toDouble() const { return static_cast<double>(m_ticks) / kTicksPerUnit; }
 
     std::optional<MoneyAmount> plus(MoneyAmount other) const;
     std::optional<MoneyAmount> minus(MoneyAmount other) const;
+    std::optional<MoneyAmount> times(std::int64_t count) const;
+
+    constexpr bool isPositive() const { return m_ticks > 0; }
 
     constexpr auto operator<=>(const MoneyAmount&) const = default;
 
