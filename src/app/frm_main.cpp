@@ -1,15 +1,17 @@
 #include "app/frm_main.h"
 
+#include "app/cards_screen.h"
+#include "app/costs_screen.h"
+#include "app/savings_screen.h"
+#include "app/theme.h"
 #include "calculations/payoff.h"
 #include "calculations/savings.h"
 #include "money/money_text.h"
 #include "screens/result_blinker.h"
-#include "screens/screen_panel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
-#include <QEvent>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -21,26 +23,10 @@ namespace plenwick {
 
 namespace {
 
-// The window's client area and places, in device-independent pixels.
-constexpr QSize kClientSize(992, 664);
-constexpr QRect kBannerStrip(1, 1, 988, 115);
-// Larger than the strip on every side, so the strip hides the browser's edges.
-constexpr QRect kBannerInStrip(-3, -3, 1015, 133);
 constexpr int kPaintDelayMs = 10;
 constexpr int kOfferDelayMs = 1000;
-constexpr int kScreenButtonTop = 117;
-constexpr std::array<int, 3> kScreenButtonLefts{6, 123, 240};
-constexpr QSize kScreenButtonSize(118, 28);
-constexpr QRect kPanelArea(6, 144, 982, 518);
 
 std::string text(const QLineEdit* box) { return box->text().toStdString(); }
-
-std::optional<std::string> chosenItem(const QComboBox* list)
-{
-    if (list->currentIndex() < 0)
-        return std::nullopt;
-    return list->currentText().toStdString();
-}
 
 } // namespace
 
@@ -56,9 +42,9 @@ frmMain::frmMain(Surroundings surroundings, QWidget* parent)
 
     startBanner();
     LoadMyCards();
-    m_screenButtons[MyCards]->setChecked(true);
-    m_panels[MyCards]->raise();
-    m_screenIndex = MyCards;
+    screenButton(Screen::MyCards)->setChecked(true);
+    panel(Screen::MyCards)->raise();
+    m_screenIndex = Screen::MyCards;
 
     // Work that needs the window to exist runs on the first tick of a timer
     // that then stops.
@@ -82,79 +68,68 @@ void frmMain::buildWindow()
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Plenwick"));
-    setFixedSize(kClientSize);
+    setFixedSize(theme::kClientSize);
     setAutoFillBackground(true);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 
     m_bannerStrip = new QFrame(this);
     m_bannerStrip->setObjectName(QStringLiteral("Picture3"));
-    m_bannerStrip->setGeometry(kBannerStrip);
+    m_bannerStrip->setGeometry(theme::kBannerStrip);
     m_bannerStrip->setFrameShape(QFrame::NoFrame);
 
-    const char* captions[] = {"My Cards", "My Costs", "My Savings"};
+    addScreenButton(Screen::MyCards, QStringLiteral("My Cards"));
+    addScreenButton(Screen::MyCosts, QStringLiteral("My Costs"));
+    addScreenButton(Screen::MySavings, QStringLiteral("My Savings"));
+    m_cards = new CardsScreen(this);
+    m_costs = new CostsScreen(this);
+    m_savings = new SavingsScreen(this);
+    m_panels = {m_cards, m_costs, m_savings};
+    for (ScreenPanel* screen : m_panels)
+        screen->setGeometry(theme::kPanelArea);
+
     std::vector<QLabel*> resultLabels;
-    for (int screen = 0; screen < 3; ++screen) {
-        auto* button = new QPushButton(QString::fromLatin1(captions[screen]), this);
-        button->setObjectName(QStringLiteral("MyCardsCMD_%1").arg(screen));
-        button->setCheckable(true);
-        button->setAutoDefault(false);
-        button->setFont(captionFont(10));
-        // The pressed button takes the colour of the panel top, like a tab.
-        button->setStyleSheet(QStringLiteral(
-            "QPushButton { background: #e6edf5; color: #1d2b3a; border: 1px solid #8aa4c0; border-bottom: none;"
-            " border-top-left-radius: 5px; border-top-right-radius: 5px; }"
-            "QPushButton:hover { background: #f4f8fc; }"
-            "QPushButton:checked { background: rgb(81, 142, 189); color: white; font-weight: bold; }"
-            "QPushButton:focus { text-decoration: underline; }"));
-        button->setGeometry(QRect(QPoint(kScreenButtonLefts[screen], kScreenButtonTop), kScreenButtonSize));
-        m_screenButtons[screen] = button;
-
-        auto* panel = new ScreenPanel(this);
-        panel->setObjectName(QStringLiteral("Picture1_%1").arg(screen));
-        panel->setGeometry(kPanelArea);
-        m_panels[screen] = panel;
-    }
-    m_cards = buildCardsScreen(m_panels[MyCards]);
-    m_costs = buildCostsScreen(m_panels[MyCosts]);
-    m_savings = buildSavingsScreen(m_panels[MySavings]);
-
     for (int row = 0; row < kCardCount; ++row) {
         resultLabels.insert(resultLabels.end(),
-                            {m_costs.MonthsLable[row], m_costs.AmountLable[row], m_savings.Savings1Lable[row],
-                             m_savings.Savings2Lable[row], m_savings.Savings3Lable[row]});
+                            {m_costs->MonthsLable[row], m_costs->AmountLable[row], m_savings->Savings1Lable[row],
+                             m_savings->Savings2Lable[row], m_savings->Savings3Lable[row]});
     }
     m_blinker = new ResultBlinker(std::move(resultLabels), this);
 
-    setTabOrder(m_screenButtons[MySavings], m_cards.CardNameText[0]);
+    setTabOrder(screenButton(Screen::MySavings), m_cards->CardNameText[0]);
+}
+
+void frmMain::addScreenButton(Screen screen, const QString& caption)
+{
+    const int index = static_cast<int>(screen);
+    auto* button = new QPushButton(caption, this);
+    button->setObjectName(QStringLiteral("MyCardsCMD_%1").arg(index));
+    button->setCheckable(true);
+    button->setAutoDefault(false);
+    button->setFont(theme::captionFont(10));
+    button->setStyleSheet(theme::screenButtonStyle());
+    button->setGeometry(
+        QRect(QPoint(theme::kScreenButtonLeft + index * theme::kScreenButtonStep, theme::kScreenButtonTop),
+              theme::kScreenButtonSize));
+    m_screenButtons[index] = button;
+    connect(button, &QPushButton::clicked, this, [this, screen] { switchScreen(screen); });
 }
 
 void frmMain::connectHandlers()
 {
-    for (int screen = 0; screen < 3; ++screen)
-        connect(m_screenButtons[screen], &QPushButton::clicked, this, [this, screen] { switchScreen(screen); });
-    connect(m_cards.NextCMD, &QPushButton::clicked, this, [this] { switchScreen(MyCosts); });
-    connect(m_costs.PrevCMD, &QPushButton::clicked, this, [this] { switchScreen(MyCards); });
-    connect(m_costs.NextCMD, &QPushButton::clicked, this, [this] { switchScreen(MySavings); });
-    connect(m_savings.PrevCMD, &QPushButton::clicked, this, [this] { switchScreen(MyCosts); });
-    connect(m_cards.SaveCMD, &QPushButton::clicked, this, &frmMain::SaveMyCards);
+    connect(m_cards, &CardsScreen::nextRequested, this, [this] { switchScreen(Screen::MyCosts); });
+    connect(m_cards, &CardsScreen::saveRequested, this, &frmMain::SaveMyCards);
 
-    normaliseOnLeaving(m_cards.AnnualFeeText, Pattern::Money);
-    normaliseOnLeaving(m_cards.InterestRateText, Pattern::Rate);
-    normaliseOnLeaving(m_cards.TotalDueText, Pattern::Money);
-    normaliseOnLeaving(m_cards.MinimumPaymentText, Pattern::Money);
-    normaliseOnLeaving(m_cards.ActualPaymentText, Pattern::Money);
+    connect(m_costs, &CostsScreen::previousRequested, this, [this] { switchScreen(Screen::MyCards); });
+    connect(m_costs, &CostsScreen::nextRequested, this, [this] { switchScreen(Screen::MySavings); });
+    connect(m_costs, &CostsScreen::minimumChecked, this, &frmMain::fillMinimumPayment);
+    connect(m_costs, &CostsScreen::monthsAsked, this, &frmMain::calculateTime);
+    connect(m_costs, &CostsScreen::paymentAsked, this, &frmMain::calculateAmount);
 
-    for (int row = 0; row < kCardCount; ++row) {
-        connect(m_costs.MiniMumCheck[row], &QCheckBox::clicked, this,
-                [this, row](bool checked) { fillMinimumPayment(row, checked); });
-        connect(m_costs.CalTimeCMD[row], &QPushButton::clicked, this, [this, row] { calculateTime(row); });
-        connect(m_costs.CalAmountCMD[row], &QPushButton::clicked, this, [this, row] { calculateAmount(row); });
-        connect(m_savings.CalSavingsCMD[row], &QPushButton::clicked, this, [this, row] { calculateSavings(row); });
-        // activated: the person's choice, even of the item already shown.
-        connect(m_savings.CardCombo[row], &QComboBox::activated, this, [this, row] { offerChosen(row); });
-        connect(m_savings.ShowDetailsLable[row], &LinkLabel::clicked, this, [this, row] { showDetails(row); });
-    }
+    connect(m_savings, &SavingsScreen::previousRequested, this, [this] { switchScreen(Screen::MyCosts); });
+    connect(m_savings, &SavingsScreen::savingsAsked, this, &frmMain::calculateSavings);
+    connect(m_savings, &SavingsScreen::offerChosen, this, &frmMain::offerChosen);
+    connect(m_savings, &SavingsScreen::detailsAsked, this, &frmMain::showDetails);
 }
 
 void frmMain::startBanner()
@@ -162,7 +137,7 @@ void frmMain::startBanner()
     QWidget* banner = m_surroundings.makeBanner(
         m_bannerStrip, m_surroundings.server.resolved(QUrl(QStringLiteral("/app/CCAppBanner.htm"))));
     banner->setObjectName(QStringLiteral("wb1"));
-    banner->setGeometry(kBannerInStrip);
+    banner->setGeometry(theme::kBannerInStrip);
 }
 
 void frmMain::startOfferDownload()
@@ -174,48 +149,8 @@ void frmMain::startOfferDownload()
 void frmMain::paintPanels()
 {
     const QPixmap tile(QStringLiteral(":/plenwick/tile_strip.png"));
-    for (ScreenPanel* panel : m_panels)
-        panel->FillPic(tile);
-}
-
-void frmMain::normaliseOnLeaving(const PerCard<QLineEdit>& boxes, Pattern pattern)
-{
-    for (QLineEdit* box : boxes) {
-        m_normalisedFields.insert(box, pattern);
-        box->installEventFilter(this);
-    }
-}
-
-bool frmMain::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::FocusOut) {
-        const auto field = m_normalisedFields.constFind(watched);
-        if (field != m_normalisedFields.constEnd()) {
-            auto* box = static_cast<QLineEdit*>(watched);
-            box->setText(QString::fromStdString(FormatByPattern(text(box), *field)));
-        }
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
-CardBook frmMain::shownCards() const
-{
-    CardBook book;
-    const auto columns = m_cards.fields();
-    for (int row = 0; row < kCardCount; ++row) {
-        for (int field = 0; field < CardRow::FieldCount; ++field)
-            book[row].fields[field] = (*columns[field])[row]->text();
-    }
-    return book;
-}
-
-void frmMain::showCards(const CardBook& book)
-{
-    const auto columns = m_cards.fields();
-    for (int row = 0; row < kCardCount; ++row) {
-        for (int field = 0; field < CardRow::FieldCount; ++field)
-            (*columns[field])[row]->setText(book[row].fields[field]);
-    }
+    for (ScreenPanel* screen : m_panels)
+        screen->FillPic(tile);
 }
 
 void frmMain::LoadMyCards()
@@ -224,7 +159,7 @@ void frmMain::LoadMyCards()
     CardBook& book = loaded.contents.book;
     if (loaded.contents.savedAt)
         AdvanceBalances(book, monthsToAdvance(loaded.contents.savedAt->date(), m_surroundings.now().date()));
-    showCards(book);
+    m_cards->showCards(book);
 
     if (!loaded.contents.wholeFile) {
         QString text =
@@ -239,7 +174,7 @@ void frmMain::LoadMyCards()
 
 void frmMain::SaveMyCards()
 {
-    const auto failure = m_cardStore.save(cardFileText(shownCards(), m_surroundings.now()));
+    const auto failure = m_cardStore.save(cardFileText(m_cards->cards(), m_surroundings.now()));
     if (!failure)
         return;
     m_surroundings.messages->show(
@@ -250,61 +185,47 @@ void frmMain::SaveMyCards()
         MessageIcon::Warning);
 }
 
-void frmMain::switchScreen(int index)
+void frmMain::switchScreen(Screen screen)
 {
-    if (m_screenIndex == MyCards)
+    if (m_screenIndex == Screen::MyCards)
         SaveMyCards();
-    m_panels[index]->setVisible(true);
-    m_screenIndex = static_cast<std::uint8_t>(index);
-    for (int screen = 0; screen < 3; ++screen) {
-        if (screen == index)
+    panel(screen)->setVisible(true);
+    m_screenIndex = screen;
+    for (int other = 0; other < kScreenCount; ++other) {
+        if (other == static_cast<int>(screen))
             continue;
-        m_screenButtons[screen]->setChecked(false);
-        m_panels[screen]->setVisible(false);
+        m_screenButtons[other]->setChecked(false);
+        m_panels[other]->setVisible(false);
     }
-    if (index == MyCosts)
-        copyCards(m_costs.CardName2Text, m_costs.TotalDue2Text);
-    if (index == MySavings) {
-        copyCards(m_savings.CardName3Text, m_savings.TotalDue3Text);
+    if (screen == Screen::MyCosts)
+        m_costs->copyCards(m_cards->cards());
+    if (screen == Screen::MySavings) {
+        m_savings->copyCards(m_cards->cards());
         rebuildOfferChoices();
         selectFirstOffers();
     }
-    m_screenButtons[index]->setChecked(true);
-}
-
-void frmMain::copyCards(const PerCard<QLineEdit>& names, const PerCard<QLineEdit>& totals)
-{
-    for (int row = 0; row < kCardCount; ++row) {
-        names[row]->setText(m_cards.CardNameText[row]->text());
-        totals[row]->setText(m_cards.TotalDueText[row]->text());
-    }
+    screenButton(screen)->setChecked(true);
 }
 
 void frmMain::rebuildOfferChoices()
 {
-    for (QComboBox* choice : m_savings.CardCombo)
-        choice->clear();
     m_offerChoicesArePlaceholders = m_offers.empty();
+    QStringList names;
     if (m_offerChoicesArePlaceholders) {
-        for (QComboBox* choice : m_savings.CardCombo)
-            choice->addItem(QString::fromLatin1(kNoCardFound.data(), kNoCardFound.size()));
+        names << QString::fromLatin1(kNoCardFound.data(), static_cast<qsizetype>(kNoCardFound.size()));
     } else {
-        for (const OfferRecord& offer : m_offers) {
-            for (QComboBox* choice : m_savings.CardCombo)
-                choice->addItem(offer.cardName);
-        }
+        for (const OfferRecord& offer : m_offers)
+            names << offer.cardName;
     }
-    // Filling an empty list selects its first item; nothing is chosen yet.
-    for (QComboBox* choice : m_savings.CardCombo)
-        choice->setCurrentIndex(-1);
+    m_savings->setOfferChoices(names);
 }
 
 void frmMain::selectFirstOffers()
 {
     for (int row = 0; row < kShownCards; ++row) {
-        if (m_savings.TotalDue3Text[row]->text().isEmpty())
+        if (m_savings->TotalDue3Text[row]->text().isEmpty())
             continue;
-        m_savings.CardCombo[row]->setCurrentIndex(0);
+        m_savings->CardCombo[row]->setCurrentIndex(0);
         offerChosen(row);
     }
 }
@@ -313,8 +234,8 @@ void frmMain::fillMinimumPayment(int row, bool checked)
 {
     if (!checked)
         return;
-    m_costs.AmountIcanPayText[row]->setText(
-        QString::fromStdString(FormatByPattern(text(m_cards.MinimumPaymentText[row]), Pattern::Money)));
+    m_costs->AmountIcanPayText[row]->setText(
+        QString::fromStdString(FormatByPattern(text(m_cards->MinimumPaymentText[row]), Pattern::Money)));
 }
 
 void frmMain::showAnswer(QLabel* label, const PayoffAnswer& answer)
@@ -327,28 +248,28 @@ void frmMain::showAnswer(QLabel* label, const PayoffAnswer& answer)
 
 void frmMain::calculateTime(int row)
 {
-    showAnswer(m_costs.MonthsLable[row],
-               PayoffMonths(text(m_costs.TotalDue2Text[row]), text(m_cards.InterestRateText[row]),
-                            text(m_costs.AmountIcanPayText[row])));
+    showAnswer(m_costs->MonthsLable[row],
+               PayoffMonths(text(m_costs->TotalDue2Text[row]), text(m_cards->InterestRateText[row]),
+                            text(m_costs->AmountIcanPayText[row])));
 }
 
 void frmMain::calculateAmount(int row)
 {
-    showAnswer(m_costs.AmountLable[row],
-               PayoffPayment(text(m_costs.TotalDue2Text[row]), text(m_cards.InterestRateText[row]),
-                             text(m_costs.DebtFreeMonthsText[row])));
+    showAnswer(m_costs->AmountLable[row],
+               PayoffPayment(text(m_costs->TotalDue2Text[row]), text(m_cards->InterestRateText[row]),
+                             text(m_costs->DebtFreeMonthsText[row])));
 }
 
 SavingsRow frmMain::savingsRowOf(int row) const
 {
     SavingsRow savingsRow;
-    savingsRow.totalDue = text(m_savings.TotalDue3Text[row]);
-    savingsRow.interestRate = text(m_cards.InterestRateText[row]);
-    savingsRow.actualPayment = text(m_cards.ActualPaymentText[row]);
-    savingsRow.monthsItem = chosenItem(m_savings.MonthsCombo[row]);
-    savingsRow.amountItem = chosenItem(m_savings.AmountCombo[row]);
+    savingsRow.totalDue = text(m_savings->TotalDue3Text[row]);
+    savingsRow.interestRate = text(m_cards->InterestRateText[row]);
+    savingsRow.actualPayment = text(m_cards->ActualPaymentText[row]);
+    savingsRow.monthsItem = SavingsScreen::chosenItem(m_savings->MonthsCombo[row]);
+    savingsRow.amountItem = SavingsScreen::chosenItem(m_savings->AmountCombo[row]);
 
-    const QComboBox* choice = m_savings.CardCombo[row];
+    const QComboBox* choice = m_savings->CardCombo[row];
     const int position = choice->currentIndex();
     if (position < 0)
         return savingsRow;
@@ -364,7 +285,7 @@ SavingsRow frmMain::savingsRowOf(int row) const
 
 void frmMain::calculateSavings(int row)
 {
-    const PerCard<QLabel>* labels[] = {&m_savings.Savings1Lable, &m_savings.Savings2Lable, &m_savings.Savings3Lable};
+    const PerCard<QLabel>* labels[] = {&m_savings->Savings1Lable, &m_savings->Savings2Lable, &m_savings->Savings3Lable};
     for (const SavingsStep& step : SavingsOptions(savingsRowOf(row)).steps) {
         const QString stepText = QString::fromStdString(step.text);
         if (step.kind == SavingsStep::Kind::Message)
@@ -376,7 +297,7 @@ void frmMain::calculateSavings(int row)
 
 void frmMain::showDetails(int row)
 {
-    const int position = m_savings.CardCombo[row]->currentIndex();
+    const int position = m_savings->CardCombo[row]->currentIndex();
     if (position < 0 || m_offerChoicesArePlaceholders)
         return;
     OpenInBrowser(m_offers.at(static_cast<std::size_t>(position)).detailsAddress, *m_surroundings.opener);
@@ -384,7 +305,7 @@ void frmMain::showDetails(int row)
 
 void frmMain::offerChosen(int row)
 {
-    if (m_savings.CardCombo[row]->currentIndex() >= 0)
+    if (m_savings->CardCombo[row]->currentIndex() >= 0)
         calculateSavings(row);
 }
 

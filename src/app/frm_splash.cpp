@@ -1,5 +1,7 @@
 #include "app/frm_splash.h"
 
+#include "app/theme.h"
+
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
@@ -8,18 +10,14 @@ namespace plenwick {
 
 namespace {
 
-QLabel* productName(QWidget* parent, const QString& objectName, const QColor& colour, QPoint at)
+QLabel* productName(QWidget* parent, const QString& objectName, const QColor& colour, int offset)
 {
     auto* label = new QLabel(QStringLiteral("Plenwick "), parent);
     label->setObjectName(objectName);
-    QFont font;
-    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    font.setPointSize(36);
-    font.setBold(true);
-    label->setFont(font);
+    label->setFont(theme::splashFont());
     label->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(colour.name()));
     label->setAlignment(Qt::AlignCenter);
-    label->setGeometry(QRect(at, QSize(457, 106)));
+    label->setGeometry(theme::kSplashName.translated(offset, offset));
     return label;
 }
 
@@ -30,8 +28,8 @@ frmSplash::frmSplash(std::function<void()> showMainWindow, QWidget* parent)
     , m_showMainWindow(std::move(showMainWindow))
 {
     setObjectName(QStringLiteral("frmSplash"));
-    setFixedSize(584, 339);
-    setStyleSheet(QStringLiteral("frmSplash { background: white; }"));
+    setFixedSize(theme::kSplashSize);
+    setStyleSheet(QStringLiteral("frmSplash { background: %1; }").arg(theme::kSplashBackground.name()));
     setAttribute(Qt::WA_StyledBackground);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
@@ -41,11 +39,11 @@ frmSplash::frmSplash(std::function<void()> showMainWindow, QWidget* parent)
     picture->setObjectName(QStringLiteral("Image1"));
     picture->setPixmap(QPixmap(QStringLiteral(":/plenwick/splash_cards.png")));
     picture->setScaledContents(true);
-    picture->setGeometry(3, 3, 577, 333);
+    picture->setGeometry(theme::kSplashPicture);
 
-    // The silver copy sits 3 pixels right of and below the white text.
-    productName(this, QStringLiteral("Label2"), QColor(192, 192, 192), QPoint(105, 75));
-    productName(this, QStringLiteral("Label1"), Qt::white, QPoint(102, 72));
+    // The silver copy sits a little right of and below the white text, as its shadow.
+    productName(this, QStringLiteral("Label2"), theme::kSplashShadow, theme::kSplashShadowOffset);
+    productName(this, QStringLiteral("Label1"), Qt::white, 0);
 
     m_timer.setObjectName(QStringLiteral("Timer1"));
     m_timer.setSingleShot(true);

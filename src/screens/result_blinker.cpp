@@ -4,8 +4,11 @@
 
 namespace plenwick {
 
-namespace {
-const QString kNoAnswer = QStringLiteral("-");
+void keepSpaceWhenHidden(QWidget* widget)
+{
+    QSizePolicy policy = widget->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    widget->setSizePolicy(policy);
 }
 
 ResultBlinker::ResultBlinker(std::vector<QLabel*> labels, QObject* parent)
@@ -13,11 +16,8 @@ ResultBlinker::ResultBlinker(std::vector<QLabel*> labels, QObject* parent)
     , m_labels(std::move(labels))
     , m_timer(this)
 {
-    for (QLabel* label : m_labels) {
-        QSizePolicy policy = label->sizePolicy();
-        policy.setRetainSizeWhenHidden(true);
-        label->setSizePolicy(policy);
-    }
+    for (QLabel* label : m_labels)
+        keepSpaceWhenHidden(label);
     m_timer.setObjectName(QStringLiteral("Timer1"));
     m_timer.setInterval(kIntervalMs);
     connect(&m_timer, &QTimer::timeout, this, &ResultBlinker::tick);

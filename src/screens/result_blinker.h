@@ -1,13 +1,21 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 #include <QTimer>
 
 #include <vector>
 
 class QLabel;
+class QWidget;
 
 namespace plenwick {
+
+// The caption of a result label that holds no answer.
+inline const QString kNoAnswer = QStringLiteral("-");
+
+// A hidden widget keeps its place, so hiding it moves nothing else.
+void keepSpaceWhenHidden(QWidget* widget);
 
 // Makes every result label that holds an answer blink, half a second on and
 // half a second off; a label whose caption is exactly "-" holds no answer and

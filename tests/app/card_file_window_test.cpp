@@ -55,7 +55,7 @@ TEST_F(CardFileWindow, SaveWritesTheCardsWithTheTimeOfTheSave)
     type("CardNameText", 1, QStringLiteral("Meadow"));
     click("SaveCMD");
     EXPECT_EQ(savedBytes(), QByteArray("3/14/2026 9:05:12 PM\r\n|||||\r\nMeadow|||||\r\n|||||\r\n|||||\r\n|||||\r\n"));
-    EXPECT_EQ(window->screenIndex(), 0);
+    EXPECT_EQ(static_cast<int>(window->screenIndex()), 0);
 }
 
 TEST_F(CardFileWindow, OnlyLeavingMyCardsWrites)
@@ -124,7 +124,7 @@ TEST_F(CardFileWindow, AFailedSaveIsToldAndTheProgramGoesOn)
     ASSERT_EQ(messages->shown.size(), 1u);
     EXPECT_EQ(messages->shown[0].icon, MessageIcon::Warning);
     EXPECT_TRUE(messages->shown[0].text.contains(cardFilePath()));
-    EXPECT_EQ(window->screenIndex(), 1);
+    EXPECT_EQ(static_cast<int>(window->screenIndex()), 1);
     EXPECT_EQ(box("CardName2Text", 0)->text(), QStringLiteral("Harbor Gold"));
 }
 

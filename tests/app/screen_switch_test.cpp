@@ -14,7 +14,7 @@ protected:
 
     void expectOnly(int screen)
     {
-        EXPECT_EQ(window->screenIndex(), screen);
+        EXPECT_EQ(static_cast<int>(window->screenIndex()), screen);
         for (int other = 0; other < 3; ++other) {
             EXPECT_EQ(panelShown(other), other == screen) << "panel " << other;
             EXPECT_EQ(pressed(other), other == screen) << "button " << other;
@@ -24,7 +24,7 @@ protected:
 
 TEST_F(ScreenSwitch, StartsOnMyCardsWithTheOtherScreensOnlyCovered)
 {
-    EXPECT_EQ(window->screenIndex(), 0);
+    EXPECT_EQ(static_cast<int>(window->screenIndex()), 0);
     EXPECT_TRUE(pressed(0));
     EXPECT_FALSE(pressed(1));
     for (int screen = 0; screen < 3; ++screen)
@@ -73,7 +73,7 @@ TEST_F(ScreenSwitch, ClickingTheCurrentScreenKeepsItPressed)
 TEST_F(ScreenSwitch, PressingAButtonFromCodeIsNotAClick)
 {
     control<QPushButton>("MyCardsCMD", 2)->setChecked(true);
-    EXPECT_EQ(window->screenIndex(), 0);
+    EXPECT_EQ(static_cast<int>(window->screenIndex()), 0);
 }
 
 TEST_F(ScreenSwitch, CopiesEveryCardsNameAndTotalVerbatim)

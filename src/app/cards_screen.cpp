@@ -1,0 +1,139 @@
+#include "app/cards_screen.h"
+
+#include "app/theme.h"
+#include "money/money_text.h"
+
+#include <QEvent>
+#include <QGridLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <QValidator>
+
+namespace plenwick {
+
+namespace {
+
+// Drops every "|" typed or pasted, so a saved card always reads back whole.
+class NoPipeValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+
+    State validate(QString& input, int& pos) const override
+    {
+        const auto before = static_cast<int>(input.left(pos).count(QLatin1Char('|')));
+        input.remove(QLatin1Char('|'));
+        pos -= before;
+        return Acceptable;
+    }
+};
+
+struct Field {
+    const char* name;
+    const char* captionObject;
+    const char* caption;
+    Qt::Alignment alignment;
+    std::optional<Pattern> pattern; // the normal form the box takes on leaving
+};
+
+constexpr Qt::Alignment kAmount = Qt::AlignRight | Qt::AlignVCenter;
+
+const Field kFields[CardRow::FieldCount] = {
+    {"CardNameText", "Label3_0", "Card Name", Qt::AlignCenter, std::nullopt},
+    {"AnnualFeeText", "Label4", "Annual Fee", kAmount, Pattern::Money},
+    {"InterestRateText", "Label5", "Interest Rate", kAmount, Pattern::Rate},
+    {"TotalDueText", "Label6", "Total Due", kAmount, Pattern::Money},
+    {"MinimumPaymentText", "Label7", "Minimum Monthly Payment", kAmount, Pattern::Money},
+    {"ActualPaymentText", "Label8", "Actual Monthly Payment", kAmount, Pattern::Money},
+};
+
+} // namespace
+
+CardsScreen::CardsScreen(QWidget* parent)
+    : ScreenPanel(parent)
+{
+    setObjectName(QStringLiteral("Picture1_0"));
+    QVBoxLayout* layout = screenLayout(this);
+    addHeader(this, layout, QStringLiteral("Label1_0"),
+              QStringLiteral("To get started using this application please enter the information from your current "
+                             "credit card(s). There are spaces for up to 3 cards so use as many as you need."));
+    CardGrid grid(this, layout, theme::kCardsCaptionWidth, 0);
+
+    const auto boxes = columns();
+    for (int field = 0; field < CardRow::FieldCount; ++field) {
+        const Field& about = kFields[field];
+        const int row = grid.addRow();
+        const QString caption = QString::fromLatin1(about.caption);
+        grid.addCaption(row, QString::fromLatin1(about.captionObject), caption);
+        *boxes[field] = grid.addPerCard<QLineEdit>(row, about.name, caption, [&](int) {
+            QLineEdit* box = textBox(this, about.alignment);
+            box->setValidator(new NoPipeValidator(box));
+            if (about.pattern) {
+                m_normalised.insert(box, *about.pattern);
+                box->installEventFilter(this);
+            }
+            return box;
+        });
+    }
+    setCardByCardTabOrder(CardNameText, AnnualFeeText, InterestRateText, TotalDueText, MinimumPaymentText,
+                          ActualPaymentText);
+
+    SaveCMD = commandButton(this, QStringLiteral("SaveCMD"), QStringLiteral("Save"));
+    SaveCMD->setFixedHeight(theme::kCommandHeight);
+    const int spacer = grid.addRow();
+    grid.layout()->setRowMinimumHeight(spacer, 12);
+    grid.layout()->addWidget(SaveCMD, grid.addRow(), 1);
+    QWidget::setTabOrder(ActualPaymentText[kCardCount - 1], SaveCMD);
+
+    const Navigation navigation = addNavigation(this, layout, 0);
+    PrevCMD = navigation.previous;
+    NextCMD = navigation.next;
+    PrevCMD->setVisible(false);
+
+    connect(SaveCMD, &QPushButton::clicked, this, &CardsScreen::saveRequested);
+    connect(NextCMD, &QPushButton::clicked, this, &CardsScreen::nextRequested);
+}
+
+std::array<PerCard<QLineEdit>*, CardRow::FieldCount> CardsScreen::columns()
+{
+    return {&CardNameText, &AnnualFeeText, &InterestRateText, &TotalDueText, &MinimumPaymentText, &ActualPaymentText};
+}
+
+std::array<const PerCard<QLineEdit>*, CardRow::FieldCount> CardsScreen::columns() const
+{
+    return {&CardNameText, &AnnualFeeText, &InterestRateText, &TotalDueText, &MinimumPaymentText, &ActualPaymentText};
+}
+
+CardBook CardsScreen::cards() const
+{
+    CardBook book;
+    const auto boxes = columns();
+    for (int row = 0; row < kCardCount; ++row) {
+        for (int field = 0; field < CardRow::FieldCount; ++field)
+            book[row].fields[field] = (*boxes[field])[row]->text();
+    }
+    return book;
+}
+
+void CardsScreen::showCards(const CardBook& book)
+{
+    const auto boxes = columns();
+    for (int row = 0; row < kCardCount; ++row) {
+        for (int field = 0; field < CardRow::FieldCount; ++field)
+            (*boxes[field])[row]->setText(book[row].fields[field]);
+    }
+}
+
+bool CardsScreen::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::FocusOut) {
+        const auto pattern = m_normalised.constFind(watched);
+        if (pattern != m_normalised.constEnd()) {
+            auto* box = static_cast<QLineEdit*>(watched);
+            box->setText(QString::fromStdString(FormatByPattern(box->text().toStdString(), *pattern)));
+        }
+    }
+    return ScreenPanel::eventFilter(watched, event);
+}
+
+} // namespace plenwick

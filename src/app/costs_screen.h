@@ -1,0 +1,43 @@
+#pragma once
+
+#include "app/card_grid.h"
+#include "cards/card_book.h"
+#include "screens/screen_panel.h"
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace plenwick {
+
+// "My Costs": per card, the months a payment takes to clear the balance and
+// the payment that clears it in a number of months.
+class CostsScreen : public ScreenPanel {
+    Q_OBJECT
+public:
+    explicit CostsScreen(QWidget* parent);
+
+    // Each card's name and total due as "My Cards" shows them.
+    void copyCards(const CardBook& book);
+
+    PerCard<QLineEdit> CardName2Text, TotalDue2Text, AmountIcanPayText, DebtFreeMonthsText;
+    PerCard<QCheckBox> MiniMumCheck;
+    PerCard<QPushButton> CalTimeCMD, CalAmountCMD;
+    PerCard<QLabel> MonthsLable, AmountLable;
+    QPushButton* NextCMD = nullptr;
+    QPushButton* PrevCMD = nullptr;
+
+signals:
+    void minimumChecked(int card, bool checked);
+    void monthsAsked(int card);
+    void paymentAsked(int card);
+    void previousRequested();
+    void nextRequested();
+
+private:
+    void addPaymentRows(CardGrid& grid);
+    void addMonthsRows(CardGrid& grid);
+};
+
+} // namespace plenwick

@@ -1,0 +1,101 @@
+#include "app/theme.h"
+
+#include <QStringList>
+
+namespace plenwick::theme {
+
+namespace {
+
+QFont withFamilies(const QStringList& families, qreal pointSize)
+{
+    QFont font;
+    font.setFamilies(families);
+    font.setPointSizeF(pointSize);
+    return font;
+}
+
+QFont serif(qreal pointSize)
+{
+    return withFamilies({QStringLiteral("Georgia"), QStringLiteral("DejaVu Serif"), QStringLiteral("Liberation Serif")},
+                        pointSize);
+}
+
+QFont classicSans(qreal pointSize)
+{
+    return withFamilies(
+        {QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")}, pointSize);
+}
+
+QFont arial(qreal pointSize)
+{
+    return withFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")},
+                        pointSize);
+}
+
+QString rgb(const QColor& colour) { return colour.name(); }
+
+} // namespace
+
+QFont captionFont(qreal pointSize) { return serif(pointSize); }
+
+QFont boldCaptionFont()
+{
+    QFont font = serif(10);
+    font.setBold(true);
+    return font;
+}
+
+QFont headerFont() { return serif(10.5); }
+
+QFont boxFont() { return classicSans(8.25); }
+
+QFont answerFont()
+{
+    QFont font = classicSans(10);
+    font.setBold(true);
+    return font;
+}
+
+QFont linkFont()
+{
+    QFont font = boxFont();
+    font.setUnderline(true);
+    return font;
+}
+
+QFont savingsButtonFont() { return arial(9); }
+
+QFont splashFont()
+{
+    QFont font = arial(36);
+    font.setBold(true);
+    return font;
+}
+
+QString screenButtonStyle()
+{
+    // The pressed button takes the colour of the panel top, like a tab.
+    return QStringLiteral("QPushButton { background: %1; color: %2; border: 1px solid %3; border-bottom: none;"
+                          " border-top-left-radius: 5px; border-top-right-radius: 5px; }"
+                          "QPushButton:hover { background: %4; }"
+                          "QPushButton:checked { background: %5; color: %6; font-weight: bold; }"
+                          "QPushButton:focus { text-decoration: underline; }")
+        .arg(rgb(kTabBackground), rgb(kTabText), rgb(kTabBorder), rgb(kTabHover), rgb(kPanelTop), rgb(kHeadingText));
+}
+
+QString cardHeadingStyle(const QString& objectName)
+{
+    return QStringLiteral("#%1 { background: %2; border-radius: 3px; }").arg(objectName, rgb(kCardHeading));
+}
+
+QString headingTextStyle() { return QStringLiteral("color: %1;").arg(rgb(kHeadingText)); }
+
+QString answerStyle()
+{
+    return QStringLiteral("color: %1; background: rgba(255, 255, 255, 170); border-radius: 3px; padding: 2px;")
+        .arg(rgb(kAnswerText));
+}
+
+QString linkStyle() { return QStringLiteral("color: %1;").arg(rgb(kLinkText)); }
+
+} // namespace plenwick::theme

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QSize>
+#include <QString>
+
+#include <array>
+
+// The look of the main window in one place: colours, typefaces, style sheets
+// and the fixed geometry of the screens, in device-independent pixels.
+namespace plenwick::theme {
+
+// Colours.
+inline constexpr QColor kPanelTop(81, 142, 189); // the first row of the tile strip
+inline constexpr QColor kTabBackground(0xe6, 0xed, 0xf5);
+inline constexpr QColor kTabHover(0xf4, 0xf8, 0xfc);
+inline constexpr QColor kTabText(0x1d, 0x2b, 0x3a);
+inline constexpr QColor kTabBorder(0x8a, 0xa4, 0xc0);
+inline constexpr QColor kCardHeading(0x1f, 0x4e, 0x79);
+inline constexpr QColor kHeadingText(255, 255, 255);
+inline constexpr QColor kAnswerText(0x8b, 0x1a, 0x1a);
+inline constexpr QColor kLinkText(0, 0, 192);
+inline constexpr QColor kSplashBackground(255, 255, 255);
+inline constexpr QColor kSplashShadow(192, 192, 192);
+
+// Typefaces, each with close stand-ins where the system lacks the first choice.
+QFont captionFont(qreal pointSize = 9);
+QFont boldCaptionFont(); // card headings and option headings
+QFont headerFont();      // the text across the top of a screen
+QFont boxFont();
+QFont answerFont();
+QFont linkFont();
+QFont savingsButtonFont();
+QFont splashFont();
+
+// Style sheets.
+QString screenButtonStyle();
+QString cardHeadingStyle(const QString& objectName);
+QString headingTextStyle();
+QString answerStyle();
+QString linkStyle();
+
+// The main window.
+inline constexpr QSize kClientSize(992, 664);
+inline constexpr QRect kBannerStrip(1, 1, 988, 115);
+// Larger than the strip on every side, so the strip hides the browser's edges.
+inline constexpr QRect kBannerInStrip(-3, -3, 1015, 133);
+inline constexpr int kScreenButtonTop = 117;
+inline constexpr int kScreenButtonLeft = 6;
+inline constexpr QSize kScreenButtonSize(118, 28);
+inline constexpr int kScreenButtonStep = 117; // neighbouring tabs share a border
+inline constexpr QRect kPanelArea(6, 144, 982, 518);
+
+// Inside a screen.
+inline constexpr int kScreenMargin = 12;
+inline constexpr int kScreenMarginVertical = 8;
+inline constexpr int kCardColumnWidth = 187;
+inline constexpr int kBoxHeight = 22;
+inline constexpr int kCommandHeight = 26;
+inline constexpr QSize kNavigationButtonSize(91, 26);
+inline constexpr int kSwitchingAnswerHeight = 50;
+// The row captions' column, wide enough for each screen's longest caption.
+inline constexpr int kCardsCaptionWidth = 210;
+inline constexpr int kCostsCaptionWidth = 235;
+inline constexpr int kSavingsCaptionWidth = 250;
+
+// The splash window.
+inline constexpr QSize kSplashSize(584, 339);
+inline constexpr QRect kSplashPicture(3, 3, 577, 333);
+inline constexpr QRect kSplashName(102, 72, 457, 106);
+inline constexpr int kSplashShadowOffset = 3;
+
+} // namespace plenwick::theme
