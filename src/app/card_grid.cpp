@@ -110,7 +110,7 @@ QPushButton* commandButton(QWidget* parent, const QString& objectName, const QSt
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(objectName);
     button->setFont(theme::captionFont());
-    button->setAutoDefault(false);
+    button->setAutoDefault(true); // Enter or Return presses the focused button, as Space does
     return button;
 }
 

@@ -5,6 +5,7 @@
 
 #include <QEvent>
 #include <QGridLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -85,6 +86,14 @@ CardsScreen::CardsScreen(QWidget* parent)
     grid.layout()->addWidget(SaveCMD, grid.addRow(), 1);
     QWidget::setTabOrder(ActualPaymentText[kCardCount - 1], SaveCMD);
 
+    m_advanceNote = new QLabel(this);
+    m_advanceNote->setObjectName(QStringLiteral("AdvanceNote"));
+    m_advanceNote->setFont(theme::captionFont());
+    m_advanceNote->setWordWrap(true);
+    m_advanceNote->setStyleSheet(theme::noteStyle());
+    m_advanceNote->setVisible(false);
+    layout->addWidget(m_advanceNote);
+
     const Navigation navigation = addNavigation(this, layout, 0);
     PrevCMD = navigation.previous;
     NextCMD = navigation.next;
@@ -122,6 +131,12 @@ void CardsScreen::showCards(const CardBook& book)
         for (int field = 0; field < CardRow::FieldCount; ++field)
             (*boxes[field])[row]->setText(book[row].fields[field]);
     }
+}
+
+void CardsScreen::showAdvanceNote(const QString& text)
+{
+    m_advanceNote->setText(text);
+    m_advanceNote->setVisible(!text.isEmpty());
 }
 
 bool CardsScreen::eventFilter(QObject* watched, QEvent* event)

@@ -6,6 +6,7 @@
 
 #include <QHash>
 
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -22,6 +23,10 @@ public:
 
     CardBook cards() const;
     void showCards(const CardBook& book);
+
+    // A line under the cards about what changed them since the last save;
+    // an empty text hides it.
+    void showAdvanceNote(const QString& text);
 
     PerCard<QLineEdit> CardNameText, AnnualFeeText, InterestRateText, TotalDueText, MinimumPaymentText,
         ActualPaymentText;
@@ -42,6 +47,7 @@ private:
     std::array<const PerCard<QLineEdit>*, CardRow::FieldCount> columns() const;
 
     QHash<QObject*, Pattern> m_normalised;
+    QLabel* m_advanceNote = nullptr;
 };
 
 } // namespace plenwick

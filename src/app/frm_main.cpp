@@ -10,14 +10,17 @@
 #include "screens/result_blinker.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 
 namespace plenwick {
 
@@ -39,6 +42,7 @@ frmMain::frmMain(Surroundings surroundings, QWidget* parent)
 {
     buildWindow();
     connectHandlers();
+    addShortcuts();
 
     startBanner();
     LoadMyCards();
@@ -105,7 +109,7 @@ void frmMain::addScreenButton(Screen screen, const QString& caption)
     auto* button = new QPushButton(caption, this);
     button->setObjectName(QStringLiteral("MyCardsCMD_%1").arg(index));
     button->setCheckable(true);
-    button->setAutoDefault(false);
+    button->setAutoDefault(true); // Enter or Return presses the focused button, as Space does
     button->setFont(theme::captionFont(10));
     button->setStyleSheet(theme::screenButtonStyle());
     button->setGeometry(
@@ -153,13 +157,26 @@ void frmMain::paintPanels()
         screen->FillPic(tile);
 }
 
+void frmMain::addShortcuts()
+{
+    for (int index = 0; index < kScreenCount; ++index) {
+        auto* shortcut = new QShortcut(QKeySequence(Qt::ALT | static_cast<Qt::Key>(Qt::Key_1 + index)), this);
+        connect(shortcut, &QShortcut::activated, this, [this, index] { switchScreen(static_cast<Screen>(index)); });
+    }
+    connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, this, &frmMain::SaveMyCards);
+}
+
 void frmMain::LoadMyCards()
 {
     LoadedCards loaded = m_cardStore.load();
     CardBook& book = loaded.contents.book;
-    if (loaded.contents.savedAt)
+    if (loaded.contents.savedAt) {
+        const CardBook stored = book;
         AdvanceBalances(book, monthsToAdvance(loaded.contents.savedAt->date(), m_surroundings.now().date()));
+        tellAboutAdvance(stored, book, *loaded.contents.savedAt);
+    }
     m_cards->showCards(book);
+    m_savedCards = book;
 
     if (!loaded.contents.wholeFile) {
         QString text =
@@ -172,17 +189,65 @@ void frmMain::LoadMyCards()
     }
 }
 
+// No interest is added, so the lowered balances can be below the statements.
+void frmMain::tellAboutAdvance(const CardBook& before, const CardBook& after, const QDateTime& savedAt)
+{
+    if (before == after)
+        return;
+    const int months = monthsToAdvance(savedAt.date(), m_surroundings.now().date());
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
+    m_cards->showAdvanceNote(QStringLiteral("Balances lowered by %1 %2 of payments since your save of %3; check them "
+                                            "against your statements.")
+                                 .arg(months)
+                                 .arg(months == 1 ? QStringLiteral("month") : QStringLiteral("months"))
+                                 .arg(english.toString(savedAt.date(), QStringLiteral("d MMMM yyyy"))));
+}
+
+std::optional<QString> frmMain::saveCards()
+{
+    const CardBook shown = m_cards->cards();
+    if (auto failure = m_cardStore.save(cardFileText(shown, m_surroundings.now())))
+        return failure;
+    m_savedCards = shown;
+    m_cards->showAdvanceNote({});
+    return std::nullopt;
+}
+
+QString frmMain::saveFailure(const QString& reason) const
+{
+    return QStringLiteral("Your cards could not be saved to %1:\n%2")
+        .arg(QDir::toNativeSeparators(m_cardStore.path()), reason);
+}
+
 void frmMain::SaveMyCards()
 {
-    const auto failure = m_cardStore.save(cardFileText(m_cards->cards(), m_surroundings.now()));
+    const auto failure = saveCards();
     if (!failure)
         return;
-    m_surroundings.messages->show(
-        this,
-        QStringLiteral("Your cards could not be saved to %1:\n%2\n\nThe cards saved before are kept, and what you "
-                       "typed is still on the screen.")
-            .arg(QDir::toNativeSeparators(m_cardStore.path()), *failure),
-        MessageIcon::Warning);
+    m_surroundings.messages->show(this,
+                                  saveFailure(*failure) +
+                                      QStringLiteral("\n\nThe cards saved before are kept, and what you typed is "
+                                                     "still on the screen."),
+                                  MessageIcon::Warning);
+}
+
+void frmMain::closeEvent(QCloseEvent* event)
+{
+    if (m_cards->cards() == m_savedCards) {
+        event->accept();
+        return;
+    }
+    const auto failure = saveCards();
+    const bool close =
+        !failure || m_surroundings.messages->choose(this,
+                                                    saveFailure(*failure) +
+                                                        QStringLiteral("\n\nClose anyway and lose the changes made "
+                                                                       "on My Cards since the last save?"),
+                                                    QStringLiteral("Close anyway"), QStringLiteral("Stay"));
+    if (close)
+        event->accept();
+    else
+        event->ignore();
 }
 
 void frmMain::switchScreen(Screen screen)
@@ -246,8 +311,37 @@ void frmMain::showAnswer(QLabel* label, const PayoffAnswer& answer)
         label->setText(QString::fromStdString(*answer.caption));
 }
 
+// A rate or total due that is typed but is no number would silently count as
+// 0; the click says so and computes nothing instead. Empty boxes count as 0.
+bool frmMain::cardNumbersReadable(int row, const QLineEdit* totalDue)
+{
+    const std::string rateText = text(m_cards->InterestRateText[row]);
+    const std::string totalText = text(totalDue);
+    const struct {
+        const char* box;
+        const std::string& text;
+        bool readable;
+    } inputs[] = {
+        {"Interest Rate", rateText, rateText.empty() || number(rateText).has_value()},
+        {"Total Due", totalText, totalText.empty() || money(totalText).has_value()},
+    };
+    for (const auto& input : inputs) {
+        if (input.readable)
+            continue;
+        m_surroundings.messages->show(
+            this,
+            QStringLiteral("%1: the %2 \"%3\" is not a number")
+                .arg(cardTitle(row), QLatin1String(input.box), QString::fromStdString(input.text)),
+            MessageIcon::Warning);
+        return false;
+    }
+    return true;
+}
+
 void frmMain::calculateTime(int row)
 {
+    if (!cardNumbersReadable(row, m_costs->TotalDue2Text[row]))
+        return;
     showAnswer(m_costs->MonthsLable[row],
                PayoffMonths(text(m_costs->TotalDue2Text[row]), text(m_cards->InterestRateText[row]),
                             text(m_costs->AmountIcanPayText[row])));
@@ -255,6 +349,8 @@ void frmMain::calculateTime(int row)
 
 void frmMain::calculateAmount(int row)
 {
+    if (!cardNumbersReadable(row, m_costs->TotalDue2Text[row]))
+        return;
     showAnswer(m_costs->AmountLable[row],
                PayoffPayment(text(m_costs->TotalDue2Text[row]), text(m_cards->InterestRateText[row]),
                              text(m_costs->DebtFreeMonthsText[row])));
@@ -285,6 +381,8 @@ SavingsRow frmMain::savingsRowOf(int row) const
 
 void frmMain::calculateSavings(int row)
 {
+    if (!cardNumbersReadable(row, m_savings->TotalDue3Text[row]))
+        return;
     const PerCard<QLabel>* labels[] = {&m_savings->Savings1Lable, &m_savings->Savings2Lable, &m_savings->Savings3Lable};
     for (const SavingsStep& step : SavingsOptions(savingsRowOf(row)).steps) {
         const QString stepText = QString::fromStdString(step.text);

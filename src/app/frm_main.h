@@ -9,9 +9,11 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 class QFrame;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 
 namespace plenwick {
@@ -45,6 +47,10 @@ public:
     // Writes the cards shown on "My Cards" to the card file.
     void SaveMyCards();
 
+protected:
+    // Cards changed since the last save are saved before the window closes.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void buildWindow();
     void addScreenButton(Screen screen, const QString& caption);
@@ -52,10 +58,15 @@ private:
     void startOnce(QTimer& timer, const QString& name, int delayMs, void (frmMain::*work)());
     void paintPanels();
     void LoadMyCards();
+    void tellAboutAdvance(const CardBook& before, const CardBook& after, const QDateTime& savedAt);
+    std::optional<QString> saveCards();
+    QString saveFailure(const QString& reason) const;
+    void addShortcuts();
 
     void rebuildOfferChoices();
     void selectFirstOffers();
 
+    bool cardNumbersReadable(int row, const QLineEdit* totalDue);
     void fillMinimumPayment(int row, bool checked);
     void calculateTime(int row);
     void calculateAmount(int row);
@@ -72,6 +83,7 @@ private:
 
     Surroundings m_surroundings;
     CardStore m_cardStore;
+    CardBook m_savedCards; // as the card file holds them, or as shown after loading
     Screen m_screenIndex = Screen::MyCards;
 
     QFrame* m_bannerStrip = nullptr;

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QWebEngineView>
 
 #if defined(Q_OS_UNIX)
@@ -38,6 +39,15 @@ void ModalMessageBoxes::show(QWidget* parent, const QString& text, MessageIcon i
         shownIcon = QMessageBox::Warning;
     QMessageBox box(shownIcon, QStringLiteral("Plenwick"), text, QMessageBox::Ok, parent);
     box.exec();
+}
+
+bool ModalMessageBoxes::choose(QWidget* parent, const QString& text, const QString& first, const QString& second)
+{
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Plenwick"), text, QMessageBox::NoButton, parent);
+    QPushButton* firstButton = box.addButton(first, QMessageBox::AcceptRole);
+    box.setDefaultButton(box.addButton(second, QMessageBox::RejectRole));
+    box.exec();
+    return box.clickedButton() == firstButton;
 }
 
 } // namespace plenwick

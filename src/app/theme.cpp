@@ -96,6 +96,12 @@ QString answerStyle()
         .arg(rgb(kAnswerText));
 }
 
+QString noteStyle()
+{
+    return QStringLiteral("color: %1; background: rgba(255, 255, 255, 200); border-radius: 3px; padding: 4px;")
+        .arg(rgb(kTabText));
+}
+
 QString linkStyle() { return QStringLiteral("color: %1;").arg(rgb(kLinkText)); }
 
 } // namespace plenwick::theme

@@ -41,6 +41,7 @@ QString cardHeadingStyle(const QString& objectName);
 QString headingTextStyle();
 QString answerStyle();
 QString linkStyle();
+QString noteStyle(); // a short notice on a screen
 
 // The main window.
 inline constexpr QSize kClientSize(992, 664);

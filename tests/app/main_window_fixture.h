@@ -33,8 +33,14 @@ public:
     };
 
     void show(QWidget*, const QString& text, MessageIcon icon) override { shown.push_back({text, icon}); }
+    bool choose(QWidget*, const QString& text, const QString&, const QString&) override
+    {
+        shown.push_back({text, MessageIcon::Warning});
+        return chooseFirst;
+    }
 
     std::vector<Shown> shown;
+    bool chooseFirst = true;
 };
 
 // Stands in for the person's browser: keeps the pages it was asked to open.

@@ -20,6 +20,7 @@ namespace {
 class SilentMessages : public plenwick::MessageBoxes {
 public:
     void show(QWidget*, const QString&, plenwick::MessageIcon) override { }
+    bool choose(QWidget*, const QString&, const QString&, const QString&) override { return true; }
 };
 
 void type(QWidget* window, const QString& name, const QString& text)
