@@ -1,73 +1,11 @@
 #include "main_window_fixture.h"
 
 #include <QCheckBox>
-#include <QClipboard>
 
 namespace plenwick {
 namespace {
 
 using testing_support::MainWindowTest;
-
-const QString kNotEnough =
-    QStringLiteral("Your payments are not enough to cover the accumulated interest.  Try increasing the payments.");
-
-class FieldNormalisation : public MainWindowTest { };
-
-TEST_F(FieldNormalisation, MoneyFieldsTakeMoneyFormWhenLeft)
-{
-    const std::pair<const char*, const char*> cases[] = {
-        {"1234.5", "$1,234.50"},
-        {"$1,234.5", "$1,234.50"},
-        {"0", "$0.00"},
-        {"-5", "-$5.00"},
-        {"1234567.8", "$1,234,567.80"},
-        {"12.346", "$12.35"},
-        {"0.125", "$0.13"},
-        {"abc", "abc"},
-        {"", ""},
-    };
-    for (const char* field : {"AnnualFeeText", "TotalDueText", "MinimumPaymentText", "ActualPaymentText"}) {
-        for (const auto& [typed, shown] : cases) {
-            type(field, 1, QString::fromLatin1(typed));
-            EXPECT_EQ(box(field, 1)->text(), QString::fromLatin1(shown)) << field << " " << typed;
-        }
-    }
-}
-
-TEST_F(FieldNormalisation, TheRateTakesRateFormWhenLeft)
-{
-    for (const auto& [typed, shown] : {std::pair{"18.9", "18.90"}, {"1,234", "1234.00"}, {"19.999", "20.00"}}) {
-        type("InterestRateText", 0, QString::fromLatin1(typed));
-        EXPECT_EQ(box("InterestRateText", 0)->text(), QString::fromLatin1(shown)) << typed;
-    }
-}
-
-TEST_F(FieldNormalisation, TheCardNameIsNeverChanged)
-{
-    type("CardNameText", 0, QStringLiteral("  1234.5 "));
-    EXPECT_EQ(box("CardNameText", 0)->text(), QStringLiteral("  1234.5 "));
-}
-
-TEST_F(FieldNormalisation, LeavingAgainChangesNothingMore)
-{
-    type("TotalDueText", 2, QStringLiteral("999.995"));
-    EXPECT_EQ(box("TotalDueText", 2)->text(), QStringLiteral("$1,000.00"));
-    box("TotalDueText", 2)->setFocus();
-    QTest::keyClick(box("TotalDueText", 2), Qt::Key_Tab);
-    EXPECT_EQ(box("TotalDueText", 2)->text(), QStringLiteral("$1,000.00"));
-}
-
-TEST_F(FieldNormalisation, ABarCannotEnterACardBoxTypedOrPasted)
-{
-    type("CardNameText", 0, QStringLiteral("Gold|Card"));
-    EXPECT_EQ(box("CardNameText", 0)->text(), QStringLiteral("GoldCard"));
-
-    QApplication::clipboard()->setText(QStringLiteral("|12|34|"));
-    QLineEdit* fee = box("AnnualFeeText", 0);
-    fee->setFocus();
-    fee->paste();
-    EXPECT_EQ(fee->text(), QStringLiteral("1234"));
-}
 
 class CostsScreen : public MainWindowTest {
 protected:
@@ -80,94 +18,68 @@ protected:
     }
 };
 
-TEST_F(CostsScreen, TheRoadOfOneRequest)
+TEST_F(CostsScreen, EachCalculateWritesItsRowsAnswerOrSaysWhatIsMissing)
 {
+    const QString notEnough =
+        QStringLiteral("Your payments are not enough to cover the accumulated interest.  Try increasing the payments.");
+    const struct {
+        const char* box;
+        const char* typed;
+        const char* button;
+        const char* label;
+        const char* caption; // as it stands after the click
+        QString message;
+    } cases[] = {
+        {"AmountIcanPayText", "100", "CalTimeCMD", "MonthsLable", "11 months", {}},
+        {"AmountIcanPayText", "", "CalTimeCMD", "MonthsLable", "11 months", QStringLiteral("Enter Payment Amount")},
+        {"AmountIcanPayText", "10", "CalTimeCMD", "MonthsLable", "Infinite months", notEnough},
+        {"DebtFreeMonthsText", "12", "CalAmountCMD", "AmountLable", "$88.85 monthly", {}},
+        {"DebtFreeMonthsText", "soon", "CalAmountCMD", "AmountLable", "$88.85 monthly",
+         QStringLiteral("Enter re-payment period")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.box) + " " + c.typed);
+        messages->shown.clear();
+        type(c.box, 0, QString::fromLatin1(c.typed));
+        click(c.button, 0);
+        EXPECT_EQ(caption(c.label, 0), QString::fromLatin1(c.caption));
+        EXPECT_EQ(messages->texts(), c.message.isEmpty() ? QStringList() : QStringList{c.message});
+        EXPECT_EQ(caption(c.label, 1), QStringLiteral("-")); // only the row's own label answers
+    }
+}
+
+TEST_F(CostsScreen, ARateThatIsNoNumberIsNamedAndNothingIsComputed)
+{
+    type("AmountIcanPayText", 1, QStringLiteral("100"));
     click("MyCardsCMD", 0);
-    type("TotalDueText", 0, QStringLiteral("1500"));
-    type("InterestRateText", 0, QStringLiteral("18"));
-    EXPECT_EQ(box("TotalDueText", 0)->text(), QStringLiteral("$1,500.00"));
-    EXPECT_EQ(box("InterestRateText", 0)->text(), QStringLiteral("18.00"));
-
-    click("NextCMD", 0);
-    EXPECT_EQ(box("TotalDue2Text", 0)->text(), QStringLiteral("$1,500.00"));
-    type("AmountIcanPayText", 0, QStringLiteral("100"));
-    click("CalTimeCMD", 0);
-    EXPECT_EQ(caption("MonthsLable", 0), QStringLiteral("18 months"));
-    EXPECT_TRUE(messages->shown.empty());
-
-    window->blinker()->tick(); // show phase
-    EXPECT_TRUE(blinkingOn(label("MonthsLable", 0)));
-    window->blinker()->tick(); // hide phase
-    EXPECT_FALSE(blinkingOn(label("MonthsLable", 0)));
-}
-
-TEST_F(CostsScreen, AnEmptyPaymentAsksForOneAndKeepsTheEarlierAnswer)
-{
-    type("AmountIcanPayText", 0, QStringLiteral("100"));
-    click("CalTimeCMD", 0);
-    type("AmountIcanPayText", 0, QString());
-    click("CalTimeCMD", 0);
-    ASSERT_EQ(messages->shown.size(), 1u);
-    EXPECT_EQ(messages->shown[0].text, QStringLiteral("Enter Payment Amount"));
-    EXPECT_EQ(messages->shown[0].icon, MessageIcon::None);
-    EXPECT_EQ(caption("MonthsLable", 0), QStringLiteral("11 months"));
-}
-
-TEST_F(CostsScreen, APaymentThatOnlyCoversTheInterestIsNeverPaidOff)
-{
-    type("AmountIcanPayText", 0, QStringLiteral("10"));
-    click("CalTimeCMD", 0);
-    ASSERT_EQ(messages->shown.size(), 1u);
-    EXPECT_EQ(messages->shown[0].text, kNotEnough);
-    EXPECT_EQ(messages->shown[0].icon, MessageIcon::Information);
-    EXPECT_EQ(caption("MonthsLable", 0), QStringLiteral("Infinite months"));
-    // Only the row's own label answers.
-    EXPECT_EQ(caption("AmountLable", 0), QStringLiteral("-"));
-    EXPECT_EQ(caption("MonthsLable", 1), QStringLiteral("-"));
-}
-
-TEST_F(CostsScreen, MinAmountFillsInTheMinimumPayment)
-{
-    QCheckBox* minimum = control<QCheckBox>("MiniMumCheck", 0);
-    click(minimum);
-    EXPECT_EQ(box("AmountIcanPayText", 0)->text(), QStringLiteral("$25.00"));
-    click(minimum);
-    EXPECT_FALSE(minimum->isChecked());
-    EXPECT_EQ(box("AmountIcanPayText", 0)->text(), QStringLiteral("$25.00"));
-}
-
-TEST_F(CostsScreen, MinAmountWithoutAMinimumLeavesThePaymentEmpty)
-{
-    click(control<QCheckBox>("MiniMumCheck", 1));
-    EXPECT_EQ(box("AmountIcanPayText", 1)->text(), QString());
-    click("CalTimeCMD", 1);
-    ASSERT_EQ(messages->shown.size(), 1u);
-    EXPECT_EQ(messages->shown[0].text, QStringLiteral("Enter Payment Amount"));
-    EXPECT_EQ(caption("MonthsLable", 1), QStringLiteral("-"));
-}
-
-TEST_F(CostsScreen, GivesThePaymentThatClearsTheCardInTheMonthsTyped)
-{
-    type("DebtFreeMonthsText", 0, QStringLiteral("12"));
-    click("CalAmountCMD", 0);
-    EXPECT_EQ(caption("AmountLable", 0), QStringLiteral("$88.85 monthly"));
-
-    type("DebtFreeMonthsText", 0, QStringLiteral("soon"));
-    click("CalAmountCMD", 0);
-    ASSERT_EQ(messages->shown.size(), 1u);
-    EXPECT_EQ(messages->shown[0].text, QStringLiteral("Enter re-payment period"));
-    EXPECT_EQ(messages->shown[0].icon, MessageIcon::None);
-    EXPECT_EQ(caption("AmountLable", 0), QStringLiteral("$88.85 monthly"));
-}
-
-TEST_F(CostsScreen, TheRateIsReadFromMyCardsAtTheMomentOfTheClick)
-{
-    click("MyCardsCMD", 0);
-    type("InterestRateText", 0, QStringLiteral("0"));
+    enterCard(1, QStringLiteral("Meadow"), QStringLiteral("APR 18.9"), QStringLiteral("1000"), QStringLiteral("100"));
     click("MyCardsCMD", 1);
+    click("CalTimeCMD", 1);
+    EXPECT_EQ(messages->texts(), QStringList{QStringLiteral("Card 2: the Interest Rate \"APR 18.9\" is not a number")});
+    EXPECT_EQ(caption("MonthsLable", 1), QStringLiteral("-"));
+}
+
+TEST_F(CostsScreen, MinAmountFillsInTheMinimumPaymentOnceChecked)
+{
+    auto* minimum = control<QCheckBox>("MiniMumCheck", 0);
+    click(minimum);
+    EXPECT_EQ(box("AmountIcanPayText", 0)->text(), QStringLiteral("$25.00"));
+    type("AmountIcanPayText", 0, QStringLiteral("40"));
+    click(minimum); // unchecking changes nothing
+    EXPECT_EQ(box("AmountIcanPayText", 0)->text(), QStringLiteral("40"));
+}
+
+TEST_F(CostsScreen, AnswersBlinkWhileEmptyLabelsStayHidden)
+{
     type("AmountIcanPayText", 0, QStringLiteral("100"));
     click("CalTimeCMD", 0);
-    EXPECT_EQ(caption("MonthsLable", 0), QStringLiteral("10 months"));
+    const auto shown = [this](const char* name) { return control(name, 0)->isVisibleTo(window.get()); };
+    window->blinker()->tick(); // show
+    window->blinker()->tick(); // hide
+    EXPECT_FALSE(shown("MonthsLable"));
+    window->blinker()->tick(); // show
+    EXPECT_TRUE(shown("MonthsLable"));
+    EXPECT_FALSE(shown("AmountLable"));
 }
 
 } // namespace

@@ -7,7 +7,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
-#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -18,28 +18,26 @@
 #include <memory>
 #include <vector>
 
-#include <ostream>
-
-inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
-
 namespace plenwick::testing_support {
 
 // Stands in for the modal message boxes: keeps what would have been shown.
 class RecordedMessages : public MessageBoxes {
 public:
-    struct Shown {
-        QString text;
-        MessageIcon icon;
-    };
-
     void show(QWidget*, const QString& text, MessageIcon icon) override { shown.push_back({text, icon}); }
     bool choose(QWidget*, const QString& text, const QString&, const QString&) override
     {
         shown.push_back({text, MessageIcon::Warning});
         return chooseFirst;
     }
+    QStringList texts() const
+    {
+        QStringList result;
+        for (const auto& [text, icon] : shown)
+            result << text;
+        return result;
+    }
 
-    std::vector<Shown> shown;
+    std::vector<std::pair<QString, MessageIcon>> shown;
     bool chooseFirst = true;
 };
 
@@ -56,7 +54,7 @@ class MainWindowTest : public testing::Test {
 protected:
     void SetUp() override { openWindow(); }
 
-    virtual Surroundings surroundings()
+    Surroundings surroundings()
     {
         Surroundings result;
         result.messages = messages;
@@ -65,10 +63,7 @@ protected:
         result.server = server.url();
         result.offerTimeoutMs = 3000;
         result.opener = opener;
-        result.makeBanner = [this](QWidget* strip, const QUrl& page) {
-            bannerPages.push_back(page);
-            return new QWidget(strip);
-        };
+        result.makeBanner = [](QWidget* strip, const QUrl&) { return new QWidget(strip); };
         return result;
     }
 
@@ -81,6 +76,20 @@ protected:
         window->show();
         QApplication::setActiveWindow(window.get());
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        QTest::qWait(1); // start-up messages come once the window shows
+    }
+
+    void writeCardFile(const QByteArray& bytes)
+    {
+        QFile file(cardFilePath());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes);
+    }
+
+    QByteArray savedBytes() const
+    {
+        QFile file(cardFilePath());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
     template <class T = QWidget>
@@ -98,26 +107,23 @@ protected:
     }
 
     QLineEdit* box(const char* name, int row) const { return control<QLineEdit>(name, row); }
-    QLabel* label(const char* name, int row) const { return control<QLabel>(name, row); }
     QComboBox* choice(const char* name, int row) const { return control<QComboBox>(name, row); }
-    QString caption(const char* name, int row) const { return label(name, row)->text(); }
+    QString caption(const char* name, int row) const { return control<QLabel>(name, row)->text(); }
 
     // Types into a box as a person would and leaves it with Tab.
-    void type(QLineEdit* target, const QString& text)
+    void type(const char* name, int row, const QString& text)
     {
+        QLineEdit* target = box(name, row);
         target->setFocus();
         target->selectAll();
-        if (!target->text().isEmpty())
-            QTest::keyClick(target, Qt::Key_Backspace);
+        QTest::keyClick(target, Qt::Key_Backspace);
         QTest::keyClicks(target, text);
         QTest::keyClick(target, Qt::Key_Tab);
     }
 
-    void type(const char* name, int row, const QString& text) { type(box(name, row), text); }
-
-    void click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
-    void click(const char* name, int row) { click(control<QAbstractButton>(name, row)); }
-    void click(const char* name) { click(control<QAbstractButton>(QString::fromLatin1(name))); }
+    void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
+    void click(const char* name, int row) { click(control(name, row)); }
+    void click(const char* name) { click(control(QString::fromLatin1(name))); }
 
     void enterCard(int row, const QString& name, const QString& rate, const QString& totalDue,
                    const QString& actualPayment, const QString& minimumPayment = {})
@@ -141,12 +147,8 @@ protected:
             QTest::keyClick(list, Qt::Key_Up);
     }
 
-    // The label is on screen in the blinking's visible half.
-    bool blinkingOn(QLabel* result) const { return result->isVisibleTo(result->parentWidget()); }
-
     std::shared_ptr<RecordedMessages> messages = std::make_shared<RecordedMessages>();
     std::shared_ptr<RecordingOpener> opener = std::make_shared<RecordingOpener>();
-    std::vector<QUrl> bannerPages;
     TestHttpServer server;
     QTemporaryDir folder;
     QDateTime now{QDate(2026, 3, 14), QTime(21, 5, 12)};

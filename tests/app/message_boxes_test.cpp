@@ -7,46 +7,57 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace plenwick {
 namespace {
 
 struct SeenBox {
-    QString title, text;
+    QStringList texts; // title, text, then the buttons
     QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QStringList buttons;
-    bool modal = false;
 };
 
-// Shows a message box and reads it back while it waits for the person.
-SeenBox showAndRead(const QString& text, MessageIcon icon)
+// Shows a box, reads it while it waits for the person, then presses a button.
+SeenBox showAndPress(const std::function<void()>& show, const QString& press)
 {
     SeenBox seen;
-    QWidget parent;
-    QTimer::singleShot(0, &parent, [&seen] {
+    QTimer::singleShot(0, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box)
             return;
-        seen = {box->windowTitle(), box->text(), box->icon(), {}, box->isModal()};
-        for (QAbstractButton* button : box->buttons())
-            seen.buttons << button->text();
-        box->button(QMessageBox::Ok)->click();
+        seen = {{box->windowTitle(), box->text()}, box->icon()};
+        for (QAbstractButton* button : box->buttons()) {
+            seen.texts << button->text().remove(QLatin1Char('&'));
+            if (seen.texts.back() == press)
+                button->click();
+        }
     });
-    ModalMessageBoxes().show(&parent, text, icon);
+    show();
     return seen;
 }
 
-TEST(ModalMessageBoxes, ShowTheTextUnderTheProgramsNameWithAnOkButton)
+TEST(ModalMessageBoxes, ShowTheTextUnderTheProgramsNameWithItsButtons)
 {
-    const SeenBox plain = showAndRead(QStringLiteral("Enter Payment Amount"), MessageIcon::None);
-    EXPECT_EQ(plain.title, QStringLiteral("Plenwick"));
-    EXPECT_EQ(plain.text, QStringLiteral("Enter Payment Amount"));
-    EXPECT_EQ(plain.icon, QMessageBox::NoIcon);
-    ASSERT_EQ(plain.buttons.size(), 1);
-    EXPECT_EQ(QString(plain.buttons[0]).remove(QLatin1Char('&')), QStringLiteral("OK"));
-    EXPECT_TRUE(plain.modal);
+    QWidget parent;
+    ModalMessageBoxes boxes;
+    const SeenBox told = showAndPress(
+        [&] { boxes.show(&parent, QStringLiteral("not enough"), MessageIcon::Information); }, QStringLiteral("OK"));
+    EXPECT_EQ(told.texts, (QStringList{"Plenwick", "not enough", "OK"}));
+    EXPECT_EQ(told.icon, QMessageBox::Information);
 
-    EXPECT_EQ(showAndRead(QStringLiteral("not enough"), MessageIcon::Information).icon, QMessageBox::Information);
-    EXPECT_EQ(showAndRead(QStringLiteral("not saved"), MessageIcon::Warning).icon, QMessageBox::Warning);
+    for (const QString pressed : {QStringLiteral("Close anyway"), QStringLiteral("Stay")}) {
+        bool first = false;
+        const SeenBox asked = showAndPress(
+            [&] {
+                first = boxes.choose(&parent, QStringLiteral("not saved"), QStringLiteral("Close anyway"),
+                                     QStringLiteral("Stay"));
+            },
+            pressed);
+        EXPECT_TRUE(asked.texts.contains(QStringLiteral("Close anyway")) &&
+                    asked.texts.contains(QStringLiteral("Stay")));
+        EXPECT_EQ(first, pressed == QStringLiteral("Close anyway"));
+        EXPECT_EQ(asked.icon, QMessageBox::Warning);
+    }
 }
 
 } // namespace

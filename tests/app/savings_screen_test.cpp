@@ -7,102 +7,55 @@ namespace {
 
 using testing_support::MainWindowTest;
 
-const QString kNotEnough = QStringLiteral(
-    "Your payments are not enough to cover the accumulated interest.  Try increasing the actual payments (in My Cards "
-    "section).");
-
 class SavingsScreen : public MainWindowTest {
 protected:
-    void openSavingsWithWorkedCard(const QString& actualPayment = QStringLiteral("150"))
+    void openWithCard(const QString& actualPayment)
     {
         enterCard(0, QStringLiteral("Harbor Gold"), QStringLiteral("18"), QStringLiteral("5000"), actualPayment);
+        enterCard(1, QStringLiteral("Meadow"), QStringLiteral("12"), QStringLiteral("1000"), QStringLiteral("100"));
         click("MyCardsCMD", 2);
     }
-
-    // Opens the list and clicks the item, as a person does with the mouse.
-    void chooseWithMouse(QComboBox* list, int index)
-    {
-        list->showPopup();
-        QAbstractItemView* view = list->view();
-        const QRect item = view->visualRect(view->model()->index(index, 0));
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, item.center());
-    }
-
-    std::size_t messageCount() const { return messages->shown.size(); }
 };
 
-TEST_F(SavingsScreen, WorkedExampleOptionsWithThePlaceholderChosen)
+TEST_F(SavingsScreen, OptionsAnswerOnCalculateEachInItsOwnLabel)
 {
-    openSavingsWithWorkedCard();
+    openWithCard(QStringLiteral("150"));
     EXPECT_EQ(choice("CardCombo", 0)->currentText(), QStringLiteral("No Card found"));
-    EXPECT_EQ(caption("Savings3Lable", 0), QStringLiteral("-"));
-
-    chooseWithKeyboard(choice("MonthsCombo", 0), 23);            // "24 months"
-    chooseWithKeyboard(choice("AmountCombo", 0), 11);            // "$300 "
-    EXPECT_EQ(caption("Savings1Lable", 0), QStringLiteral("-")); // nothing until "Calculate"
-    click("CalSavingsCMD", 0);
-    EXPECT_EQ(caption("Savings1Lable", 0), QStringLiteral("$1,059.11"));
-    EXPECT_EQ(caption("Savings2Lable", 0), QStringLiteral("$1,050.00"));
-    EXPECT_EQ(caption("Savings3Lable", 0), QStringLiteral("-"));
-    EXPECT_EQ(messageCount(), 0u);
-
-    chooseWithKeyboard(choice("AmountCombo", 0), 3); // "$100 "
-    click("CalSavingsCMD", 0);
-    EXPECT_EQ(caption("Savings2Lable", 0), QStringLiteral("-$2,350.00"));
+    const struct {
+        int row, months, amount; // item positions; -1 leaves the list as it is
+        const char *fast, *bigger;
+    } cases[] = {
+        {0, 23, 11, "$1,059.11", "$1,050.00"}, // "24 months", "$300 "
+        {0, -1, 3, "$1,059.11", "-$2,350.00"}, // "$100 "
+        {1, 23, -1, "-$29.76", "-"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.row);
+        if (c.months >= 0)
+            chooseWithKeyboard(choice("MonthsCombo", c.row), c.months);
+        if (c.amount >= 0)
+            chooseWithKeyboard(choice("AmountCombo", c.row), c.amount);
+        click("CalSavingsCMD", c.row);
+        EXPECT_EQ(caption("Savings1Lable", c.row), QString::fromLatin1(c.fast));
+        EXPECT_EQ(caption("Savings2Lable", c.row), QString::fromLatin1(c.bigger));
+        EXPECT_EQ(caption("Savings3Lable", c.row), QStringLiteral("-")); // the placeholder is no offer
+    }
+    EXPECT_EQ(caption("Savings2Lable", 0), QStringLiteral("-$2,350.00")); // row 1 left row 0 alone
+    EXPECT_TRUE(messages->shown.empty());
 }
 
-TEST_F(SavingsScreen, TheAutomaticSelectionCalculatesEachRowOnce)
+TEST_F(SavingsScreen, OpeningTheScreenAndChoosingAnOfferEachCalculateOnce)
 {
-    openSavingsWithWorkedCard(QStringLiteral("75")); // exactly the first month's interest
-    ASSERT_EQ(messageCount(), 1u);
-    EXPECT_EQ(messages->shown[0].text, kNotEnough);
-    EXPECT_EQ(messages->shown[0].icon, MessageIcon::Information);
-}
+    openWithCard(QStringLiteral("75")); // exactly the first month's interest
+    ASSERT_EQ(messages->shown.size(), 1u);
+    EXPECT_EQ(messages->shown[0].second, MessageIcon::Information);
 
-TEST_F(SavingsScreen, ChoosingAnOfferRecalculatesEvenTheOneAlreadyShown)
-{
-    openSavingsWithWorkedCard(QStringLiteral("75"));
-    chooseWithMouse(choice("CardCombo", 0), 0);
-    EXPECT_EQ(messageCount(), 2u);
-}
-
-TEST_F(SavingsScreen, EachCalculationStartsFromEmptyAnswers)
-{
-    openSavingsWithWorkedCard();
-    chooseWithKeyboard(choice("MonthsCombo", 0), 23);
-    click("CalSavingsCMD", 0);
-    ASSERT_NE(caption("Savings1Lable", 0), QStringLiteral("-"));
-
-    click("MyCardsCMD", 0);
-    type("TotalDueText", 0, QString());
-    click("MyCardsCMD", 2);
-    click("CalSavingsCMD", 0);
-    EXPECT_EQ(caption("Savings1Lable", 0), QStringLiteral("$0.00"));
-    EXPECT_EQ(caption("Savings2Lable", 0), QStringLiteral("-"));
-}
-
-TEST_F(SavingsScreen, ACalculationLeavesTheOtherRowsAlone)
-{
-    enterCard(1, QStringLiteral("Meadow"), QStringLiteral("12"), QStringLiteral("1000"), QStringLiteral("100"));
-    openSavingsWithWorkedCard();
-    chooseWithKeyboard(choice("MonthsCombo", 1), 23);
-    click("CalSavingsCMD", 1);
-    EXPECT_EQ(caption("Savings1Lable", 1), QStringLiteral("-$29.76"));
-    EXPECT_EQ(caption("Savings1Lable", 0), QStringLiteral("-"));
-}
-
-TEST_F(SavingsScreen, AnswersBlinkAndEmptyOnesStayHidden)
-{
-    openSavingsWithWorkedCard();
-    chooseWithKeyboard(choice("AmountCombo", 0), 11);
-    click("CalSavingsCMD", 0);
-    window->blinker()->tick(); // show
-    window->blinker()->tick(); // hide
-    window->blinker()->tick(); // show
-    EXPECT_TRUE(blinkingOn(label("Savings2Lable", 0)));
-    EXPECT_FALSE(blinkingOn(label("Savings1Lable", 0)));
-    EXPECT_FALSE(blinkingOn(label("Savings3Lable", 0)));
-    EXPECT_FALSE(blinkingOn(label("MonthsLable", 0)));
+    // Choosing the item already shown, with the mouse, calculates again.
+    QComboBox* list = choice("CardCombo", 0);
+    list->showPopup();
+    QAbstractItemView* view = list->view();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(view->model()->index(0, 0)).center());
+    EXPECT_EQ(messages->shown.size(), 2u);
 }
 
 } // namespace
