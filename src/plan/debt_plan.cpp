@@ -136,9 +136,11 @@ public:
                 fail(PlanFailure::TooLong, "The plan would take more than 1,200 months (100 years); it stops there.");
                 return;
             }
-            if (m_strategy == PlanStrategy::HighestRateFirst && ratesChangeIn(m))
-                std::stable_sort(m_order.begin(), m_order.end(), [&](std::size_t a, std::size_t b) {
-                    return m_plans[a].monthlyRate(m) > m_plans[b].monthlyRate(m);
+            if (m_strategy == PlanStrategy::HighestRateFirst)
+                std::sort(m_order.begin(), m_order.end(), [&](std::size_t a, std::size_t b) {
+                    const double rateA = m_plans[a].monthlyRate(m);
+                    const double rateB = m_plans[b].monthlyRate(m);
+                    return rateA > rateB || (rateA == rateB && a < b);
                 });
             m_saved = m_plan.cards;
             m_savedTotals = {m_plan.totalInterest, m_plan.totalPaid};
@@ -171,13 +173,6 @@ public:
     }
 
 private:
-    // The order by rate changes only when some card's intro months end.
-    bool ratesChangeIn(std::int32_t month) const
-    {
-        return month == 1 || std::any_of(m_plans.begin(), m_plans.end(),
-                                         [&](const RatePlan& p) { return p.introMonths == month - 1; });
-    }
-
     // One month of the plan; whether any card's balance fell. When none falls
     // after every intro rate has ended, each card gets the same money again
     // next month while its interest can only grow: the plan can never end.
