@@ -77,6 +77,9 @@ TEST(OfferRanking, FeesRoundOnceToTheTickAndCountEachStartedYear)
     }
     const auto beyondRange = RankOffers({holding("100", 12, "1000")}, {{"Fee", "", {}, {}, 1e30}});
     EXPECT_TRUE(beyondRange->at(0).offers.at(0).run.stoppedEarly);
+    const auto yearlyBeyondRange =
+        RankOffers({holding("1,300", 0, "100")}, {{"Fee", "", {}, dollars("900,000,000,000,000"), {}}});
+    EXPECT_FALSE(yearlyBeyondRange->at(0).offers.at(0).paidOff()); // for each of 2 years
 
     // 12 months at 0 %: one year's fee; 13: two.
     EXPECT_EQ(RankOffers({holding("1,200", 0, "100", "50")}, {})->at(0).asItIs.cost, dollars("50"));
@@ -91,6 +94,7 @@ TEST(OfferRanking, PartsMergeIntoTheWholeAndWorkCanBeCancelled)
     control.progress = [&](std::size_t done, std::size_t total) { progress.emplace_back(done, total); };
     const std::vector<OfferRuns> parts = {*RunOffers(cards, kOffers, 2, 3, control), *RunOffers(cards, kOffers, 0, 2)};
     EXPECT_EQ(progress, (std::vector<std::pair<std::size_t, std::size_t>>{{1, 1}}));
+    EXPECT_TRUE(RunOffers(cards, kOffers, 5, 9)->cards.at(0).empty()); // past the end of the list
     auto order = [](const std::optional<std::vector<CardRanking>>& rankings) {
         std::vector<std::pair<std::size_t, std::optional<MoneyAmount>>> offers;
         for (const CardRanking& ranking : *rankings) {
