@@ -1,0 +1,214 @@
+#include "plan/debt_plan.h"
+
+#include "money/money_text.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace plenwick {
+namespace {
+
+MoneyAmount dollars(const char* text) { return money(text).value(); }
+
+template <typename T, typename... More>
+std::vector<T> list(T first, More... more)
+{
+    return {first, more...};
+}
+
+DebtCard card(double rate, const char* balance, const char* minimum, std::optional<RatePlan> plan = {},
+              const char* openingFee = "0")
+{
+    DebtCard c;
+    c.annualRate = rate;
+    c.balance = dollars(balance);
+    c.minimumPayment = dollars(minimum);
+    c.actualPayment = c.minimumPayment;
+    c.ratePlan = plan;
+    c.openingFee = dollars(openingFee);
+    return c;
+}
+
+constexpr CalendarMonth kJanuary2027{2027, 1};
+constexpr PlanStrategy kByRate = PlanStrategy::HighestRateFirst;
+constexpr PlanStrategy kInOrder = PlanStrategy::CardOrder;
+
+TEST(CalendarMonth, CountsAcrossYearsBothWays)
+{
+    EXPECT_EQ((CalendarMonth{2026, 11}.plus(3)), (CalendarMonth{2027, 2}));
+    EXPECT_EQ(kJanuary2027.plus(-1), (CalendarMonth{2026, 12}));
+    EXPECT_EQ(kJanuary2027.plus(-13), (CalendarMonth{2025, 12}));
+    EXPECT_EQ(kJanuary2027.plus(26).name(), "March 2029");
+    EXPECT_EQ(kJanuary2027.plus(26).isoText(), "2029-03");
+}
+
+TEST(DebtCardsFromRows, TakesTheRowsThatOweAndFallsBackToTheActualPayment)
+{
+    const auto cards = DebtCardsFromRows({{"Gold", "$25.00", "18.90", "$1,000.00", "$35.00", "$100.00"},
+                                          {"Empty", "", "", "", "", ""},
+                                          {"Zero", "", "12", "$0.00", "$10", "$10"},
+                                          {"No minimum", "", "abc", "$500", "", "$50.00"},
+                                          {"Unreadable", "", "12", "$200", "n/a", "x"}});
+    ASSERT_EQ(cards.size(), 3U);
+    EXPECT_EQ(list(cards[0].row, cards[1].row, cards[2].row), (std::vector<std::size_t>{0, 3, 4}));
+    EXPECT_EQ(list(cards[0].minimumPayment, cards[1].minimumPayment, cards[2].minimumPayment),
+              list(dollars("35"), dollars("50"), MoneyAmount()));
+    EXPECT_EQ(cards[0].name, "Gold");
+    EXPECT_EQ(cards[0].annualFee, dollars("25"));
+    EXPECT_DOUBLE_EQ(cards[0].annualRate, 18.9);
+    EXPECT_EQ(cards[2].actualPayment, std::nullopt);
+}
+
+TEST(DebtPlan, WorkedPlans)
+{
+    struct Case {
+        const char* what;
+        std::vector<DebtCard> cards;
+        const char* budget;
+        PlanStrategy strategy;
+        std::int32_t month; // whose payments are checked
+        std::vector<const char*> payments;
+        std::int32_t months = 0; // 0: the plan goes on past the month checked
+        const char* totalInterest = "";
+    };
+    const auto four =
+        list(card(12, "1000", "10"), card(24, "3000", "30"), card(0, "500", "20"), card(24, "3000", "30"));
+    const auto introAndRegular = list(card(0, "1000", "0", RatePlan{2, 0, 24}), card(12, "1000", "0"));
+    const Case cases[] = {
+        {"highest rate, ties by row", four, "330", kByRate, 1, list("10", "270", "20", "30")},
+        {"smallest balance", four, "330", PlanStrategy::SmallestBalanceFirst, 1, list("10", "30", "260", "30")},
+        {"card order", four, "330", kInOrder, 1, list("250", "30", "20", "30")},
+        {"a card paid off passes the rest on", list(card(0, "100", "25"), card(0, "1000", "25")), "200", kInOrder, 1,
+         list("100", "100"), 6, "0"},
+        {"minimum above the balance", list(card(0, "1000", "10"), card(0, "50", "100")), "200", kInOrder, 1,
+         list("150", "50"), 6, "0"},
+        {"opening fee", list(card(12, "1000", "0", {}, "30")), "500", kInOrder, 3, list("46.16"), 3, "16.16"},
+        {"an intro rate waits", introAndRegular, "300", kByRate, 1, list("0", "300")},
+        {"then goes first", introAndRegular, "300", kByRate, 3, list("300", "0")},
+        {"dear intro months, then free", list(card(0, "1000", "0", RatePlan{2, 24, 0})), "10", kInOrder, 105,
+         list("0.20"), 105, "40.20"},
+        {"1,200 months, the budget its minimum", list(card(0, "1200", "1")), "1", kInOrder, 1200, list("1"), 1200, "0"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const DebtPlan plan = BuildDebtPlan(c.cards, dollars(c.budget), c.strategy, kJanuary2027);
+        ASSERT_GE(plan.months, c.month);
+        for (std::size_t i = 0; i < c.payments.size(); ++i)
+            EXPECT_EQ(plan.entry(c.month, i).payment, dollars(c.payments[i])) << "card " << i;
+        if (c.months == 0)
+            continue;
+        EXPECT_TRUE(plan.succeeded()) << plan.message;
+        EXPECT_EQ(plan.months, c.months);
+        EXPECT_EQ(plan.totalInterest, dollars(c.totalInterest));
+        EXPECT_EQ(plan.debtFreeMonth(), kJanuary2027.plus(c.months - 1));
+    }
+}
+
+TEST(DebtPlan, FailuresSayWhy)
+{
+    struct Case {
+        const char* message;
+        const char* budget;
+        PlanFailure failure;
+        std::int32_t months;
+        std::vector<DebtCard> cards;
+    };
+    const Case cases[] = {
+        {"A budget of $300.00 is below the minimum payments, which add up to $345.00.", "300",
+         PlanFailure::BudgetBelowMinimums, 0, list(card(12, "1000", "100"), card(12, "2000", "245"))},
+        {"A budget of $100.00 does not cover the interest: the balances stop falling in January 2027.", "100",
+         PlanFailure::BalancesStopFalling, 1, list(card(12, "10000", "0"))},
+        {"A budget of $50.00 does not cover the interest: the balances stop falling in April 2027.", "50",
+         PlanFailure::BalancesStopFalling, 4, list(card(0, "10000", "0", RatePlan{3, 0, 12}))},
+        {"The plan would take more than 1,200 months (100 years); it stops there.", "1", PlanFailure::TooLong, 1200,
+         list(card(0, "1200.01", "0"))},
+        {"The amounts are too large to plan exactly.", "1", PlanFailure::TooLarge, 1,
+         list(card(0, "100", "0"), card(12, "910,000,000,000,000", "0"))},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message);
+        const DebtPlan plan = BuildDebtPlan(c.cards, dollars(c.budget), kInOrder, kJanuary2027);
+        EXPECT_EQ(plan.failure, c.failure);
+        EXPECT_EQ(plan.message, c.message);
+        EXPECT_EQ(plan.months, c.months);
+        EXPECT_EQ(plan.schedule.size(), c.months * c.cards.size());
+    }
+}
+
+TEST(DebtPlan, AsYouPayNowRunsEachCardAloneAtItsActualPayment)
+{
+    std::vector<DebtCard> cards = {card(0, "300", "100"), card(12, "10000", "100")};
+    DebtPlan plan = BuildDebtPlan(cards, dollars("500"), kInOrder, kJanuary2027);
+    EXPECT_EQ(plan.asYouPayNow.neverPaidOff, std::vector<std::size_t>{1});
+    EXPECT_EQ(plan.asYouPayNow.months, std::nullopt);
+    EXPECT_EQ(plan.asYouPayNow.balances.size(), 1200U);
+    EXPECT_EQ(plan.asYouPayNow.balances[2], dollars("10000"));
+
+    cards[1] = card(12, "1000", "0");
+    cards[1].actualPayment = dollars("100");
+    cards.push_back(card(12, "-50", "0")); // owes nothing
+    plan = BuildDebtPlan(cards, dollars("500"), kInOrder, kJanuary2027);
+    EXPECT_EQ(plan.cards[2].paidOffMonth, 0);
+    EXPECT_EQ(plan.asYouPayNow.months, 11);
+    EXPECT_EQ(plan.asYouPayNow.balances.front(), dollars("1110")); // 200 + 910
+    EXPECT_EQ(plan.asYouPayNow.cards.at(1).interest, dollars("58.9848"));
+    EXPECT_EQ(plan.asYouPayNow.paid, dollars("1,358.9848"));
+
+    const DebtCard huge = card(0, "500,000,000,000,000", "500,000,000,000,000");
+    EXPECT_EQ(BuildDebtPlan({huge, huge}, dollars("1"), kInOrder, kJanuary2027).asYouPayNow.paid,
+              std::nullopt); // beyond the range of money
+}
+
+// Every month pays the whole budget but the last, every card's payments add up
+// to its balance, fee and interest, and one card at its actual payment takes
+// the months of its payoff run.
+TEST(DebtPlan, InvariantsHoldOnRandomBooks)
+{
+    std::mt19937_64 random(20270101);
+    auto between = [&](std::int64_t low, std::int64_t high) {
+        return std::uniform_int_distribution<std::int64_t>(low, high)(random);
+    };
+    int finished = 0;
+    for (int book = 0; book < 400; ++book) {
+        SCOPED_TRACE(book);
+        std::vector<DebtCard> cards(static_cast<std::size_t>(between(1, 5)));
+        MoneyAmount budget = MoneyAmount::fromTicks(between(0, 50'000) * 100);
+        MoneyAmount owed;
+        for (DebtCard& c : cards) {
+            c.annualRate = static_cast<double>(between(0, 3000)) / 100;
+            c.balance = MoneyAmount::fromTicks(between(-100, 2'000'000) * 100);
+            c.minimumPayment = MoneyAmount::fromTicks(between(0, 40'000) * 100);
+            c.ratePlan = RatePlan{static_cast<std::int32_t>(between(-20, 21)), 0, c.annualRate};
+            c.openingFee = MoneyAmount::fromTicks(between(0, 1) * c.balance.ticks() * 3 / 100);
+            budget = *budget.plus(c.minimumPayment);
+            owed = *owed.plus(c.balance.isPositive() ? *c.balance.plus(c.openingFee) : MoneyAmount());
+        }
+        const DebtPlan plan = BuildDebtPlan(cards, budget, static_cast<PlanStrategy>(between(0, 2)), kJanuary2027);
+        if (cards.size() == 1 && cards[0].openingFee == MoneyAmount()) {
+            const auto run = PayoffRun(cards[0].balance, *cards[0].ratePlan, budget);
+            ASSERT_EQ(plan.succeeded(), !run.stoppedEarly && run.months <= 1200) << plan.message;
+            EXPECT_EQ(plan.months, plan.succeeded() ? run.months : plan.months);
+            EXPECT_EQ(plan.totalInterest, plan.succeeded() ? run.interest : plan.totalInterest);
+        }
+        if (!plan.succeeded())
+            continue;
+        ++finished;
+        EXPECT_EQ(plan.totalPaid, *owed.plus(plan.totalInterest));
+        for (std::size_t c = 0; c < cards.size(); ++c) {
+            const MoneyAmount start =
+                cards[c].balance.isPositive() ? *cards[c].balance.plus(cards[c].openingFee) : MoneyAmount();
+            EXPECT_EQ(plan.cards[c].paid, *start.plus(plan.cards[c].interest));
+        }
+        for (std::int32_t m = 1; m < plan.months; ++m) {
+            MoneyAmount paid;
+            for (std::size_t c = 0; c < cards.size(); ++c)
+                paid = *paid.plus(plan.entry(m, c).payment);
+            ASSERT_EQ(paid, budget) << "month " << m;
+        }
+    }
+    EXPECT_GT(finished, 200);
+}
+
+} // namespace
+} // namespace plenwick

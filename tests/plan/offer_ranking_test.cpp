@@ -1,0 +1,120 @@
+#include "plan/offer_ranking.h"
+
+#include "money/money_text.h"
+
+#include <gtest/gtest.h>
+
+namespace plenwick {
+namespace {
+
+MoneyAmount dollars(const char* text) { return money(text).value(); }
+std::optional<MoneyAmount> amount(const char* text) { return *text != 0 ? money(text) : std::nullopt; }
+
+DebtCard holding(const char* balance, double rate, const char* payment, const char* annualFee = "0")
+{
+    DebtCard card;
+    card.balance = dollars(balance);
+    card.annualRate = rate;
+    card.actualPayment = dollars(payment);
+    card.annualFee = dollars(annualFee);
+    return card;
+}
+
+// 0: 21 free months, 3 % fee; 1: dearer than the card, fees unknown;
+// 2: 12 free months, no transfer fee, $95 a year.
+const std::vector<RankOffer> kOffers = {
+    {"Zero 21", "http://x/0", {21, 0, 19.99}, dollars("0"), 3.0},
+    {"Dear", "http://x/1", RatePlan::constant(29.99), std::nullopt, std::nullopt},
+    {"Yearly fee", "http://x/2", {12, 0, 12}, dollars("95"), 0.0},
+};
+
+TEST(OfferRanking, RanksEachCardsOffersByWhatTheyCost)
+{
+    // $5,000.00 at 24.99 % and $25 a year, paying $300.00: 21 months,
+    // interest $1,205.6542, cost $1,255.6542. Paying $50.00 it never ends.
+    const auto rankings = RankOffers(
+        {holding("5,000", 24.99, "300", "25"), holding("0", 18, "100"), holding("5,000", 24.99, "50", "25")}, kOffers);
+    ASSERT_EQ(rankings->size(), 2U);
+    EXPECT_EQ(rankings->at(0).asItIs.cost, dollars("1,255.6542"));
+    EXPECT_EQ(rankings->at(1).card, 2U);
+    EXPECT_EQ(rankings->at(1).asItIs.cost, std::nullopt);
+    struct Case {
+        std::size_t ranking, rank, offer;
+        std::int64_t months;
+        const char *fee, *cost, *saving; // "": none
+    } const cases[] = {
+        {0, 0, 0, 18, "150", "150", "1,105.6542"},     // 5,150 at 0 %: 17 x 300 + 50
+        {0, 1, 2, 17, "0", "231.1126", "1,024.5416"},  // interest 41.1126 + 2 x 95
+        {0, 2, 1, 22, "0", "1,548.2694", "-292.6152"}, // unknown fees count as 0
+        {1, 0, 2, 226, "0", "8,059.2553", ""},         // paid off, but no saving to show
+        {1, 1, 0, 1000, "150", "", ""},                // never paid off: last, in offer order
+        {1, 2, 1, 1000, "0", "", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "ranking " << c.ranking << " rank " << c.rank);
+        const OfferOutcome& got = rankings->at(c.ranking).offers.at(c.rank);
+        EXPECT_EQ(got.offer, c.offer);
+        EXPECT_EQ(got.run.months, c.months);
+        EXPECT_EQ(got.transferFee, dollars(c.fee));
+        EXPECT_EQ(got.cost, amount(c.cost));
+        EXPECT_EQ(got.netSaving, amount(c.saving));
+    }
+}
+
+TEST(OfferRanking, FeesRoundOnceToTheTickAndCountEachStartedYear)
+{
+    struct Case {
+        const char* balance;
+        double percent;
+        std::int64_t ticks;
+    } const cases[] = {{"1,000.01", 2.5, 250002},    {"1,000.03", 2.5, 250008},
+                       {"333.33", 3.333333, 111110}, {"100", -3, 0},
+                       {"10,000", 4e-7, 0},          {"10,000", 6e-7, 1}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.balance);
+        const auto rankings = RankOffers({holding(c.balance, 12, "1000")}, {{"Fee", "", {}, {}, c.percent}});
+        EXPECT_EQ(rankings->at(0).offers.at(0).transferFee.ticks(), c.ticks);
+    }
+    const auto beyondRange = RankOffers({holding("100", 12, "1000")}, {{"Fee", "", {}, {}, 1e30}});
+    EXPECT_TRUE(beyondRange->at(0).offers.at(0).run.stoppedEarly);
+    const auto yearlyBeyondRange =
+        RankOffers({holding("1,300", 0, "100")}, {{"Fee", "", {}, dollars("900,000,000,000,000"), {}}});
+    EXPECT_FALSE(yearlyBeyondRange->at(0).offers.at(0).paidOff()); // for each of 2 years
+
+    // 12 months at 0 %: one year's fee; 13: two.
+    EXPECT_EQ(RankOffers({holding("1,200", 0, "100", "50")}, {})->at(0).asItIs.cost, dollars("50"));
+    EXPECT_EQ(RankOffers({holding("1,201", 0, "100", "50")}, {})->at(0).asItIs.cost, dollars("100"));
+}
+
+TEST(OfferRanking, PartsMergeIntoTheWholeAndWorkCanBeCancelled)
+{
+    const std::vector<DebtCard> cards = {holding("5,000", 24.99, "300"), holding("2,000", 18, "90")};
+    std::vector<std::pair<std::size_t, std::size_t>> progress;
+    RankingControl control;
+    control.progress = [&](std::size_t done, std::size_t total) { progress.emplace_back(done, total); };
+    const std::vector<OfferRuns> parts = {*RunOffers(cards, kOffers, 2, 3, control), *RunOffers(cards, kOffers, 0, 2)};
+    EXPECT_EQ(progress, (std::vector<std::pair<std::size_t, std::size_t>>{{1, 1}}));
+    EXPECT_TRUE(RunOffers(cards, kOffers, 5, 9)->cards.at(0).empty()); // past the end of the list
+    auto order = [](const std::optional<std::vector<CardRanking>>& rankings) {
+        std::vector<std::pair<std::size_t, std::optional<MoneyAmount>>> offers;
+        for (const CardRanking& ranking : *rankings) {
+            for (const OfferOutcome& outcome : ranking.offers)
+                offers.emplace_back(outcome.offer, outcome.netSaving);
+        }
+        return offers;
+    };
+    EXPECT_EQ(order(RankRuns(cards, parts)), order(RankOffers(cards, kOffers)));
+
+    int asked = 0;
+    int answerNoTimes = 4;
+    control.cancelled = [&] { return ++asked > answerNoTimes; };
+    EXPECT_FALSE(RankOffers(cards, kOffers, control)); // asked before every run
+    EXPECT_EQ(asked, 5);
+    asked = 0;
+    answerNoTimes = 1;
+    EXPECT_FALSE(RankRuns(cards, parts, control)); // and once per card
+    EXPECT_EQ(asked, 2);
+}
+
+} // namespace
+} // namespace plenwick
