@@ -17,4 +17,12 @@ bool OpenInBrowser(const QString& address, UrlOpener& opener)
     return true;
 }
 
+QString offerPageAddress(const QString& address, const QUrl& offerFile)
+{
+    const QUrl page(address, QUrl::TolerantMode);
+    if (address.trimmed().isEmpty() || !page.isRelative() || offerFile.isRelative())
+        return address;
+    return offerFile.resolved(page).toString();
+}
+
 } // namespace plenwick
