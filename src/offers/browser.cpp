@@ -20,9 +20,10 @@ bool OpenInBrowser(const QString& address, UrlOpener& opener)
 QString offerPageAddress(const QString& address, const QUrl& offerFile)
 {
     const QUrl page(address, QUrl::TolerantMode);
-    if (address.trimmed().isEmpty() || !page.isRelative() || offerFile.isRelative())
+    if (address.trimmed().isEmpty() || !page.isValid() || !page.isRelative() || offerFile.isRelative())
         return address;
-    return offerFile.resolved(page).toString();
+    const QUrl whole = offerFile.resolved(page);
+    return whole.isValid() ? whole.toString() : address;
 }
 
 } // namespace plenwick

@@ -26,8 +26,8 @@ bool OpenInBrowser(const QString& address, UrlOpener& opener);
 // An offer's address as written in the offer file, made whole: a relative
 // one ("offers/x.htm") is resolved against the offer file's own address, so
 // the same file serves from any server and port; an absolute one, an empty
-// one, or any address without an offer file to resolve it against, stays as
-// it is.
+// one, one that is no address at all, or any address without an offer file
+// to resolve it against, stays as it is.
 QString offerPageAddress(const QString& address, const QUrl& offerFile);
 
 } // namespace plenwick

@@ -6,15 +6,10 @@ namespace plenwick {
 namespace {
 
 // The fields of one offer in file order; those not given are empty.
-OfferRecord offer(std::initializer_list<const char*> fields)
+OfferRecord offer(QStringList fields)
 {
-    OfferRecord record;
-    QString* into[] = {&record.cardName,    &record.detailsAddress, &record.introMonths, &record.introRate,
-                       &record.regularRate, &record.annualFee,      &record.transferFee};
-    int at = 0;
-    for (const char* field : fields)
-        *into[at++] = QString::fromUtf8(field);
-    return record;
+    fields.resize(7);
+    return {fields[0], fields[1], fields[2], fields[3], fields[4], fields[5], fields[6]};
 }
 
 TEST(OfferFile, ReadsOneOfferPerLine)

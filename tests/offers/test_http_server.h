@@ -72,57 +72,52 @@ private:
         ++m_requests[path];
 
         const Route response = m_routes.value(path, Route{404, "not here"});
+        const QByteArray& body = response.body;
         switch (response.mode) {
         case Mode::Answer: answer(socket, response); break;
         case Mode::Stall: break;
         case Mode::CloseEarly:
-            socket->write("HTTP/1.1 200 OK\r\nContent-Length: " + QByteArray::number(response.body.size() + 500) +
-                          "\r\n\r\n" + response.body);
+            socket->write(head(200, body.size() + 500) + body);
             socket->flush();
             socket->disconnectFromHost();
             break;
         case Mode::Hold: m_held.append({QPointer<QTcpSocket>(socket), path}); break;
-        case Mode::Trickle: trickle(socket, response); break;
-        case Mode::Endless: endless(socket, response); break;
+        case Mode::Trickle: {
+            socket->write(head(response.status, body.size()));
+            auto* timer = new QTimer(socket);
+            QObject::connect(timer, &QTimer::timeout, socket, [socket, body, at = 0]() mutable {
+                socket->write(body.mid(at++, 1));
+                if (at == body.size())
+                    socket->disconnectFromHost();
+            });
+            timer->start(20);
+            break;
         }
+        case Mode::Endless: {
+            // A little waits in the socket, topped up whenever it is sent.
+            socket->write(head(response.status, -1));
+            const QByteArray chunk = body.repeated(64 * 1024 / body.size() + 1);
+            QObject::connect(socket, &QTcpSocket::bytesWritten, socket, [this, socket, chunk](qint64 sent) {
+                m_served += sent;
+                if (socket->bytesToWrite() < chunk.size())
+                    socket->write(chunk);
+            });
+            break;
+        }
+        }
+    }
+
+    // Without a length, the body ends when the connection does.
+    static QByteArray head(int status, qsizetype length)
+    {
+        return "HTTP/1.1 " + QByteArray::number(status) + " Test\r\nConnection: close\r\n" +
+               (length < 0 ? QByteArray() : "Content-Length: " + QByteArray::number(length) + "\r\n") + "\r\n";
     }
 
     static void answer(QTcpSocket* socket, const Route& response)
     {
-        socket->write(answerOf(response));
+        socket->write(head(response.status, response.body.size()) + response.body);
         socket->disconnectFromHost();
-    }
-
-    static void trickle(QTcpSocket* socket, const Route& response)
-    {
-        socket->write(answerOf({response.status, {}})
-                          .replace("Length: 0", "Length: " + QByteArray::number(response.body.size())));
-        auto* timer = new QTimer(socket);
-        QObject::connect(timer, &QTimer::timeout, socket, [socket, bytes = response.body, at = 0]() mutable {
-            socket->write(bytes.mid(at++, 1));
-            if (at == bytes.size())
-                socket->disconnectFromHost();
-        });
-        timer->start(20);
-    }
-
-    // Keeps a little waiting in the socket, topped up whenever it is sent.
-    void endless(QTcpSocket* socket, const Route& response)
-    {
-        socket->write("HTTP/1.1 " + QByteArray::number(response.status) + " Test\r\nConnection: close\r\n\r\n");
-        const QByteArray chunk = response.body.repeated(64 * 1024 / response.body.size() + 1);
-        QObject::connect(socket, &QTcpSocket::bytesWritten, socket, [this, socket, chunk](qint64 sent) {
-            m_served += sent;
-            if (socket->bytesToWrite() < chunk.size())
-                socket->write(chunk);
-        });
-    }
-
-    static QByteArray answerOf(const Route& response)
-    {
-        return "HTTP/1.1 " + QByteArray::number(response.status) +
-               " Test\r\nContent-Length: " + QByteArray::number(response.body.size()) +
-               "\r\nConnection: close\r\n\r\n" + response.body;
     }
 
     QTcpServer m_server;
