@@ -139,19 +139,34 @@ KeptCopy keepCopy(const QString& path, const QByteArray& bytes)
     return {{}, QStringLiteral("%1 copies stand there already").arg(kMostCopies)};
 }
 
-// Earlier versions saved through "mycards.dat.saving" (or "-2", "-3", ...);
-// a save that was cut short left it behind. The name is ours alone.
+// A save cut short can leave its temporary file behind. Earlier versions
+// named it "mycards.dat.saving" (or "-2", "-3", ...). QSaveFile names it
+// with a dot and six random letters beside the file it replaces (a link's
+// target); such a file is only taken for ours when it holds a whole card
+// file and its letters mix both cases past the first, as a name a person
+// gives ("backup", "Backup", "BACKUP") does not.
 void removeLeftovers(const QString& path)
 {
-    const QFileInfo card(path);
-    const QRegularExpression ours(
-        QStringLiteral("^%1\\.saving(-\\d+)?$").arg(QRegularExpression::escape(card.fileName())));
-    const QFileInfoList entries = card.dir().entryInfoList({card.fileName() + QStringLiteral(".saving*")},
-                                                           QDir::Files | QDir::System | QDir::Hidden);
-    for (const QFileInfo& entry : entries) {
-        if (ours.match(entry.fileName()).hasMatch())
+    const auto remove = [](const QFileInfo& card, const QString& pattern, bool onlyCardFiles) {
+        const QRegularExpression ours(pattern.arg(QRegularExpression::escape(card.fileName())));
+        const QFileInfoList entries = card.dir().entryInfoList({card.fileName() + QStringLiteral(".*")},
+                                                               QDir::Files | QDir::System | QDir::Hidden);
+        for (const QFileInfo& entry : entries) {
+            if (!ours.match(entry.fileName()).hasMatch())
+                continue;
+            if (onlyCardFiles) {
+                const FoundFile found = readCardFileBytes(entry.filePath());
+                const CardFileContents contents = readCardFile(found.bytes);
+                if (entry.isSymLink() || found.bytes.isEmpty() || !contents.wholeFile || !contents.savedAt)
+                    continue;
+            }
             QFile::remove(entry.filePath());
-    }
+        }
+    };
+    const QFileInfo card(path);
+    remove(card, QStringLiteral("^%1\\.saving(-\\d+)?$"), false);
+    remove(QFileInfo(card.isSymLink() ? card.symLinkTarget() : path),
+           QStringLiteral("^%1\\.(?=[A-Za-z]*[a-z])(?=.[A-Za-z]*[A-Z])[A-Za-z]{6}$"), true);
 }
 
 } // namespace

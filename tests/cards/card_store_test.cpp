@@ -128,8 +128,9 @@ TEST(CardStore, NothingOnDiskIsLostWhateverStandsThere)
         {"synced/ synced/cards=good mycards.dat->synced/cards", "", "", "mycards.dat synced"},
         {"mycards.dat=good", "", "File too large", "mycards.dat", 40},
         {"mycards.dat.saving=x mycards.dat.saving-12=x mycards.dat.savings=x elsewhere=x "
-         "mycards.dat.saving-2->elsewhere",
-         "", "", "elsewhere mycards.dat mycards.dat.savings"},
+         "mycards.dat.saving-2->elsewhere mycards.dat.CbrUPk=good mycards.dat.AbCdEf=x mycards.dat.Backup=good "
+         "mycards.dat.backup=good",
+         "", "", "elsewhere mycards.dat mycards.dat.AbCdEf mycards.dat.Backup mycards.dat.backup mycards.dat.savings"},
     };
     const QString text = cardFileText(CardBook{}, QDateTime(QDate(2026, 4, 1), QTime(8, 0)));
     for (const Case& c : cases) {
