@@ -29,7 +29,6 @@ void OfferDownload::start(const QUrl& offerFile, int timeoutMs)
     QNetworkRequest request(offerFile);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
     m_offerFile = offerFile;
-    m_body.clear();
     m_failed = false;
     m_reply = m_network.get(request);
     m_reply->setReadBufferSize(kReadBufferBytes);

@@ -23,7 +23,8 @@ TEST(OfferFile, ReadsOneOfferPerLine)
     const OfferList two{offer({"Harbor", "h.htm", "12", "0", "13.99"}),
                         offer({"Meadow", "m.htm", "6", "1.9", "15.49", "$95.00", "3.00"})};
     const Case cases[] = {
-        {"five and seven fields", "Harbor|h.htm|12|0|13.99\r\n\r\nMeadow|m.htm|6|1.9|15.49|$95.00|3.00|more\r\n", two},
+        {"five and seven fields", "\r\nHarbor|h.htm|12|0|13.99\r\n\r\nMeadow|m.htm|6|1.9|15.49|$95.00|3.00|more\r\n",
+         two},
         {"no final line end", "Harbor|h.htm|12|0|13.99\r\nMeadow|m.htm|6|1.9|15.49|$95.00|3.00", two},
         {"fees that are no numbers",
          "Cedar|c.htm|0|0|11.9|ninety|n/a",
