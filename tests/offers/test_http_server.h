@@ -96,7 +96,7 @@ private:
         case Mode::Endless: {
             // A little waits in the socket, topped up whenever it is sent.
             socket->write(head(response.status, -1));
-            const QByteArray chunk = body.repeated(64 * 1024 / body.size() + 1);
+            const QByteArray chunk = body.repeated(qsizetype{64} * 1024 / body.size() + 1);
             QObject::connect(socket, &QTcpSocket::bytesWritten, socket, [this, socket, chunk](qint64 sent) {
                 m_served += sent;
                 if (socket->bytesToWrite() < chunk.size())
