@@ -1,9 +1,12 @@
 #include "cards/card_file.h"
 
 #include "money/money_text.h"
+#include "textfile/text_lines.h"
 
 #include <QLocale>
 #include <QStringList>
+
+#include <algorithm>
 
 namespace plenwick {
 
@@ -47,22 +50,20 @@ QString cardFileText(const CardBook& book, const QDateTime& savedAt)
     return text;
 }
 
-CardFileContents readCardFileText(const QString& text)
+CardFileContents readCardFile(QByteArrayView bytes)
 {
     CardFileContents contents;
-    if (text.isEmpty())
+    if (bytes.isEmpty())
         return contents;
 
-    const QStringList lines = text.split(kLineEnd);
+    const QStringList lines = readLines(bytes);
     contents.savedAt = readTimeStamp(lines.front());
     for (std::size_t row = 0; row < contents.book.size(); ++row) {
         const qsizetype line = static_cast<qsizetype>(row) + 1;
-        if (line >= lines.size()) {
-            contents.wholeFile = false;
-            continue;
-        }
-        const QStringList fields = lines[line].split(kSeparator);
-        if (fields.size() != CardRow::FieldCount) {
+        const QStringList fields = line < lines.size() ? lines[line].split(kSeparator) : QStringList();
+        const bool fits = std::all_of(fields.begin(), fields.end(),
+                                      [](const QString& field) { return field.size() <= kMostFieldChars; });
+        if (fields.size() != CardRow::FieldCount || !fits) {
             contents.wholeFile = false;
             continue;
         }
@@ -88,11 +89,15 @@ void AdvanceBalances(CardBook& book, int months)
         if (!total || !payment || *total <= MoneyAmount())
             continue;
 
-        const __int128 lowered =
-            static_cast<__int128>(total->ticks()) - static_cast<__int128>(months) * payment->ticks();
-        if (lowered > std::numeric_limits<std::int64_t>::max())
-            continue; // a negative payment past the money range: leave the row
-        const MoneyAmount newTotal = MoneyAmount::fromTicks(lowered < 0 ? 0 : static_cast<std::int64_t>(lowered));
+        // Paid beyond the money range: a positive payment clears any total;
+        // a negative one would raise it past the range, so the row stays.
+        const auto paid = payment->times(months);
+        std::optional<MoneyAmount> lowered = paid ? total->minus(*paid) : std::nullopt;
+        if (!paid && payment->isPositive())
+            lowered = MoneyAmount();
+        if (!lowered)
+            continue;
+        const MoneyAmount newTotal = std::max(*lowered, MoneyAmount());
         totalDue = QString::fromStdString(FormatByPattern(newTotal, Pattern::Money));
     }
 }

@@ -2,6 +2,7 @@
 
 #include "cards/card_book.h"
 
+#include <QByteArrayView>
 #include <QDateTime>
 #include <QString>
 
@@ -13,14 +14,19 @@ namespace plenwick {
 // fields joined by "|", every line ended by CR LF.
 QString cardFileText(const CardBook& book, const QDateTime& savedAt);
 
+// The most characters a box on My Cards holds.
+inline constexpr int kMostFieldChars = 32767;
+
 struct CardFileContents {
     CardBook book;
     std::optional<QDateTime> savedAt; // none when the first line is no time-stamp
     bool wholeFile = true;            // false when a row line is missing or unreadable
 };
 
-// Rows whose line does not split into exactly six fields stay empty.
-CardFileContents readCardFileText(const QString& text);
+// Reads the file's bytes, each line decoded on its own. A row whose line
+// does not split into exactly six fields, or has a field longer than a box
+// holds, stays empty.
+CardFileContents readCardFile(QByteArrayView bytes);
 
 // US general date form whatever the locale: "3/14/2008 9:05:12 PM", and a
 // time of exactly midnight as the date alone.

@@ -8,13 +8,6 @@
 
 namespace plenwick {
 
-// Yes when the file can be opened for reading; never reports an error.
-bool filethere(const QString& fileName);
-
-// Appends the text and CR LF to the file, creating it when missing. No value
-// on success, otherwise the reason it failed.
-std::optional<QString> LogIt(const QString& fileName, const QString& strin);
-
 // Where the card file lives: beside the program when that folder can be
 // written, otherwise in the person's own application data folder. An
 // installed program (its desktop entry stands in ../share/applications)
@@ -27,28 +20,41 @@ inline constexpr const char* kDesktopEntryName = "org.plenwick.Plenwick.desktop"
 struct LoadedCards {
     CardFileContents contents;
     QString keptCopy; // where a file that could not be read whole was copied, if it was
+    QString warning;  // what to tell the person at start (path and reason); empty when all is well
 };
 
-// Reads and writes mycards.dat at one path.
+// Reads and writes the card file at one path. A card file that is there but
+// could not be read whole is never written over until a copy of it, as
+// found, stands beside it; every save until then says why it was refused,
+// and each one tries again, so a file the person mends is saved over without
+// a restart.
 class CardStore {
 public:
     static constexpr const char* kFileName = "mycards.dat";
+    // A real card file is under 1 KB; anything larger is not one.
+    static constexpr qint64 kMostBytes = qint64{1024} * 1024;
 
+    // Also makes a write past the process's file-size limit fail with an
+    // error instead of ending the program (SIGXFSZ is ignored).
     explicit CardStore(QString path);
 
     const QString& path() const { return m_path; }
 
-    // A file that cannot be read whole is first copied, as found, beside
-    // itself, so that the next save loses nothing.
-    LoadedCards load() const;
+    // Reads only a regular file (or a link to one) of at most kMostBytes.
+    // Removes the temporary files an interrupted save of ours left behind.
+    LoadedCards load();
 
     // Writes the whole text to a new file that then takes the old one's
-    // place, so a failure keeps the old file. No value on success, otherwise
-    // the reason it failed.
-    std::optional<QString> save(const QString& text) const;
+    // place (through a link, the link's target is replaced), keeping the old
+    // file's permissions; a new file is readable by its owner only. No value
+    // on success, otherwise the reason, and the old file stays as it was.
+    std::optional<QString> save(const QString& text);
 
 private:
+    std::optional<QString> keepWhatIsThere();
+
     QString m_path;
+    bool m_mustKeepFirst = false; // the file holds cards that are not on the screen
 };
 
 } // namespace plenwick

@@ -17,4 +17,13 @@ bool OpenInBrowser(const QString& address, UrlOpener& opener)
     return true;
 }
 
+QString offerPageAddress(const QString& address, const QUrl& offerFile)
+{
+    const QUrl page(address, QUrl::TolerantMode);
+    if (address.trimmed().isEmpty() || !page.isValid() || !page.isRelative() || offerFile.isRelative())
+        return address;
+    const QUrl whole = offerFile.resolved(page);
+    return whole.isValid() ? whole.toString() : address;
+}
+
 } // namespace plenwick

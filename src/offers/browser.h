@@ -23,4 +23,11 @@ public:
 // included, opens nothing. Returns whether the page was handed on.
 bool OpenInBrowser(const QString& address, UrlOpener& opener);
 
+// An offer's address as written in the offer file, made whole: a relative
+// one ("offers/x.htm") is resolved against the offer file's own address, so
+// the same file serves from any server and port; an absolute one, an empty
+// one, one that is no address at all, or any address without an offer file
+// to resolve it against, stays as it is.
+QString offerPageAddress(const QString& address, const QUrl& offerFile);
+
 } // namespace plenwick

@@ -5,48 +5,67 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 
+#include <utility>
+
 namespace plenwick {
+
+namespace {
+
+// Qt holds no more than this for us to read; the rest waits in the network,
+// so a body without end costs no memory beyond the limit.
+constexpr qint64 kReadBufferBytes = qint64{64} * 1024;
+
+} // namespace
 
 OfferDownload::OfferDownload(QObject* parent)
     : QObject(parent)
 {
+    m_deadline.setSingleShot(true);
+    connect(&m_deadline, &QTimer::timeout, this, &OfferDownload::giveUp);
 }
 
 void OfferDownload::start(const QUrl& offerFile, int timeoutMs)
 {
     QNetworkRequest request(offerFile);
-    request.setTransferTimeout(timeoutMs);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
-    m_tooLarge = false;
+    m_offerFile = offerFile;
+    m_failed = false;
     m_reply = m_network.get(request);
-    connect(m_reply, &QNetworkReply::downloadProgress, this, &OfferDownload::checkSize);
-    connect(m_reply, &QNetworkReply::finished, this, &OfferDownload::readReply);
+    m_reply->setReadBufferSize(kReadBufferBytes);
+    connect(m_reply, &QNetworkReply::readyRead, this, &OfferDownload::readBody);
+    connect(m_reply, &QNetworkReply::finished, this, &OfferDownload::end);
+    m_deadline.start(timeoutMs);
 }
 
-void OfferDownload::checkSize(qint64 received)
+void OfferDownload::readBody()
 {
-    if (received > kMostBytes && m_reply) {
-        m_tooLarge = true;
-        m_reply->abort();
-    }
+    if (!m_reply || m_failed)
+        return;
+    m_body += m_reply->read(kMostBytes + 1 - m_body.size());
+    if (m_body.size() > kMostBytes)
+        giveUp();
 }
 
-void OfferDownload::readReply()
+void OfferDownload::giveUp()
 {
+    m_failed = true;
+    if (m_reply)
+        m_reply->abort(); // finishes the reply
+}
+
+void OfferDownload::end()
+{
+    readBody(); // what is still waiting in the read buffer
     QNetworkReply* reply = m_reply;
     if (!reply)
         return;
+    m_reply.clear();
     reply->deleteLater();
+    m_deadline.stop();
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    const bool succeeded = reply->error() == QNetworkReply::NoError && !m_tooLarge && status >= 200 && status < 300;
-    // A body that arrives in one piece can finish before the abort in
-    // checkSize takes effect, so the limit is checked here as well.
-    const QByteArray body = succeeded ? reply->read(kMostBytes + 1) : QByteArray();
-    if (body.size() > kMostBytes) {
-        emit finished({});
-        return;
-    }
-    emit finished(readOfferFile(body));
+    const bool succeeded = !m_failed && reply->error() == QNetworkReply::NoError && status >= 200 && status <= 299;
+    const QByteArray body = std::exchange(m_body, {});
+    emit finished(succeeded ? readOfferFile(body, m_offerFile) : OfferList());
 }
 
 } // namespace plenwick

@@ -2,9 +2,11 @@
 
 #include "offers/offer_list.h"
 
+#include <QByteArray>
 #include <QNetworkAccessManager>
 #include <QObject>
 #include <QPointer>
+#include <QTimer>
 #include <QUrl>
 
 class QNetworkReply;
@@ -12,8 +14,9 @@ class QNetworkReply;
 namespace plenwick {
 
 // Fetches the offer file once, without blocking the window. Any failure (no
-// connection, an HTTP error, a time-out, a body over 1 MiB) gives an empty
-// list, as no connection does.
+// connection, an HTTP error, the time-out, a body over 1 MiB) gives an empty
+// list, as no connection does. Relative offer addresses in the file are
+// resolved against the file's own address.
 class OfferDownload : public QObject {
     Q_OBJECT
 public:
@@ -22,18 +25,23 @@ public:
 
     explicit OfferDownload(QObject* parent = nullptr);
 
+    // The time-out is for the whole download, however slowly the bytes come.
     void start(const QUrl& offerFile, int timeoutMs = kDefaultTimeoutMs);
 
 signals:
     void finished(const plenwick::OfferList& offers);
 
 private:
-    void readReply();
-    void checkSize(qint64 received);
+    void readBody();
+    void giveUp();
+    void end();
 
     QNetworkAccessManager m_network;
     QPointer<QNetworkReply> m_reply;
-    bool m_tooLarge = false;
+    QTimer m_deadline;
+    QUrl m_offerFile;
+    QByteArray m_body;
+    bool m_failed = false;
 };
 
 } // namespace plenwick

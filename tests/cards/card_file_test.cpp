@@ -7,120 +7,117 @@
 namespace plenwick {
 namespace {
 
-const QString kEmptyRow = QStringLiteral("|||||\r\n");
+const QByteArray kStamp = "3/14/2008 9:05:12 PM\r\n";
+const QByteArray kGold = "Gold|$1|2|$3|$4|$5\r\n";
+const QByteArray kEmptyRows = QByteArray("|||||\r\n").repeated(4);
 
-CardRow goldCard()
+TEST(CardFile, ReadsEachRowOnItsOwn)
 {
-    CardRow row;
-    row.fields = {QStringLiteral("Gold card"), QStringLiteral("$25.00"), QStringLiteral("18.90"),
-                  QStringLiteral("$1,234.50"), QStringLiteral("$35.00"), QStringLiteral("$100.00")};
-    return row;
-}
-
-const QDateTime kSavedAt(QDate(2008, 3, 14), QTime(21, 5, 12));
-
-TEST(CardFileText, AnEmptyBookIsATimeStampAndFiveEmptyRows)
-{
-    EXPECT_EQ(cardFileText(CardBook{}, kSavedAt), QStringLiteral("3/14/2008 9:05:12 PM\r\n") + kEmptyRow.repeated(5));
-    const auto read = readCardFileText(cardFileText(CardBook{}, kSavedAt));
-    EXPECT_EQ(read.book, CardBook{});
-    EXPECT_TRUE(read.wholeFile);
-}
-
-TEST(CardFileText, ReadsAFileWrittenElsewhereFieldForField)
-{
-    const QString text = QStringLiteral("3/14/2008 9:05:12 PM\r\nGold card|$25.00|18.90|$1,234.50|$35.00|$100.00\r\n") +
-                         kEmptyRow.repeated(4);
-    const auto read = readCardFileText(text);
-    EXPECT_EQ(read.book[0], goldCard());
-    for (std::size_t row = 1; row < read.book.size(); ++row)
-        EXPECT_EQ(read.book[row], CardRow{});
-    EXPECT_EQ(read.savedAt, kSavedAt);
-    EXPECT_TRUE(read.wholeFile);
-}
-
-TEST(CardFileText, WhatIsWrittenReadsBackCharacterForCharacter)
-{
-    CardBook book;
-    book[0] = goldCard();
-    book[2].fields = {QStringLiteral("  Café “Ünïcode” €  "),
-                      QStringLiteral("abc"),
-                      QString(),
-                      QStringLiteral("-$5.00"),
-                      QStringLiteral(" "),
-                      QStringLiteral("1234.5")};
-    book[4][CardRow::Name] = QStringLiteral("Hidden fifth card");
-    const auto read = readCardFileText(cardFileText(book, kSavedAt));
-    EXPECT_EQ(read.book, book);
-    EXPECT_TRUE(read.wholeFile);
-}
-
-TEST(CardFileText, ARowThatDoesNotSplitIntoSixFieldsStaysEmpty)
-{
-    const QString text = QStringLiteral("3/14/2008 9:05:12 PM\r\n"
-                                        "Gold|card|$25.00|18.90|$1,234.50|$35.00|$100.00\r\n" // a "|" in the name
-                                        "Five|fields|only|here|\r\n"
-                                        "Silver|$0.00|9.90|$10.00|$1.00|$2.00\r\n"
-                                        "|||||\r\n|||||\r\nextra line that is ignored\r\n");
-    const auto read = readCardFileText(text);
-    EXPECT_EQ(read.book[0], CardRow{});
-    EXPECT_EQ(read.book[1], CardRow{});
-    EXPECT_EQ(read.book[2][CardRow::Name], QStringLiteral("Silver"));
-    EXPECT_FALSE(read.wholeFile);
-}
-
-TEST(CardFileText, OnlyCarriageReturnWithLineFeedEndsALine)
-{
-    for (const char* lineEnd : {"\n", "\r"}) {
-        const QString text = QStringLiteral("3/14/2008 9:05:12 PM") + QLatin1String(lineEnd) +
-                             QStringLiteral("Silver|$0.00|9.90|$10.00|$1.00|$2.00");
-        const auto read = readCardFileText(text);
-        EXPECT_EQ(read.book, CardBook{}) << "line end " << int(lineEnd[0]);
-        EXPECT_FALSE(read.savedAt);
-        EXPECT_FALSE(read.wholeFile);
+    struct Case {
+        const char* what;
+        QByteArray bytes;
+        const char* names; // the rows' first fields, joined by "/"
+        bool whole;
+        bool dated;
+    };
+    const std::string longName = std::string(32767, 'x') + "////";
+    const Case cases[] = {
+        {"as written", kStamp + kGold + kEmptyRows, "Gold////", true, true},
+        {"no final line end", kStamp + kGold + kEmptyRows.chopped(2), "Gold////", true, true},
+        {"a \"|\" in a name", kStamp + "Go|" + kGold + "Tin|||||\r\n" + kEmptyRows, "/Tin///", false, true},
+        {"five fields", kStamp + "Gold|$1|2|$3|$4\r\n" + kEmptyRows, "////", false, true},
+        {"rows missing", kStamp + kGold, "Gold////", false, true},
+        {"line feeds only", "3/14/2008 9:05:12 PM\nGold|$1|2|$3|$4|$5\n", "////", false, false},
+        {"no time-stamp", "spring\r\n" + kGold + kEmptyRows, "Gold////", true, false},
+        {"empty", "", "////", true, false},
+        {"lines past the sixth", kStamp + kGold + kEmptyRows + "x\r\n", "Gold////", true, true},
+        {"byte order mark", "\xef\xbb\xbf" + kStamp + kGold + kEmptyRows, "Gold////", true, true},
+        {"one Latin-1 line", kStamp + "Caf\xc3\xa9|||||\r\nCaf\xe9|||||\r\nCaf\xc3|||||\r\n" + kEmptyRows.left(14),
+         "Café/Café/Caf\u00c3//", true, true},
+        {"a field a box holds", kStamp + QByteArray(32767, 'x') + "|||||\r\n" + kEmptyRows, longName.c_str(), true,
+         true},
+        {"a field longer than a box", kStamp + QByteArray(32768, 'x') + "|||||\r\nTin|||||\r\n" + kEmptyRows.left(21),
+         "/Tin///", false, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const CardFileContents read = readCardFile(c.bytes);
+        QStringList names;
+        for (const CardRow& row : read.book)
+            names << row[CardRow::Name];
+        EXPECT_EQ(names.join('/'), QString::fromUtf8(c.names));
+        EXPECT_EQ(read.wholeFile, c.whole);
+        EXPECT_EQ(read.savedAt.has_value(), c.dated);
     }
 }
 
-TEST(CardFileText, MissingRowLinesLeaveRowsEmptyAndTheFileIsNotWhole)
+TEST(CardFile, WhatIsWrittenReadsBackCharacterForCharacter)
 {
-    const auto read = readCardFileText(QStringLiteral("3/14/2008 9:05:12 PM\r\nSilver|$0.00|9.90|$10.00|$1.00|$2.00"));
-    EXPECT_EQ(read.book[0][CardRow::Name], QStringLiteral("Silver"));
-    EXPECT_FALSE(read.wholeFile);
-
-    const auto empty = readCardFileText(QString());
-    EXPECT_EQ(empty.book, CardBook{});
-    EXPECT_TRUE(empty.wholeFile); // nothing there to lose
+    const QDateTime savedAt(QDate(2008, 3, 14), QTime(21, 5, 12));
+    CardBook book;
+    book[0].fields = {"Gold card", "$25.00", "18.90", "$1,234.50", "$35.00", "$100.00"};
+    book[2].fields = {"  Café “Ünïcode” €\r", "\n", "", "-$5.00", " ", QString(32767, '9')};
+    const QString text = cardFileText(book, savedAt);
+    EXPECT_TRUE(text.startsWith(kStamp + "Gold card|$25.00|18.90|$1,234.50|$35.00|$100.00\r\n|||||\r\n  Café"));
+    EXPECT_TRUE(text.endsWith("\r\n|||||\r\n|||||\r\n"));
+    const CardFileContents read = readCardFile(text.toUtf8());
+    EXPECT_EQ(read.book, book);
+    EXPECT_EQ(read.savedAt, savedAt);
 }
 
-TEST(CardFileText, AnUnreadableTimeStampStillGivesTheRows)
+TEST(CardFile, TimeStampsAreInUsFormWhateverTheLocale)
 {
-    const auto read =
-        readCardFileText(QStringLiteral("sometime in spring\r\nGold card|$25.00|18.90|$1,234.50|$35.00|$100.00\r\n") +
-                         kEmptyRow.repeated(4));
-    EXPECT_FALSE(read.savedAt);
-    EXPECT_EQ(read.book[0], goldCard());
-    EXPECT_TRUE(read.wholeFile);
-}
-
-TEST(TimeStamp, IsWrittenInUsFormWhateverTheLocale)
-{
-    const QLocale before;
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    EXPECT_EQ(timeStampText(kSavedAt), QStringLiteral("3/14/2008 9:05:12 PM"));
-    EXPECT_EQ(timeStampText(QDateTime(QDate(2026, 12, 6), QTime(0, 30, 5))), QStringLiteral("12/6/2026 12:30:05 AM"));
-    EXPECT_EQ(timeStampText(QDateTime(QDate(2026, 12, 6), QTime(12, 0, 0))), QStringLiteral("12/6/2026 12:00:00 PM"));
-    EXPECT_EQ(timeStampText(QDateTime(QDate(2026, 1, 2), QTime(0, 0))), QStringLiteral("1/2/2026"));
-    QLocale::setDefault(before);
+    const std::pair<QDateTime, const char*> cases[] = {
+        {QDateTime(QDate(2008, 3, 14), QTime(21, 5, 12)), "3/14/2008 9:05:12 PM"},
+        {QDateTime(QDate(2026, 12, 6), QTime(0, 30, 5)), "12/6/2026 12:30:05 AM"},
+        {QDateTime(QDate(2026, 12, 6), QTime(12, 0)), "12/6/2026 12:00:00 PM"},
+        {QDateTime(QDate(2026, 1, 2), QTime(0, 0)), "1/2/2026"},
+    };
+    for (const auto& [moment, text] : cases) {
+        EXPECT_EQ(timeStampText(moment), QLatin1String(text));
+        EXPECT_EQ(readTimeStamp(QLatin1String(text)), moment) << text;
+    }
+    for (const char* text : {"14.03.2008 21:05", "13/40/2008", ""})
+        EXPECT_FALSE(readTimeStamp(QLatin1String(text))) << text;
+    QLocale::setDefault(QLocale::c());
 }
 
-TEST(TimeStamp, ReadsBackWithOrWithoutTheTime)
+TEST(CardFile, MonthsToAdvanceCountCalendarMonthsBegun)
 {
-    EXPECT_EQ(readTimeStamp(QStringLiteral("3/14/2008 9:05:12 PM")), kSavedAt);
-    EXPECT_EQ(readTimeStamp(QStringLiteral("12/6/2026 12:30:05 AM")), QDateTime(QDate(2026, 12, 6), QTime(0, 30, 5)));
-    EXPECT_EQ(readTimeStamp(QStringLiteral("1/2/2026")), QDateTime(QDate(2026, 1, 2), QTime(0, 0)));
-    EXPECT_FALSE(readTimeStamp(QStringLiteral("14.03.2008 21:05")));
-    EXPECT_FALSE(readTimeStamp(QStringLiteral("13/40/2008")));
-    EXPECT_FALSE(readTimeStamp(QString()));
+    const std::tuple<QDate, QDate, int> cases[] = {
+        {QDate(2026, 1, 31), QDate(2026, 2, 1), 1},  {QDate(2026, 1, 15), QDate(2026, 3, 20), 2},
+        {QDate(2025, 6, 10), QDate(2026, 6, 1), 12}, {QDate(2025, 12, 31), QDate(2026, 1, 1), 1},
+        {QDate(2026, 3, 1), QDate(2026, 3, 31), 0},  {QDate(2027, 5, 1), QDate(2026, 3, 31), 0},
+    };
+    for (const auto& [saved, today, months] : cases)
+        EXPECT_EQ(monthsToAdvance(saved, today), months) << saved.toString().toStdString();
+}
+
+TEST(CardFile, AdvanceLowersPositiveTotalsByThePaymentsMade)
+{
+    const std::tuple<const char*, const char*, int, const char*> cases[] = {
+        {"$100.00", "$30.00", 3, "$10.00"},
+        {"$100.00", "$30.00", 4, "$0.00"},
+        {"1,234.56", "33.3333", 3, "$1,134.56"},
+        {"$100.00", "-$10.00", 2, "$120.00"},
+        {"$100.00", "900000000000000", 12, "$0.00"},    // paid past the money range
+        {"$100.00", "-900000000000000", 12, "$100.00"}, // raised past it: left
+        {"900000000000000", "-100000000000000", 1, "900000000000000"},
+        {"", "$5.00", 2, ""},
+        {"0", "$5.00", 2, "0"},
+        {"-$20.00", "$5.00", 2, "-$20.00"},
+        {"$100.00", "", 2, "$100.00"},
+        {"plenty", "$5.00", 2, "plenty"},
+    };
+    for (const auto& [total, payment, months, after] : cases) {
+        CardBook book;
+        book[1].fields = {"Gold", "$9", "9", total, "$9", payment};
+        CardBook expected = book;
+        expected[1][CardRow::TotalDue] = QString::fromUtf8(after);
+        AdvanceBalances(book, months);
+        EXPECT_EQ(book, expected) << total << " less " << months << " x " << payment;
+    }
 }
 
 } // namespace

@@ -2,185 +2,206 @@
 
 #include <QDir>
 #include <QFile>
+#include <QHash>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-#include <csignal>
+#include <linux/capability.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 namespace plenwick {
 namespace {
 
+const QByteArray kGood =
+    "3/14/2026 9:05:12 PM\r\nGold|$1.00|2.00|$3.00|$4.00|$5.00\r\n" + QByteArray("|||||\r\n").repeated(4);
+const QByteArray kBadRow = QByteArray(kGood).replace("Gold|", "Gold|card|");
+
+// For as long as it lives, root is held to the file modes like anyone else
+// (without these two capabilities), and the disk fills up after so many bytes.
+class Hardship {
+public:
+    explicit Hardship(rlim_t fileSizeLimit)
+    {
+        syscall(SYS_capget, &m_header, m_caps);
+        __user_cap_data_struct lowered[2] = {m_caps[0], m_caps[1]};
+        lowered[0].effective &= ~((1U << CAP_DAC_OVERRIDE) | (1U << CAP_DAC_READ_SEARCH));
+        syscall(SYS_capset, &m_header, lowered);
+        getrlimit(RLIMIT_FSIZE, &m_limit);
+        const rlimit limit{fileSizeLimit ? fileSizeLimit : m_limit.rlim_cur, m_limit.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~Hardship()
+    {
+        syscall(SYS_capset, &m_header, m_caps);
+        setrlimit(RLIMIT_FSIZE, &m_limit);
+    }
+
+private:
+    __user_cap_header_struct m_header{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct m_caps[2]{};
+    rlimit m_limit{};
+};
+
 QByteArray contentsOf(const QString& path)
 {
     QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly) ? file.read(2 << 20) : QByteArray();
 }
 
-void writeFile(const QString& path, const QByteArray& bytes)
+// A card file whose time-stamp is padded with blanks to the size asked for;
+// its last byte is the last row's last "|".
+QByteArray ofSize(qsizetype size)
 {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
+    const QByteArray rows = kGood.mid(20).chopped(2);
+    return kGood.left(20) + QByteArray(size - 20 - rows.size(), ' ') + rows;
 }
 
-class CardStoreTest : public testing::Test {
-protected:
-    QString path(const char* name = "mycards.dat") const { return m_folder.filePath(QString::fromLatin1(name)); }
-    QStringList filesInFolder() const { return QDir(m_folder.path()).entryList(QDir::Files | QDir::Hidden); }
-
-    QTemporaryDir m_folder;
-};
-
-CardBook sampleBook()
+// What stands in the folder, entry by entry: "name=good|bad|long|big|mib|text[:mode[:nobody]]"
+// (a file made anew), "name:mode" (given back to us with that mode), "name->target" (a link),
+// "name/" (a folder), "name|" (a named pipe).
+void arrange(const QDir& dir, const char* entries)
 {
-    CardBook book;
-    book[0].fields = {QStringLiteral("Harbor Gold"), QStringLiteral("$45.00"),  QStringLiteral("18.90"),
-                      QStringLiteral("$5,000.00"),   QStringLiteral("$150.00"), QStringLiteral("$150.00")};
-    book[1][CardRow::Name] = QStringLiteral("Café Ünïcode");
-    return book;
-}
-
-const QDateTime kSavedAt(QDate(2026, 3, 14), QTime(21, 5, 12));
-
-TEST_F(CardStoreTest, SavesTheWholeTextAndReadsItBack)
-{
-    const CardStore store(path());
-    ASSERT_FALSE(store.save(cardFileText(sampleBook(), kSavedAt)));
-    const QByteArray bytes = contentsOf(path());
-    EXPECT_TRUE(bytes.startsWith("3/14/2026 9:05:12 PM\r\nHarbor Gold|$45.00|18.90|$5,000.00|$150.00|$150.00\r\n"));
-    EXPECT_TRUE(bytes.endsWith("\r\n|||||\r\n"));
-    EXPECT_TRUE(bytes.contains("Caf\xc3\xa9 \xc3\x9cn\xc3\xaf"
-                               "code|"));
-    EXPECT_EQ(bytes.count("\r\n"), 6);
-
-    const LoadedCards loaded = store.load();
-    EXPECT_EQ(loaded.contents.book, sampleBook());
-    EXPECT_EQ(loaded.contents.savedAt, kSavedAt);
-    EXPECT_TRUE(loaded.keptCopy.isEmpty());
-    EXPECT_EQ(filesInFolder(), QStringList{QStringLiteral("mycards.dat")}); // nothing left behind
-}
-
-TEST_F(CardStoreTest, ASaveReplacesTheEarlierFile)
-{
-    const CardStore store(path());
-    ASSERT_FALSE(store.save(cardFileText(sampleBook(), kSavedAt)));
-    ASSERT_FALSE(store.save(cardFileText(CardBook{}, kSavedAt.addDays(1))));
-    EXPECT_EQ(store.load().contents.book, CardBook{});
-    EXPECT_EQ(filesInFolder().size(), 1);
-}
-
-TEST_F(CardStoreTest, AFailedSaveKeepsTheEarlierFileAndSaysWhy)
-{
-    const CardStore store(path());
-    ASSERT_FALSE(store.save(cardFileText(CardBook{}, kSavedAt)));
-    const QByteArray before = contentsOf(path());
-
-    // A disk that fills up after 40 bytes.
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit original{};
-    getrlimit(RLIMIT_FSIZE, &original);
-    rlimit tiny = original;
-    tiny.rlim_cur = 40;
-    setrlimit(RLIMIT_FSIZE, &tiny);
-    const auto failure = store.save(cardFileText(sampleBook(), kSavedAt));
-    setrlimit(RLIMIT_FSIZE, &original);
-
-    ASSERT_TRUE(failure);
-    EXPECT_FALSE(failure->isEmpty());
-    EXPECT_EQ(contentsOf(path()), before);
-    EXPECT_EQ(filesInFolder().size(), 1);
-}
-
-TEST_F(CardStoreTest, SavingWhereAFolderStandsFails)
-{
-    QDir(m_folder.path()).mkdir(QStringLiteral("mycards.dat"));
-    EXPECT_TRUE(CardStore(path()).save(cardFileText(sampleBook(), kSavedAt)));
-    EXPECT_TRUE(CardStore(path("gone/mycards.dat")).save(cardFileText(sampleBook(), kSavedAt)));
-    EXPECT_EQ(filesInFolder(), QStringList{});
-}
-
-TEST_F(CardStoreTest, NoFileMeansNoCardsAndNoCopy)
-{
-    const LoadedCards loaded = CardStore(path()).load();
-    EXPECT_EQ(loaded.contents.book, CardBook{});
-    EXPECT_TRUE(loaded.contents.wholeFile);
-    EXPECT_TRUE(loaded.keptCopy.isEmpty());
-
-    writeFile(path(), {});
-    EXPECT_TRUE(CardStore(path()).load().keptCopy.isEmpty());
-}
-
-TEST_F(CardStoreTest, AFileThatCannotBeReadWholeIsCopiedAsFound)
-{
-    const QByteArray garbage("\x00\x01\xff\xfe|binary|\r\n\x89PNG\x1a", 18);
-    writeFile(path(), garbage);
-    const LoadedCards first = CardStore(path()).load();
-    EXPECT_EQ(first.keptCopy, path("mycards.dat.unreadable"));
-    EXPECT_EQ(contentsOf(first.keptCopy), garbage);
-
-    // An earlier copy is never overwritten.
-    const LoadedCards second = CardStore(path()).load();
-    EXPECT_EQ(second.keptCopy, path("mycards.dat.unreadable-2"));
-}
-
-TEST_F(CardStoreTest, BadFilesGiveAClearOutcome)
-{
-    const QByteArray rows = "Gold|$1.00|2.00|$3.00|$4.00|$5.00\r\n|||||\r\n|||||\r\n|||||\r\n|||||\r\n";
-    struct Case {
-        const char* what;
-        QByteArray bytes;
-        bool whole;
-        QString firstName;
-    };
-    const Case cases[] = {
-        {"one line", "3/14/2026 9:05:12 PM", false, {}},
-        {"line feeds only", "3/14/2026 9:05:12 PM\nGold|$1.00|2.00|$3.00|$4.00|$5.00\n", false, {}},
-        {"seven fields", "x\r\nA|B|C|D|E|F|G\r\n" + rows.mid(rows.indexOf('\n') + 1), false, {}},
-        {"Latin-1 bytes",
-         "3/14/2026 9:05:12 PM\r\nCaf\xe9|$1.00|2.00|$3.00|$4.00|$5.00\r\n" + rows.mid(rows.indexOf('\n') + 1), true,
-         QStringLiteral("Café")},
-        {"ten megabytes", QByteArray(qsizetype{10} * 1024 * 1024, 'x') + "\r\n" + rows, true, QStringLiteral("Gold")},
-    };
-    for (const Case& c : cases) {
-        writeFile(path(), c.bytes);
-        const LoadedCards loaded = CardStore(path()).load();
-        EXPECT_EQ(loaded.contents.wholeFile, c.whole) << c.what;
-        EXPECT_EQ(loaded.keptCopy.isEmpty(), c.whole) << c.what;
-        EXPECT_EQ(loaded.contents.book[0][CardRow::Name], c.firstName) << c.what;
+    const QHash<QString, QByteArray> contents{{"good", kGood},
+                                              {"bad", kBadRow},
+                                              {"long", "x\r\n" + QByteArray(40000, 'x') + "|||||\r\n"},
+                                              {"big", ofSize(1048577)},
+                                              {"mib", ofSize(1048576)}};
+    for (const QString& entry : QString::fromLatin1(entries).split(' ', Qt::SkipEmptyParts)) {
+        const QString path = dir.filePath(entry.section(QRegularExpression("->|=|:|/$|\\|$"), 0, 0));
+        const QStringList file = entry.section('=', 1).split(':');
+        if (entry.contains("->")) {
+            QFile::link(entry.section("->", 1), path);
+        } else if (entry.endsWith('/')) {
+            dir.mkdir(path);
+        } else if (entry.endsWith('|')) {
+            mkfifo(QFile::encodeName(path), 0600);
+        } else if (!entry.contains('=')) {
+            chown(QFile::encodeName(path), getuid(), getgid());
+            chmod(QFile::encodeName(path), entry.section(':', 1).toInt(nullptr, 8));
+        } else {
+            QFile::remove(path);
+            QFile made(path);
+            const QByteArray bytes = contents.value(file[0], file[0].toLatin1());
+            ASSERT_TRUE(made.open(QIODevice::WriteOnly) && made.write(bytes) == bytes.size());
+            chmod(QFile::encodeName(path), file.value(1, "600").toInt(nullptr, 8));
+            if (file.value(2) == "nobody")
+                chown(QFile::encodeName(path), 65534, 65534);
+        }
     }
 }
 
-TEST_F(CardStoreTest, FiletherSaysWhetherTheFileCanBeOpened)
+int modeOf(const QString& path)
 {
-    EXPECT_FALSE(filethere(path()));
-    writeFile(path(), "x");
-    EXPECT_TRUE(filethere(path()));
+    struct stat status { };
+    return stat(QFile::encodeName(path), &status) == 0 ? int(status.st_mode & 07777) : 0;
 }
 
-TEST_F(CardStoreTest, LogItAppendsALineAndItsEnd)
+TEST(CardStore, NothingOnDiskIsLostWhateverStandsThere)
 {
-    EXPECT_FALSE(LogIt(path("log.txt"), QStringLiteral("first")));
-    EXPECT_FALSE(LogIt(path("log.txt"), QStringLiteral("second")));
-    EXPECT_EQ(contentsOf(path("log.txt")), QByteArray("first\r\nsecond\r\n"));
-    EXPECT_TRUE(LogIt(path("missing/log.txt"), QStringLiteral("x")));
+    struct Case {
+        const char* onDisk;      // as arrange() reads it
+        const char* toldAtStart; // a piece of the warning; "" when nothing is told
+        const char* toldOnSave;  // a piece of the refusal; "" when the save goes through
+        const char* afterwards;  // the folder's entries once saved (and mended)
+        rlim_t fileSizeLimit = 0;
+        const char* mend = nullptr; // what the person puts right before saving again (unhindered)
+    };
+    const char* kept = "mycards.dat mycards.dat.unreadable";
+    const Case cases[] = {
+        {"", "", "", "mycards.dat"},
+        {"mycards.dat=good:640", "", "", "mycards.dat"},
+        {"mycards.dat=bad", "mycards.dat.unreadable.", "", kept},
+        {"mycards.dat=bad mycards.dat.unreadable=bad", "mycards.dat.unreadable.", "", kept},
+        {"mycards.dat=bad mycards.dat.unreadable=good", "mycards.dat.unreadable-2.", "",
+         "mycards.dat mycards.dat.unreadable mycards.dat.unreadable-2"},
+        {"mycards.dat=bad mycards.dat.unreadable->gone", "mycards.dat.unreadable-2.", "",
+         "mycards.dat mycards.dat.unreadable mycards.dat.unreadable-2"},
+        {"mycards.dat=bad", "could not be copied (File too large)", "could not be copied (File too large)", kept, 40,
+         ""},
+        {"mycards.dat=long", "mycards.dat.unreadable.", "", kept},
+        {"mycards.dat=good:000", "Permission denied", "(Permission denied)", kept, 0, "mycards.dat:600"},
+        {"mycards.dat=good:600:nobody", "Permission denied", "(Permission denied)", kept, 0, "mycards.dat:600"},
+        {"mycards.dat/", "it is a folder", "it is a folder", "mycards.dat"},
+        {"mycards.dat|", "not an ordinary file", "not an ordinary file", "mycards.dat"},
+        {"mycards.dat->/dev/zero", "not an ordinary file", "not an ordinary file", "mycards.dat"},
+        {"mycards.dat->gone", "which does not exist", "which does not exist", "mycards.dat"},
+        {"mycards.dat=big", "larger than 1 MiB", "larger than 1 MiB", "mycards.dat"},
+        {"mycards.dat=mib", "", "", "mycards.dat"},
+        {"mycards.dat=good:440", "", "read-only", "mycards.dat"},
+        {"synced/ synced/cards=good mycards.dat->synced/cards", "", "", "mycards.dat synced"},
+        {"mycards.dat=good", "", "File too large", "mycards.dat", 40},
+        {"mycards.dat.saving=x mycards.dat.saving-12=x mycards.dat.savings=x elsewhere=x "
+         "mycards.dat.saving-2->elsewhere mycards.dat.CbrUPk=good mycards.dat.AbCdEf=x mycards.dat.Backup=good "
+         "mycards.dat.backup=good",
+         "", "", "elsewhere mycards.dat mycards.dat.AbCdEf mycards.dat.Backup mycards.dat.backup mycards.dat.savings"},
+    };
+    const QString text = cardFileText(CardBook{}, QDateTime(QDate(2026, 4, 1), QTime(8, 0)));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.onDisk);
+        if (QByteArrayView(c.onDisk).endsWith("nobody") && geteuid() != 0)
+            continue; // only root can give a file to someone else
+        QTemporaryDir folder;
+        const QDir dir(folder.path());
+        const QString path = dir.filePath(QStringLiteral("mycards.dat"));
+        arrange(dir, c.onDisk);
+        const QByteArray found = contentsOf(path);
+        const bool link = QFileInfo(path).isSymLink();
+        int mode = modeOf(path);
+
+        CardStore store(path);
+        LoadedCards loaded;
+        std::optional<QString> refused;
+        {
+            Hardship hardship(c.fileSizeLimit);
+            loaded = store.load();
+            refused = store.save(text);
+        }
+        EXPECT_EQ(loaded.warning.isEmpty(), !*c.toldAtStart) << loaded.warning.toStdString();
+        EXPECT_TRUE(loaded.warning.contains(QLatin1String(c.toldAtStart))) << loaded.warning.toStdString();
+        EXPECT_EQ(loaded.contents.wholeFile, loaded.warning.isEmpty());
+        if (!loaded.keptCopy.isEmpty()) {
+            EXPECT_EQ(contentsOf(loaded.keptCopy), found);
+        }
+        EXPECT_EQ(refused.has_value(), *c.toldOnSave != 0);
+        if (refused) {
+            EXPECT_TRUE(refused->contains(QLatin1String(c.toldOnSave))) << refused->toStdString();
+            EXPECT_EQ(contentsOf(path), found);
+            EXPECT_EQ(modeOf(path), mode);
+            if (c.mend) {
+                arrange(dir, c.mend);
+                const QByteArray mended = contentsOf(path);
+                mode = modeOf(path);
+                EXPECT_FALSE(store.save(text));
+                EXPECT_FALSE(store.save(text)); // a copy once is enough
+                EXPECT_EQ(contentsOf(path + QStringLiteral(".unreadable")), mended);
+            }
+        }
+        if (!refused || c.mend) {
+            EXPECT_EQ(contentsOf(path), text.toUtf8());
+            EXPECT_EQ(modeOf(path), mode ? mode : 0600);
+        }
+        EXPECT_EQ(QFileInfo(path).isSymLink(), link);
+        EXPECT_EQ(dir.entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot).join(' '),
+                  QLatin1String(c.afterwards));
+    }
 }
 
-TEST_F(CardStoreTest, TheFileLivesBesideTheProgramWhenThatFolderCanBeWritten)
+TEST(CardStore, LivesBesideTheProgramUnlessInstalledOrThatFolderIsClosed)
 {
-    EXPECT_EQ(chooseCardFilePath(m_folder.path(), path("data")), path());
-    const QString elsewhere = chooseCardFilePath(path("no-such-folder"), path("data"));
-    EXPECT_EQ(elsewhere, path("data/mycards.dat"));
-    EXPECT_TRUE(QDir(path("data")).exists());
-}
-
-TEST_F(CardStoreTest, AnInstalledProgramKeepsTheCardsInThePersonsFolder)
-{
-    QDir(m_folder.path()).mkpath(QStringLiteral("usr/bin"));
-    QDir(m_folder.path()).mkpath(QStringLiteral("usr/share/applications"));
-    writeFile(path("usr/share/applications/org.plenwick.Plenwick.desktop"), "[Desktop Entry]\n");
-    EXPECT_EQ(chooseCardFilePath(path("usr/bin"), path("home/data")), path("home/data/mycards.dat"));
+    QTemporaryDir folder;
+    const QDir dir(folder.path());
+    dir.mkpath(QStringLiteral("usr/bin"));
+    dir.mkpath(QStringLiteral("usr/share/applications"));
+    EXPECT_EQ(chooseCardFilePath(dir.filePath("usr/bin"), dir.filePath("data")), dir.filePath("usr/bin/mycards.dat"));
+    EXPECT_EQ(chooseCardFilePath(dir.filePath("missing"), dir.filePath("data")), dir.filePath("data/mycards.dat"));
+    EXPECT_TRUE(dir.exists(QStringLiteral("data")));
+    arrange(dir, "usr/share/applications/org.plenwick.Plenwick.desktop=x");
+    EXPECT_EQ(chooseCardFilePath(dir.filePath("usr/bin"), dir.filePath("home")), dir.filePath("home/mycards.dat"));
 }
 
 } // namespace

@@ -1,9 +1,7 @@
 // Reading the offer file text.
 #include "fuzz_check.h"
 #include "offers/offer_file.h"
-
-#include <QStringDecoder>
-#include <QStringList>
+#include "textfile/text_lines.h"
 
 #include <cstdint>
 
@@ -15,24 +13,32 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const OfferList offers = readOfferFile(body);
 
     // One offer per non-empty line, up to the most a choice can hold.
-    QStringDecoder decoder(QStringConverter::Utf8);
-    QString text = decoder.decode(body);
-    if (decoder.hasError())
-        text = QString::fromLatin1(body);
     qsizetype lines = 0;
-    if (!body.isEmpty()) {
-        for (const QString& line : text.split(QStringLiteral("\r\n")))
-            lines += line.isEmpty() ? 0 : 1;
-    }
+    for (const QString& line : readLines(body))
+        lines += line.isEmpty() ? 0 : 1;
     FUZZ_CHECK(offers.size() == static_cast<std::size_t>(std::min<qsizetype>(lines, kMostOffers)));
 
-    // Every offer has its five fields, none holding a separator or a line end.
+    // Every offer has its seven fields, none holding a separator or a line end.
     for (const OfferRecord& offer : offers) {
-        for (const QString* field :
-             {&offer.cardName, &offer.detailsAddress, &offer.introMonths, &offer.introRate, &offer.regularRate}) {
+        for (const QString* field : {&offer.cardName, &offer.detailsAddress, &offer.introMonths, &offer.introRate,
+                                     &offer.regularRate, &offer.annualFee, &offer.transferFee}) {
             FUZZ_CHECK(!field->contains(QLatin1Char('|')));
             FUZZ_CHECK(!field->contains(QStringLiteral("\r\n")));
         }
+    }
+
+    // Read from a server, only relative addresses change, and they become
+    // web addresses.
+    const OfferList served = readOfferFile(body, QUrl(QStringLiteral("http://127.0.0.1:8765/app/newCCOffers.txt")));
+    FUZZ_CHECK(served.size() == offers.size());
+    for (std::size_t at = 0; at < offers.size(); ++at) {
+        OfferRecord asRead = served[at];
+        if (asRead.detailsAddress != offers[at].detailsAddress) {
+            FUZZ_CHECK(QUrl(offers[at].detailsAddress, QUrl::TolerantMode).isRelative());
+            FUZZ_CHECK(QUrl(asRead.detailsAddress).scheme() == QLatin1String("http"));
+            asRead.detailsAddress = offers[at].detailsAddress;
+        }
+        FUZZ_CHECK(asRead == offers[at]);
     }
     return 0;
 }

@@ -5,61 +5,55 @@
 namespace plenwick {
 namespace {
 
-OfferRecord offer(const char* name, const char* address, const char* months, const char* intro, const char* regular)
+// The fields of one offer in file order; those not given are empty.
+OfferRecord offer(QStringList fields)
 {
-    return {QString::fromUtf8(name), QString::fromUtf8(address), QString::fromUtf8(months), QString::fromUtf8(intro),
-            QString::fromUtf8(regular)};
+    fields.resize(7);
+    return {fields[0], fields[1], fields[2], fields[3], fields[4], fields[5], fields[6]};
 }
 
-TEST(OfferFile, OneOfferPerLineSkippingEmptyLinesAndExtraFields)
+TEST(OfferFile, ReadsOneOfferPerLine)
 {
-    const QByteArray body = "Harbor Rewards|http://cards.example/harbor.htm|12|0|13.99\r\n"
-                            "\r\n"
-                            "Meadow Cash|http://cards.example/meadow.htm|6|1.9|15.49|extra field\r\n";
-    const OfferList expected{offer("Harbor Rewards", "http://cards.example/harbor.htm", "12", "0", "13.99"),
-                             offer("Meadow Cash", "http://cards.example/meadow.htm", "6", "1.9", "15.49")};
-    EXPECT_EQ(readOfferFile(body), expected);
-    EXPECT_EQ(readOfferFile(body.chopped(2)), expected); // no final line break
-}
-
-TEST(OfferFile, OnlyCarriageReturnWithLineFeedEndsALine)
-{
-    const OfferList offers = readOfferFile("A|a.htm|1|2|3\nB|b.htm|4|5|6\n");
-    ASSERT_EQ(offers.size(), 1u);
-    EXPECT_EQ(offers[0].regularRate, QStringLiteral("3\nB"));
-}
-
-TEST(OfferFile, KeepsBlankLinesAndEmptyFields)
-{
-    const OfferList offers = readOfferFile("   \r\nNo Address||0||9.9\r\nShort|x.htm\r\n");
-    ASSERT_EQ(offers.size(), 3u);
-    EXPECT_EQ(offers[0], offer("   ", "", "", "", ""));
-    EXPECT_EQ(offers[1], offer("No Address", "", "0", "", "9.9"));
-    EXPECT_EQ(offers[2], offer("Short", "x.htm", "", "", ""));
-}
-
-TEST(OfferFile, ReadsBytesThatAreNotUtf8AsLatin1)
-{
-    const OfferList offers = readOfferFile("Caf\xe9 Card|x|1|2|3\r\n");
-    ASSERT_EQ(offers.size(), 1u);
-    EXPECT_EQ(offers[0].cardName, QStringLiteral("Café Card"));
-    EXPECT_EQ(readOfferFile("Caf\xc3\xa9|x|1|2|3")[0].cardName, QStringLiteral("Café"));
+    struct Case {
+        const char* what;
+        QByteArray body;
+        OfferList offers;
+        const char* offerFile = "";
+    };
+    const OfferList two{offer({"Harbor", "h.htm", "12", "0", "13.99"}),
+                        offer({"Meadow", "m.htm", "6", "1.9", "15.49", "$95.00", "3.00"})};
+    const Case cases[] = {
+        {"five and seven fields", "\r\nHarbor|h.htm|12|0|13.99\r\n\r\nMeadow|m.htm|6|1.9|15.49|$95.00|3.00|more\r\n",
+         two},
+        {"no final line end", "Harbor|h.htm|12|0|13.99\r\nMeadow|m.htm|6|1.9|15.49|$95.00|3.00", two},
+        {"fees that are no numbers",
+         "Cedar|c.htm|0|0|11.9|ninety|n/a",
+         {offer({"Cedar", "c.htm", "0", "0", "11.9", "ninety", "n/a"})}},
+        {"line feeds only", "A|a|1|2|3\nB|b|4|5|6\n", {offer({"A", "a", "1", "2", "3\nB", "b", "4"})}},
+        {"blanks, gaps and short lines",
+         "   \r\nNo Address||0||9.9\r\nShort|x.htm",
+         {offer({"   "}), offer({"No Address", "", "0", "", "9.9"}), offer({"Short", "x.htm"})}},
+        {"one Latin-1 line", "Caf\xe9|x\r\nCaf\xc3\xa9|y\r\n", {offer({"Café", "x"}), offer({"Café", "y"})}},
+        {"nothing", "\r\n\r\n", {}},
+        {"relative addresses",
+         "A|offers/a.htm\r\nB|http://cards.example/b.htm",
+         {offer({"A", "http://127.0.0.1:9/app/offers/a.htm"}), offer({"B", "http://cards.example/b.htm"})},
+         "http://127.0.0.1:9/app/newCCOffers.txt"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(readOfferFile(c.body, QUrl(QString::fromLatin1(c.offerFile))), c.offers);
+    }
 }
 
 TEST(OfferFile, HoldsNoMoreOffersThanAChoiceCan)
 {
     QByteArray body;
-    for (int line = 0; line < kMostOffers + 10; ++line)
+    for (int line = 0; line < 32768; ++line)
         body += "Card " + QByteArray::number(line) + "|x|1|2|3\r\n";
     const OfferList offers = readOfferFile(body);
-    ASSERT_EQ(offers.size(), std::size_t(kMostOffers));
-    EXPECT_EQ(offers.back().cardName, QStringLiteral("Card %1").arg(kMostOffers - 1));
-}
-
-TEST(OfferFile, AnEmptyBodyHasNoOffers)
-{
-    EXPECT_TRUE(readOfferFile({}).empty());
-    EXPECT_TRUE(readOfferFile("\r\n\r\n").empty());
+    ASSERT_EQ(offers.size(), 32767U);
+    EXPECT_EQ(offers.back().cardName, QStringLiteral("Card 32766"));
 }
 
 } // namespace

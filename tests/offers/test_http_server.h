@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimer>
 #include <QUrl>
 
 namespace plenwick::testing_support {
@@ -18,6 +19,8 @@ public:
         Stall,      // read the request and never answer
         CloseEarly, // promise more body than is sent, then close
         Hold,       // answer only when release() is called
+        Trickle,    // status at once, then the body one byte every 20 ms
+        Endless,    // status, then the body over and over, as fast as it goes, without end
     };
 
     struct Route {
@@ -44,6 +47,9 @@ public:
 
     int requests(const QString& path) const { return m_requests.value(path); }
 
+    // Bytes handed to the network by the endless answers so far.
+    qint64 served() const { return m_served; }
+
     // Answers the requests that were held back.
     void release()
     {
@@ -66,27 +72,56 @@ private:
         ++m_requests[path];
 
         const Route response = m_routes.value(path, Route{404, "not here"});
+        const QByteArray& body = response.body;
         switch (response.mode) {
         case Mode::Answer: answer(socket, response); break;
         case Mode::Stall: break;
         case Mode::CloseEarly:
-            socket->write("HTTP/1.1 200 OK\r\nContent-Length: " + QByteArray::number(response.body.size() + 500) +
-                          "\r\n\r\n" + response.body);
+            socket->write(head(200, body.size() + 500) + body);
             socket->flush();
             socket->disconnectFromHost();
             break;
         case Mode::Hold: m_held.append({QPointer<QTcpSocket>(socket), path}); break;
+        case Mode::Trickle: {
+            socket->write(head(response.status, body.size()));
+            auto* timer = new QTimer(socket);
+            QObject::connect(timer, &QTimer::timeout, socket, [socket, body, at = 0]() mutable {
+                socket->write(body.mid(at++, 1));
+                if (at == body.size())
+                    socket->disconnectFromHost();
+            });
+            timer->start(20);
+            break;
         }
+        case Mode::Endless: {
+            // A little waits in the socket, topped up whenever it is sent.
+            socket->write(head(response.status, -1));
+            const QByteArray chunk = body.repeated(qsizetype{64} * 1024 / body.size() + 1);
+            QObject::connect(socket, &QTcpSocket::bytesWritten, socket, [this, socket, chunk](qint64 sent) {
+                m_served += sent;
+                if (socket->bytesToWrite() < chunk.size())
+                    socket->write(chunk);
+            });
+            break;
+        }
+        }
+    }
+
+    // Without a length, the body ends when the connection does.
+    static QByteArray head(int status, qsizetype length)
+    {
+        return "HTTP/1.1 " + QByteArray::number(status) + " Test\r\nConnection: close\r\n" +
+               (length < 0 ? QByteArray() : "Content-Length: " + QByteArray::number(length) + "\r\n") + "\r\n";
     }
 
     static void answer(QTcpSocket* socket, const Route& response)
     {
-        socket->write("HTTP/1.1 " + QByteArray::number(response.status) + " Test\r\nContent-Length: " +
-                      QByteArray::number(response.body.size()) + "\r\nConnection: close\r\n\r\n" + response.body);
+        socket->write(head(response.status, response.body.size()) + response.body);
         socket->disconnectFromHost();
     }
 
     QTcpServer m_server;
+    qint64 m_served = 0;
     QHash<QString, Route> m_routes;
     QHash<QString, int> m_requests;
     QHash<QTcpSocket*, QByteArray> m_pending;
