@@ -178,14 +178,11 @@ void frmMain::LoadMyCards()
     m_cards->showCards(book);
     m_savedCards = book;
 
-    if (!loaded.contents.wholeFile) {
-        QString text =
-            QStringLiteral("Some cards in %1 could not be read.").arg(QDir::toNativeSeparators(m_cardStore.path()));
-        if (!loaded.keptCopy.isEmpty())
-            text += QStringLiteral(" The file as it was found is kept in %1.")
-                        .arg(QDir::toNativeSeparators(loaded.keptCopy));
-        // Told once the window is on the screen.
-        QTimer::singleShot(0, this, [this, text] { m_surroundings.messages->show(this, text, MessageIcon::Warning); });
+    // Told once the window is on the screen.
+    if (!loaded.warning.isEmpty()) {
+        QTimer::singleShot(0, this, [this, text = loaded.warning] {
+            m_surroundings.messages->show(this, text, MessageIcon::Warning);
+        });
     }
 }
 

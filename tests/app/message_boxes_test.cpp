@@ -45,7 +45,7 @@ TEST(ModalMessageBoxes, ShowTheTextUnderTheProgramsNameWithItsButtons)
     EXPECT_EQ(told.texts, (QStringList{"Plenwick", "not enough", "OK"}));
     EXPECT_EQ(told.icon, QMessageBox::Information);
 
-    for (const QString pressed : {QStringLiteral("Close anyway"), QStringLiteral("Stay")}) {
+    for (const QString& pressed : {QStringLiteral("Close anyway"), QStringLiteral("Stay")}) {
         bool first = false;
         const SeenBox asked = showAndPress(
             [&] {

@@ -83,8 +83,9 @@ TEST_F(MainWindow, EveryCaptionFitsAndThePanelsAreShaded)
                 continue;
             const int needed = label->wordWrap() ? label->heightForWidth(label->width()) : label->sizeHint().height();
             EXPECT_LE(needed, label->height()) << label->objectName().toStdString();
-            if (!label->wordWrap())
+            if (!label->wordWrap()) {
                 EXPECT_LE(label->sizeHint().width(), label->width()) << label->objectName().toStdString();
+            }
         }
         for (const QPushButton* button : panel->findChildren<QPushButton*>())
             EXPECT_LE(button->sizeHint().width(), button->width()) << button->objectName().toStdString();
