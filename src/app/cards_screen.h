@@ -35,6 +35,8 @@ public:
     QPushButton* PrevCMD = nullptr;
 
 signals:
+    // The person changed the text of a box.
+    void cardsEdited();
     void saveRequested();
     void nextRequested();
 

@@ -228,6 +228,8 @@ void frmMain::SaveMyCards()
                                   MessageIcon::Warning);
 }
 
+void frmMain::useOfferInPlan(int row, const OfferMove& move) { m_planMoves.at(static_cast<std::size_t>(row)) = move; }
+
 void frmMain::closeEvent(QCloseEvent* event)
 {
     if (m_cards->cards() == m_savedCards) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/card_grid.h"
+#include "app/offer_move.h"
 #include "app/surroundings.h"
 #include "cards/card_store.h"
 #include "offers/offer_list.h"
@@ -46,6 +48,9 @@ public:
 
     // Writes the cards shown on "My Cards" to the card file.
     void SaveMyCards();
+
+    // My Plan charges the card of this row the offer's rates from now on.
+    void useOfferInPlan(int row, const OfferMove& move);
 
 protected:
     // Cards changed since the last save are saved before the window closes.
@@ -94,6 +99,7 @@ private:
     std::array<ScreenPanel*, kScreenCount> m_panels{};
 
     OfferList m_offers;
+    std::array<std::optional<OfferMove>, kCardCount> m_planMoves;
     bool m_offerChoicesArePlaceholders = false;
     QTimer m_offerTimer;
     OfferDownload m_offerDownload;
