@@ -1,0 +1,22 @@
+#pragma once
+
+#include "plan/debt_card.h"
+#include "plan/debt_plan.h"
+
+#include <string>
+#include <vector>
+
+namespace plenwick {
+
+// The name a card goes by in a plan's schedule: its own, or "Card 2" for
+// the second row when it has none.
+std::string ScheduleCardName(const DebtCard& card);
+
+// The schedule as comma-separated values for a spreadsheet: a header row, a
+// row per month (its number, its month as 2027-03, then each card's payment,
+// interest and closing balance) and a row of totals. Money is a plain decimal
+// like 1234.56; lines end in CR LF; fields holding a comma, a quote or a line
+// break are quoted. The cards are the ones the plan was built from.
+std::string PlanCsv(const DebtPlan& plan, const std::vector<DebtCard>& cards);
+
+} // namespace plenwick
