@@ -5,6 +5,7 @@
 #include "offers/offer_download.h"
 
 #include <QDateTime>
+#include <QFileDialog>
 #include <QString>
 #include <QUrl>
 
@@ -51,6 +52,13 @@ struct Surroundings {
     int offerTimeoutMs = OfferDownload::kDefaultTimeoutMs;
     std::shared_ptr<UrlOpener> opener = std::make_shared<DesktopUrlOpener>();
     std::function<QWidget*(QWidget* strip, const QUrl& page)> makeBanner = createWebBanner;
+    // Where to save a file, as the person chooses it; empty when they cancel.
+    std::function<QString(QWidget*, const QString& caption, const QString& suggested, const QString& filters,
+                          QString* chosenFilter)>
+        askSavePath = [](QWidget* parent, const QString& caption, const QString& suggested, const QString& filters,
+                         QString* chosenFilter) {
+            return QFileDialog::getSaveFileName(parent, caption, suggested, filters, chosenFilter);
+        };
 };
 
 } // namespace plenwick
