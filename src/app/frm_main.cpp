@@ -2,11 +2,14 @@
 
 #include "app/cards_screen.h"
 #include "app/costs_screen.h"
+#include "app/plan_result.h"
+#include "app/plan_screen.h"
 #include "app/savings_screen.h"
 #include "app/theme.h"
 #include "calculations/payoff.h"
 #include "calculations/savings.h"
 #include "money/money_text.h"
+#include "plan/debt_card.h"
 #include "screens/result_blinker.h"
 
 #include <QCheckBox>
@@ -85,10 +88,12 @@ void frmMain::buildWindow()
     addScreenButton(Screen::MyCards, QStringLiteral("My Cards"));
     addScreenButton(Screen::MyCosts, QStringLiteral("My Costs"));
     addScreenButton(Screen::MySavings, QStringLiteral("My Savings"));
+    addScreenButton(Screen::MyPlan, QStringLiteral("My Plan"));
     m_cards = new CardsScreen(this);
     m_costs = new CostsScreen(this);
     m_savings = new SavingsScreen(this);
-    m_panels = {m_cards, m_costs, m_savings};
+    m_plan = new PlanScreen(this);
+    m_panels = {m_cards, m_costs, m_savings, m_plan};
     for (ScreenPanel* screen : m_panels)
         screen->setGeometry(theme::kPanelArea);
 
@@ -100,7 +105,7 @@ void frmMain::buildWindow()
     }
     m_blinker = new ResultBlinker(std::move(resultLabels), this);
 
-    setTabOrder(screenButton(Screen::MySavings), m_cards->CardNameText[0]);
+    setTabOrder(screenButton(Screen::MyPlan), m_cards->CardNameText[0]);
 }
 
 void frmMain::addScreenButton(Screen screen, const QString& caption)
@@ -134,6 +139,12 @@ void frmMain::connectHandlers()
     connect(m_savings, &SavingsScreen::savingsAsked, this, &frmMain::calculateSavings);
     connect(m_savings, &SavingsScreen::offerChosen, this, &frmMain::offerChosen);
     connect(m_savings, &SavingsScreen::detailsAsked, this, &frmMain::showDetails);
+    m_savings->NextCMD->setVisible(true);
+    connect(m_savings->NextCMD, &QPushButton::clicked, this, [this] { switchScreen(Screen::MyPlan); });
+
+    connect(m_plan, &PlanScreen::previousRequested, this, [this] { switchScreen(Screen::MySavings); });
+    connect(m_plan, &PlanScreen::planAsked, this, &frmMain::calculatePlan);
+    connect(m_plan, &PlanScreen::exportAsked, this, &frmMain::exportPlan);
 }
 
 void frmMain::startBanner()
@@ -267,6 +278,13 @@ void frmMain::switchScreen(Screen screen)
         m_savings->copyCards(m_cards->cards());
         rebuildOfferChoices();
         selectFirstOffers();
+    }
+    if (screen == Screen::MyPlan) {
+        MoneyAmount payments;
+        for (const DebtCard& card : planCards())
+            payments = payments.plus(card.actualPayment.value_or(MoneyAmount())).value_or(payments);
+        m_plan->suggestBudget(payments);
+        m_plan->calculate();
     }
     screenButton(screen)->setChecked(true);
 }
@@ -404,6 +422,68 @@ void frmMain::offerChosen(int row)
 {
     if (m_savings->CardCombo[row]->currentIndex() >= 0)
         calculateSavings(row);
+}
+
+// The cards shown on My Cards that owe, each moved to its offer if the
+// person chose one for the plan.
+std::vector<DebtCard> frmMain::planCards() const
+{
+    const CardBook book = m_cards->cards();
+    std::vector<CardRowTexts> rows;
+    for (int row = 0; row < kShownCards; ++row) {
+        const CardRow& card = book[row];
+        rows.push_back({card[CardRow::Name].toStdString(), card[CardRow::AnnualFee].toStdString(),
+                        card[CardRow::InterestRate].toStdString(), card[CardRow::TotalDue].toStdString(),
+                        card[CardRow::MinimumPayment].toStdString(), card[CardRow::ActualPayment].toStdString()});
+    }
+    return DebtCardsFromRows(rows);
+}
+
+void frmMain::calculatePlan(MoneyAmount budget, PlanStrategy strategy)
+{
+    for (int row = 0; row < kShownCards; ++row) {
+        if (!cardNumbersReadable(row, m_cards->TotalDueText[row]))
+            return;
+    }
+    auto result = std::make_shared<PlanResult>();
+    result->cards = planCards();
+    const std::vector<DebtCard> asTheyAre = result->cards;
+    bool moved = false;
+    for (DebtCard& card : result->cards) {
+        const std::optional<OfferMove>& move = m_planMoves.at(card.row);
+        result->offerNames.push_back(move ? move->offerName : QString());
+        if (move) {
+            card.ratePlan = move->ratePlan;
+            card.openingFee = move->transferFee;
+            moved = true;
+        }
+    }
+    const QDate today = m_surroundings.now().date();
+    const CalendarMonth firstMonth = CalendarMonth{today.year(), today.month()}.plus(1);
+    result->plan = BuildDebtPlan(result->cards, budget, strategy, firstMonth);
+    if (moved)
+        result->withoutMoves = BuildDebtPlan(asTheyAre, budget, strategy, firstMonth);
+    m_plan->showPlan(std::move(result));
+}
+
+void frmMain::exportPlan()
+{
+    const QString csv = QStringLiteral("Spreadsheet (*.csv)");
+    const QString pdf = QStringLiteral("PDF (*.pdf)");
+    QString chosen;
+    const QString path = m_surroundings.askSavePath(this, QStringLiteral("Export My Plan"),
+                                                    QDir::home().filePath(QStringLiteral("My Plan.csv")),
+                                                    csv + QStringLiteral(";;") + pdf, &chosen);
+    if (path.isEmpty())
+        return;
+    const bool asPdf = path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive) ||
+                       (chosen == pdf && !path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive));
+    if (const auto failure = m_plan->exportTo(path, asPdf)) {
+        m_surroundings.messages->show(
+            this,
+            QStringLiteral("The plan could not be saved to %1:\n%2").arg(QDir::toNativeSeparators(path), *failure),
+            MessageIcon::Warning);
+    }
 }
 
 } // namespace plenwick

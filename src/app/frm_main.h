@@ -22,9 +22,12 @@ namespace plenwick {
 
 class CardsScreen;
 class CostsScreen;
+enum class PlanStrategy;
+class PlanScreen;
 class ResultBlinker;
 class SavingsScreen;
 class ScreenPanel;
+struct DebtCard;
 struct PayoffAnswer;
 struct SavingsRow;
 
@@ -34,8 +37,8 @@ struct SavingsRow;
 class frmMain : public QWidget {
     Q_OBJECT
 public:
-    enum class Screen : std::uint8_t { MyCards, MyCosts, MySavings };
-    static constexpr int kScreenCount = 3;
+    enum class Screen : std::uint8_t { MyCards, MyCosts, MySavings, MyPlan };
+    static constexpr int kScreenCount = 4;
 
     explicit frmMain(Surroundings surroundings, QWidget* parent = nullptr);
     ~frmMain() override;
@@ -82,6 +85,9 @@ private:
     void startOfferDownload();
     SavingsRow savingsRowOf(int row) const;
     void showAnswer(QLabel* label, const PayoffAnswer& answer);
+    std::vector<DebtCard> planCards() const;
+    void calculatePlan(MoneyAmount budget, PlanStrategy strategy);
+    void exportPlan();
 
     ScreenPanel* panel(Screen screen) const { return m_panels[static_cast<int>(screen)]; }
     QPushButton* screenButton(Screen screen) const { return m_screenButtons[static_cast<int>(screen)]; }
@@ -96,6 +102,7 @@ private:
     CardsScreen* m_cards = nullptr;
     CostsScreen* m_costs = nullptr;
     SavingsScreen* m_savings = nullptr;
+    PlanScreen* m_plan = nullptr;
     std::array<ScreenPanel*, kScreenCount> m_panels{};
 
     OfferList m_offers;

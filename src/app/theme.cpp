@@ -72,6 +72,17 @@ QFont splashFont()
     return font;
 }
 
+QFont documentFont(qreal pointSize) { return arial(pointSize); }
+
+QColor planLineColour(std::size_t card)
+{
+    // Told apart by people with the common colour-vision deficiencies.
+    static constexpr std::array<QColor, 5> kLines = {QColor(0x00, 0x72, 0xb2), QColor(0xd5, 0x5e, 0x00),
+                                                     QColor(0x00, 0x9e, 0x73), QColor(0xcc, 0x79, 0xa7),
+                                                     QColor(0xe6, 0x9f, 0x00)};
+    return kLines.at(card % kLines.size());
+}
+
 QString screenButtonStyle()
 {
     // The pressed button takes the colour of the panel top, like a tab.
@@ -100,6 +111,13 @@ QString noteStyle()
 {
     return QStringLiteral("color: %1; background: rgba(255, 255, 255, 200); border-radius: 3px; padding: 4px;")
         .arg(rgb(kTabText));
+}
+
+QString summaryBoxStyle(const QString& objectName)
+{
+    // Dark text on a light box, whatever the palette.
+    return QStringLiteral("#%1 { background: rgba(255, 255, 255, 215); border-radius: 4px; } #%1 QLabel { color: %2; }")
+        .arg(objectName, rgb(kTabText));
 }
 
 QString linkStyle() { return QStringLiteral("color: %1;").arg(rgb(kLinkText)); }

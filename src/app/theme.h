@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <array>
+#include <cstddef>
 
 // The look of the main window in one place: colours, typefaces, style sheets
 // and the fixed geometry of the screens, in device-independent pixels.
@@ -24,6 +25,12 @@ inline constexpr QColor kAnswerText(0x8b, 0x1a, 0x1a);
 inline constexpr QColor kLinkText(0, 0, 192);
 inline constexpr QColor kSplashBackground(255, 255, 255);
 inline constexpr QColor kSplashShadow(192, 192, 192);
+inline constexpr QColor kAsYouPayNowLine(0x55, 0x55, 0x55);
+inline constexpr QColor kChartGrid(0xdd, 0xe3, 0xea);
+inline constexpr QColor kDocumentText(0x1a, 0x1a, 0x1a);
+inline constexpr QColor kDocumentStripe(0xee, 0xf2, 0xf7);
+// The line of each card in the plan's chart, in card order.
+QColor planLineColour(std::size_t card);
 
 // Typefaces, each with close stand-ins where the system lacks the first choice.
 QFont captionFont(qreal pointSize = 9);
@@ -34,6 +41,7 @@ QFont answerFont();
 QFont linkFont();
 QFont savingsButtonFont();
 QFont splashFont();
+QFont documentFont(qreal pointSize); // printed pages
 
 // Style sheets.
 QString screenButtonStyle();
@@ -42,6 +50,7 @@ QString headingTextStyle();
 QString answerStyle();
 QString linkStyle();
 QString noteStyle(); // a short notice on a screen
+QString summaryBoxStyle(const QString& objectName);
 
 // The main window.
 inline constexpr QSize kClientSize(992, 664);
@@ -66,6 +75,11 @@ inline constexpr int kSwitchingAnswerHeight = 50;
 inline constexpr int kCardsCaptionWidth = 210;
 inline constexpr int kCostsCaptionWidth = 235;
 inline constexpr int kSavingsCaptionWidth = 250;
+inline constexpr int kPlanBudgetWidth = 110;
+inline constexpr int kPlanSummaryWidth = 300;
+inline constexpr int kPlanMonthColumnWidth = 50;
+inline constexpr int kPlanDateColumnWidth = 110;
+inline constexpr int kPlanMoneyColumnWidth = 92;
 
 // The splash window.
 inline constexpr QSize kSplashSize(584, 339);
