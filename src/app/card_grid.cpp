@@ -87,6 +87,7 @@ void CardGrid::place(QWidget* widget, const char* name, const QString& spoken, i
 
 QVBoxLayout* screenLayout(QWidget* panel)
 {
+    theme::usePanelColours(panel);
     auto* layout = new QVBoxLayout(panel);
     layout->setContentsMargins(theme::kScreenMargin, theme::kScreenMarginVertical, theme::kScreenMargin,
                                theme::kScreenMarginVertical);
@@ -100,7 +101,7 @@ QLabel* addHeader(QWidget* panel, QVBoxLayout* screenLayout, const QString& obje
     header->setObjectName(objectName);
     header->setFont(theme::headerFont());
     header->setWordWrap(true);
-    header->setStyleSheet(theme::headingTextStyle());
+    header->setStyleSheet(theme::screenHeaderStyle());
     screenLayout->addWidget(header);
     return header;
 }

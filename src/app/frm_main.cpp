@@ -77,6 +77,7 @@ void frmMain::buildWindow()
     setWindowTitle(QStringLiteral("Plenwick"));
     setFixedSize(theme::kClientSize);
     setAutoFillBackground(true);
+    theme::useFocusColour(this);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 

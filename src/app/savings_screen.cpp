@@ -86,7 +86,7 @@ QLabel* SavingsScreen::addOptionHeading(CardGrid& grid, const char* objectName, 
 {
     QLabel* heading = grid.addCaption(grid.addRow(), QString::fromLatin1(objectName), QString::fromLatin1(text));
     heading->setFont(theme::boldCaptionFont());
-    heading->setStyleSheet(theme::headingTextStyle());
+    heading->setStyleSheet(theme::optionHeadingStyle());
     heading->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     return heading;
 }

@@ -1,6 +1,8 @@
 #include "app/theme.h"
 
+#include <QPalette>
 #include <QStringList>
+#include <QWidget>
 
 namespace plenwick::theme {
 
@@ -86,12 +88,13 @@ QColor planLineColour(std::size_t card)
 QString screenButtonStyle()
 {
     // The pressed button takes the colour of the panel top, like a tab.
-    return QStringLiteral("QPushButton { background: %1; color: %2; border: 1px solid %3; border-bottom: none;"
-                          " border-top-left-radius: 5px; border-top-right-radius: 5px; }"
-                          "QPushButton:hover { background: %4; }"
-                          "QPushButton:checked { background: %5; color: %6; font-weight: bold; }"
-                          "QPushButton:focus { text-decoration: underline; }")
-        .arg(rgb(kTabBackground), rgb(kTabText), rgb(kTabBorder), rgb(kTabHover), rgb(kPanelTop), rgb(kHeadingText));
+    return QStringLiteral(
+               "QPushButton { background: %1; color: %2; border: 1px solid %3; border-bottom: none;"
+               " border-top-left-radius: 5px; border-top-right-radius: 5px; }"
+               "QPushButton:hover { background: %4; }"
+               "QPushButton:checked { background: %5; color: %6; font-weight: bold; }"
+               "QPushButton:focus { text-decoration: underline; border: 2px solid %6; border-bottom: none; }")
+        .arg(rgb(kTabBackground), rgb(kTabText), rgb(kTabBorder), rgb(kTabHover), rgb(kPanelTop), rgb(kPanelText));
 }
 
 QString cardHeadingStyle(const QString& objectName)
@@ -100,6 +103,29 @@ QString cardHeadingStyle(const QString& objectName)
 }
 
 QString headingTextStyle() { return QStringLiteral("color: %1;").arg(rgb(kHeadingText)); }
+
+QString optionHeadingStyle()
+{
+    return QStringLiteral("color: %1; background: %2; border-radius: 3px; padding: 1px 6px;")
+        .arg(rgb(kHeadingText), rgb(kCardHeading));
+}
+
+QString screenHeaderStyle() { return QStringLiteral("color: %1;").arg(rgb(kPanelText)); }
+
+void useFocusColour(QWidget* window)
+{
+    QPalette palette = window->palette();
+    palette.setColor(QPalette::Highlight, kFocus);
+    palette.setColor(QPalette::HighlightedText, Qt::white);
+    window->setPalette(palette);
+}
+
+void usePanelColours(QWidget* panel)
+{
+    QPalette palette = panel->palette();
+    palette.setColor(QPalette::WindowText, kPanelText);
+    panel->setPalette(palette);
+}
 
 QString answerStyle()
 {

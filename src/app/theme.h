@@ -6,6 +6,8 @@
 #include <QSize>
 #include <QString>
 
+class QWidget;
+
 #include <array>
 #include <cstddef>
 
@@ -13,8 +15,10 @@
 // and the fixed geometry of the screens, in device-independent pixels.
 namespace plenwick::theme {
 
-// Colours.
+// Colours. Every text keeps a contrast of at least 4.5:1 against what is
+// behind it, in a light and in a dark palette.
 inline constexpr QColor kPanelTop(81, 142, 189); // the first row of the tile strip
+inline constexpr QColor kPanelText(6, 16, 28);   // 5.4:1 on the panel top, more further down
 inline constexpr QColor kTabBackground(0xe6, 0xed, 0xf5);
 inline constexpr QColor kTabHover(0xf4, 0xf8, 0xfc);
 inline constexpr QColor kTabText(0x1d, 0x2b, 0x3a);
@@ -22,7 +26,7 @@ inline constexpr QColor kTabBorder(0x8a, 0xa4, 0xc0);
 inline constexpr QColor kCardHeading(0x1f, 0x4e, 0x79);
 inline constexpr QColor kHeadingText(255, 255, 255);
 inline constexpr QColor kAnswerText(0x8b, 0x1a, 0x1a);
-inline constexpr QColor kLinkText(0, 0, 192);
+inline constexpr QColor kLinkText(0, 0, 110);
 inline constexpr QColor kSplashBackground(255, 255, 255);
 inline constexpr QColor kSplashShadow(192, 192, 192);
 inline constexpr QColor kAsYouPayNowLine(0x55, 0x55, 0x55);
@@ -43,10 +47,19 @@ QFont savingsButtonFont();
 QFont splashFont();
 QFont documentFont(qreal pointSize); // printed pages
 
+inline constexpr QColor kFocus(0xd9, 0x6a, 0x00); // the frame of the focused control
+
+// Texts on a painted panel are dark whatever the palette says.
+void usePanelColours(QWidget* panel);
+// The focused control stands out against the panel and the boxes.
+void useFocusColour(QWidget* window);
+
 // Style sheets.
 QString screenButtonStyle();
 QString cardHeadingStyle(const QString& objectName);
-QString headingTextStyle();
+QString headingTextStyle();   // white, on a heading's own dark background
+QString optionHeadingStyle(); // a white heading on the panel, with a band of its own
+QString screenHeaderStyle();
 QString answerStyle();
 QString linkStyle();
 QString noteStyle(); // a short notice on a screen

@@ -9,94 +9,43 @@
 namespace plenwick {
 namespace {
 
-class ResultBlinkerTest : public testing::Test {
-protected:
-    ResultBlinkerTest()
-    {
-        auto* layout = new QVBoxLayout(&m_window);
-        for (int i = 0; i < 3; ++i) {
-            m_labels.push_back(new QLabel(QStringLiteral("-"), &m_window));
-            layout->addWidget(m_labels.back());
-        }
-        m_blinker = new ResultBlinker(m_labels, &m_window);
-        m_blinker->timer()->stop(); // the tests drive the ticks
-        m_window.show();
+TEST(ResultBlinker, AnswersBlinkAndLabelsWithoutOneStayHiddenInTheirPlace)
+{
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    std::vector<QLabel*> labels;
+    for (const char* caption : {"-", "-", " -", "-"}) { // only an exact "-" is no answer
+        labels.push_back(new QLabel(QString::fromLatin1(caption), &window));
+        layout->addWidget(labels.back());
     }
+    window.setFixedSize(200, 160);
+    ResultBlinker blinker(labels, &window);
+    blinker.timer()->stop(); // the test drives the ticks
+    window.show();
+    const QRect answerPlace = labels[2]->geometry();
 
-    bool shown(int label) const { return m_labels[label]->isVisibleTo(&m_window); }
-
-    QWidget m_window;
-    std::vector<QLabel*> m_labels;
-    ResultBlinker* m_blinker = nullptr;
-};
-
-TEST_F(ResultBlinkerTest, TicksEveryHalfSecondFromTheStart)
-{
-    EXPECT_EQ(m_blinker->timer()->interval(), 500);
-    EXPECT_EQ(m_blinker->timer()->objectName(), QStringLiteral("Timer1"));
-}
-
-TEST_F(ResultBlinkerTest, LabelsWithoutAnAnswerAreHiddenAtTheFirstHidePhaseAndStayHidden)
-{
-    m_blinker->tick(); // show phase: "-" labels are left as they are
-    EXPECT_TRUE(shown(0));
-    m_blinker->tick(); // hide phase
-    for (int phase = 0; phase < 4; ++phase) {
-        EXPECT_FALSE(shown(0));
-        EXPECT_FALSE(shown(2));
-        m_blinker->tick();
+    // Per tick: the caption written into label 1 before it (if any), then
+    // which labels are on screen after it.
+    const struct {
+        const char* written;
+        bool shown[4];
+    } ticks[] = {
+        {nullptr, {true, true, true, true}},         // show: labels start visible
+        {nullptr, {false, false, false, false}},     // hide: every label
+        {nullptr, {false, false, true, false}},      // show: only answers
+        {"11 months", {false, false, false, false}}, // hide, though just answered
+        {nullptr, {false, true, true, false}},
+    };
+    for (std::size_t tick = 0; tick < std::size(ticks); ++tick) {
+        SCOPED_TRACE(tick);
+        if (ticks[tick].written)
+            labels[1]->setText(QString::fromLatin1(ticks[tick].written));
+        blinker.tick();
+        for (int label = 0; label < 4; ++label)
+            EXPECT_EQ(labels[label]->isVisibleTo(&window), ticks[tick].shown[label]) << label;
+        layout->activate();
+        EXPECT_EQ(labels[2]->geometry(), answerPlace);
     }
-}
-
-TEST_F(ResultBlinkerTest, AnAnswerBlinksWhileItsNeighboursStayHidden)
-{
-    m_blinker->tick();
-    m_blinker->tick();
-    m_labels[1]->setText(QStringLiteral("Infinite months"));
-
-    m_blinker->tick();
-    EXPECT_TRUE(m_blinker->resultsShown());
-    EXPECT_TRUE(shown(1));
-    EXPECT_FALSE(shown(0));
-    m_blinker->tick();
-    EXPECT_FALSE(shown(1));
-    m_blinker->tick();
-    EXPECT_TRUE(shown(1));
-}
-
-TEST_F(ResultBlinkerTest, AnAnswerWrittenAfterAShowPhaseAppearsAtTheTickAfterNext)
-{
-    m_blinker->tick(); // show
-    m_blinker->tick(); // hide
-    m_blinker->tick(); // show
-    m_labels[0]->setText(QStringLiteral("11 months"));
-    m_blinker->tick(); // hide
-    EXPECT_FALSE(shown(0));
-    m_blinker->tick(); // show
-    EXPECT_TRUE(shown(0));
-}
-
-TEST_F(ResultBlinkerTest, OnlyAnExactDashMeansNoAnswer)
-{
-    m_labels[0]->setText(QStringLiteral(" -"));
-    m_labels[1]->setText(QStringLiteral("- "));
-    m_blinker->tick();
-    m_blinker->tick();
-    m_blinker->tick();
-    EXPECT_TRUE(shown(0));
-    EXPECT_TRUE(shown(1));
-    EXPECT_FALSE(shown(2));
-}
-
-TEST_F(ResultBlinkerTest, AHiddenLabelKeepsItsSpace)
-{
-    m_labels[1]->setText(QStringLiteral("$88.85 monthly"));
-    m_window.adjustSize();
-    const QRect before = m_labels[2]->geometry();
-    m_blinker->tick();
-    m_blinker->tick(); // everything hidden
-    m_window.layout()->activate();
-    EXPECT_EQ(m_labels[2]->geometry(), before);
 }
 
 } // namespace
