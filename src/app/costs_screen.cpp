@@ -1,6 +1,7 @@
 #include "app/costs_screen.h"
 
 #include "app/theme.h"
+#include "screens/result_blinker.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -31,6 +32,17 @@ QWidget* minimumChoice(QWidget* panel, int card, QCheckBox*& check)
     row->addWidget(check);
     row->addWidget(caption, 1);
     return pair;
+}
+
+QLabel* noteLine(QWidget* parent)
+{
+    auto* note = new QLabel(parent);
+    note->setFont(theme::noteFont());
+    note->setAlignment(Qt::AlignCenter);
+    note->setWordWrap(true);
+    keepSpaceWhenHidden(note);
+    note->setVisible(false);
+    return note;
 }
 
 } // namespace
@@ -82,6 +94,8 @@ void CostsScreen::addPaymentRows(CardGrid& grid)
     grid.addCaption(answerRow, QStringLiteral("Label10_1"), QStringLiteral("To pay off it will take"));
     MonthsLable = grid.addPerCard<QLabel>(answerRow, "MonthsLable", QStringLiteral("Months to pay off"),
                                           [&](int) { return resultLabel(this); });
+    MonthsNote = grid.addPerCard<QLabel>(grid.addRow(), "MonthsNote", QStringLiteral("Paid off and interest"),
+                                         [&](int) { return noteLine(this); });
 }
 
 // The months box and "Calculate" share one question.
@@ -102,6 +116,14 @@ void CostsScreen::addMonthsRows(CardGrid& grid)
     grid.addCaption(answerRow, QStringLiteral("Label10_2"), QStringLiteral("To pay off you will need to pay"));
     AmountLable = grid.addPerCard<QLabel>(answerRow, "AmountLable", QStringLiteral("Monthly payment needed"),
                                           [&](int) { return resultLabel(this); });
+    AmountNote = grid.addPerCard<QLabel>(grid.addRow(), "AmountNote", QStringLiteral("Interest at this payment"),
+                                         [&](int) { return noteLine(this); });
+}
+
+void CostsScreen::showNote(QLabel* note, const QString& text)
+{
+    note->setText(text);
+    note->setVisible(!text.isEmpty());
 }
 
 void CostsScreen::copyCards(const CardBook& book) { copyNamesAndTotals(book, CardName2Text, TotalDue2Text); }

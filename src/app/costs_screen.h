@@ -21,10 +21,16 @@ public:
     // Each card's name and total due as "My Cards" shows them.
     void copyCards(const CardBook& book);
 
+    // An empty text hides the line.
+    static void showNote(QLabel* note, const QString& text);
+
     PerCard<QLineEdit> CardName2Text, TotalDue2Text, AmountIcanPayText, DebtFreeMonthsText;
     PerCard<QCheckBox> MiniMumCheck;
     PerCard<QPushButton> CalTimeCMD, CalAmountCMD;
     PerCard<QLabel> MonthsLable, AmountLable;
+    // Small lines under the answers: when the card is paid off and the
+    // interest it costs. Not part of the blinking; hidden while empty.
+    PerCard<QLabel> MonthsNote, AmountNote;
     QPushButton* NextCMD = nullptr;
     QPushButton* PrevCMD = nullptr;
 

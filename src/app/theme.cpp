@@ -76,6 +76,8 @@ QFont splashFont()
 
 QFont documentFont(qreal pointSize) { return arial(pointSize); }
 
+QFont noteFont() { return serif(8); }
+
 QColor planLineColour(std::size_t card)
 {
     // Told apart by people with the common colour-vision deficiencies.
@@ -144,6 +146,16 @@ QString summaryBoxStyle(const QString& objectName)
     // Dark text on a light box, whatever the palette.
     return QStringLiteral("#%1 { background: rgba(255, 255, 255, 215); border-radius: 4px; } #%1 QLabel { color: %2; }")
         .arg(objectName, rgb(kTabText));
+}
+
+QString viewTabStyle()
+{
+    return QStringLiteral("QTabBar::tab { background: %1; color: %2; border: 1px solid %3; padding: 3px 14px;"
+                          " border-top-left-radius: 4px; border-top-right-radius: 4px; }"
+                          "QTabBar::tab:hover { background: %4; }"
+                          "QTabBar::tab:selected { background: %5; font-weight: bold; }"
+                          "QTabBar::tab:focus { border: 2px solid %6; }")
+        .arg(rgb(kTabBackground), rgb(kTabText), rgb(kTabBorder), rgb(kTabHover), rgb(kSelectedViewTab), rgb(kFocus));
 }
 
 QString linkStyle() { return QStringLiteral("color: %1;").arg(rgb(kLinkText)); }

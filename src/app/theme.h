@@ -29,6 +29,7 @@ inline constexpr QColor kAnswerText(0x8b, 0x1a, 0x1a);
 inline constexpr QColor kLinkText(0, 0, 110);
 inline constexpr QColor kSplashBackground(255, 255, 255);
 inline constexpr QColor kSplashShadow(192, 192, 192);
+inline constexpr QColor kSelectedViewTab(255, 255, 255);
 inline constexpr QColor kAsYouPayNowLine(0x55, 0x55, 0x55);
 inline constexpr QColor kChartGrid(0xdd, 0xe3, 0xea);
 inline constexpr QColor kDocumentText(0x1a, 0x1a, 0x1a);
@@ -46,6 +47,7 @@ QFont linkFont();
 QFont savingsButtonFont();
 QFont splashFont();
 QFont documentFont(qreal pointSize); // printed pages
+QFont noteFont();                    // a small line under an answer
 
 inline constexpr QColor kFocus(0xd9, 0x6a, 0x00); // the frame of the focused control
 
@@ -64,6 +66,7 @@ QString answerStyle();
 QString linkStyle();
 QString noteStyle(); // a short notice on a screen
 QString summaryBoxStyle(const QString& objectName);
+QString viewTabStyle(); // the tabs between views of one screen, light whatever the palette
 
 // The main window.
 inline constexpr QSize kClientSize(992, 664);
