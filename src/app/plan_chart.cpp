@@ -66,7 +66,7 @@ void PlanChart::showPlan(const PlanResult* result)
         shown->removeAxis(axis);
         delete axis;
     }
-    if (!result || result->cards.empty())
+    if (!result || result->plan.months == 0)
         return;
 
     const DebtPlan& plan = result->plan;
@@ -79,19 +79,17 @@ void PlanChart::showPlan(const PlanResult* result)
     double highest = 0;
     std::vector<QLineSeries*> lines;
 
-    if (plan.months > 0) {
-        for (std::size_t card = 0; card < result->cards.size(); ++card) {
-            QPen pen(theme::planLineColour(card), 2);
-            QLineSeries* series = line(QString::fromStdString(ScheduleCardName(result->cards[card])), pen);
-            QList<QPointF> points;
-            for (const std::int32_t month : drawnMonths(plan.months)) {
-                const MoneyAmount balance = month == 0 ? plan.entry(1, card).opening : plan.entry(month, card).closing;
-                points.append({static_cast<qreal>(month), balance.toDouble()});
-                highest = std::max(highest, balance.toDouble());
-            }
-            series->replace(points);
-            lines.push_back(series);
+    for (std::size_t card = 0; card < result->cards.size(); ++card) {
+        QPen pen(theme::planLineColour(card), 2);
+        QLineSeries* series = line(QString::fromStdString(ScheduleCardName(result->cards[card])), pen);
+        QList<QPointF> points;
+        for (const std::int32_t month : drawnMonths(plan.months)) {
+            const MoneyAmount balance = month == 0 ? plan.entry(1, card).opening : plan.entry(month, card).closing;
+            points.append({static_cast<qreal>(month), balance.toDouble()});
+            highest = std::max(highest, balance.toDouble());
         }
+        series->replace(points);
+        lines.push_back(series);
     }
     if (nowLast > 0) {
         MoneyAmount total;
@@ -112,8 +110,8 @@ void PlanChart::showPlan(const PlanResult* result)
     // Months are counted from now on the axis and labelled with their dates.
     auto* months = new QCategoryAxis;
     months->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-    const std::int32_t step = labelStep(std::max(last, 1));
-    const std::int32_t end = (std::max(last, 1) + step - 1) / step * step;
+    const std::int32_t step = labelStep(last);
+    const std::int32_t end = (last + step - 1) / step * step;
     for (std::int32_t month = 0; month <= end; month += step) {
         const CalendarMonth date = plan.calendarMonth(month);
         months->append(QLocale(QLocale::English).monthName(date.month, QLocale::ShortFormat) +

@@ -6,6 +6,7 @@
 #include "app/theme.h"
 #include "plan/plan_csv.h"
 
+#include <QGraphicsScene>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
@@ -76,16 +77,12 @@ private:
         const int height = std::min(m_page.height() - m_y, m_page.width() * 9 / 20);
         if (height < m_page.height() / 4)
             return;
+        // Laid out without being shown, then drawn as lines and text.
         PlanChart chart;
-        chart.setFrameShape(QFrame::NoFrame);
         chart.resize(kChartWidth, kChartWidth * height / m_page.width());
+        chart.chart()->resize(chart.size());
         chart.showPlan(&m_result);
-        m_painter.save();
-        m_painter.translate(0, m_y);
-        const qreal scale = static_cast<qreal>(m_page.width()) / kChartWidth;
-        m_painter.scale(scale, scale);
-        chart.render(&m_painter);
-        m_painter.restore();
+        chart.scene()->render(&m_painter, QRectF(0, m_y, m_page.width(), height), QRectF(QPointF(0, 0), chart.size()));
     }
 
     void writeSchedule()
@@ -126,9 +123,15 @@ private:
                 const QStringList parts = text.split(QLatin1Char('\n'));
                 m_painter.drawText(QRect(cell.left(), m_y + line, cell.width(), line), align | Qt::AlignVCenter,
                                    parts.last());
-                if (parts.size() > 1 && (column - PlanTableModel::kFirstCardColumn) % 3 == 0) {
+                const int card = column - PlanTableModel::kFirstCardColumn;
+                if (card >= 0 && card % PlanTableModel::kColumnsPerCard == 0) {
                     const int span = cells[column + 2].right() - cells[column].left() - 2 * pad;
-                    const QString name = QFontMetrics(bold, &m_writer).elidedText(parts.first(), Qt::ElideRight, span);
+                    const QString name =
+                        QFontMetrics(bold, &m_writer)
+                            .elidedText(
+                                QString::fromStdString(ScheduleCardName(
+                                    m_result.cards[static_cast<std::size_t>(card / PlanTableModel::kColumnsPerCard)])),
+                                Qt::ElideRight, span);
                     m_painter.drawText(QRect(cell.left(), m_y, span, line), Qt::AlignCenter, name);
                 }
             }

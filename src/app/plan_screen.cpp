@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -31,7 +32,6 @@ QLabel* caption(QWidget* parent, const QString& text, QWidget* buddy)
 {
     auto* label = new QLabel(text, parent);
     label->setFont(theme::boldCaptionFont());
-    label->setStyleSheet(theme::headingTextStyle());
     label->setBuddy(buddy);
     return label;
 }
@@ -73,6 +73,7 @@ PlanScreen::PlanScreen(QWidget* parent)
     PlanViews = new QTabWidget(this);
     PlanViews->setObjectName(QStringLiteral("PlanViews"));
     PlanViews->setFont(theme::captionFont());
+    PlanViews->tabBar()->setStyleSheet(theme::viewTabStyle());
     Chart = new PlanChart(PlanViews);
     PlanTable = new QTableView(PlanViews);
     PlanTable->setObjectName(QStringLiteral("PlanTable"));

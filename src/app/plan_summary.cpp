@@ -99,21 +99,22 @@ PlanSummary summarisePlan(const PlanResult& result)
     }
     summary.failure = QString::fromStdString(plan.message);
     bool withFees = false;
-    for (std::size_t card = 0; card < result.cards.size(); ++card) {
+    for (std::size_t card = 0; card < result.cards.size() && plan.months > 0; ++card) {
         withFees = withFees || result.cards[card].openingFee.isPositive();
         const PlanCardResult& own = plan.cards[card];
         summary.cards << (own.paidOffMonth
-                              ? QStringLiteral("%1: paid off %2, interest %3")
+                              ? QStringLiteral("%1: paid off %2, interest\u00a0%3")
                                     .arg(nameOf(result.cards[card]), monthText(plan.calendarMonth(*own.paidOffMonth)),
                                          moneyText(own.interest))
-                              : QStringLiteral("%1: not paid off, interest so far %2")
+                              : QStringLiteral("%1: not paid off, interest so far\u00a0%2")
                                     .arg(nameOf(result.cards[card]), moneyText(own.interest)));
     }
     if (plan.succeeded()) {
-        summary.headline
-            << QStringLiteral("Debt-free in %1 (%2)").arg(monthText(*plan.debtFreeMonth()), months(plan.months))
-            << QStringLiteral("Total interest %1").arg(moneyText(plan.totalInterest))
-            << QStringLiteral("Total paid %1").arg(moneyText(plan.totalPaid));
+        // "(28 months)" stays on one line.
+        QString count = months(plan.months).replace(QLatin1Char(' '), QChar(0xa0));
+        summary.headline << QStringLiteral("Debt-free in %1 (%2)").arg(monthText(*plan.debtFreeMonth()), count)
+                         << QStringLiteral("Total interest %1").arg(moneyText(plan.totalInterest))
+                         << QStringLiteral("Total paid %1").arg(moneyText(plan.totalPaid));
         againstPayingAsNow(result, withFees, summary.headline);
     }
     movesGain(result, summary);
