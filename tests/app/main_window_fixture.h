@@ -64,6 +64,9 @@ protected:
         result.offerTimeoutMs = 3000;
         result.opener = opener;
         result.makeBanner = [](QWidget* strip, const QUrl&) { return new QWidget(strip); };
+        result.askSavePath = [this](QWidget*, const QString&, const QString&, const QString&, QString*) {
+            return savePath;
+        };
         return result;
     }
 
@@ -152,6 +155,7 @@ protected:
     TestHttpServer server;
     QTemporaryDir folder;
     QDateTime now{QDate(2026, 3, 14), QTime(21, 5, 12)};
+    QString savePath; // as the person chooses it in the save dialog
     std::unique_ptr<frmMain> window;
 };
 
