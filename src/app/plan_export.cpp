@@ -22,6 +22,12 @@ namespace {
 constexpr int kResolution = 144;  // dots per inch of the page's coordinates
 constexpr int kChartWidth = 1000; // the chart is laid out at this width, then scaled to the page
 
+// The date reads from the left, numbers from the right.
+int alignment(int column)
+{
+    return static_cast<int>(((column == 1 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter).toInt());
+}
+
 // Pages of a plan: a summary page with the chart, then the schedule.
 class PlanDocument {
 public:
@@ -119,10 +125,8 @@ private:
             for (int column = 0; column < columns; ++column) {
                 const QString text = model.headerData(column, Qt::Horizontal).toString();
                 const QRect cell = cells[column].adjusted(pad, 0, -pad, 0);
-                const Qt::Alignment align = column == 1 ? Qt::AlignLeft : Qt::AlignRight;
                 const QStringList parts = text.split(QLatin1Char('\n'));
-                m_painter.drawText(QRect(cell.left(), m_y + line, cell.width(), line), align | Qt::AlignVCenter,
-                                   parts.last());
+                m_painter.drawText(QRect(cell.left(), m_y + line, cell.width(), line), alignment(column), parts.last());
                 const int card = column - PlanTableModel::kFirstCardColumn;
                 if (card >= 0 && card % PlanTableModel::kColumnsPerCard == 0) {
                     const int span = cells[column + 2].right() - cells[column].left() - 2 * pad;
@@ -154,8 +158,7 @@ private:
             m_painter.setFont(totals ? bold : font);
             for (int column = 0; column < columns; ++column) {
                 const QRect cell(cells[column].left() + pad, m_y, cells[column].width() - 2 * pad, line);
-                m_painter.drawText(cell, (column == 1 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter,
-                                   model.data(model.index(row, column)).toString());
+                m_painter.drawText(cell, alignment(column), model.data(model.index(row, column)).toString());
             }
             m_y += line;
         }
