@@ -38,6 +38,11 @@ QString less(MoneyAmount before, MoneyAmount after, const QString& what)
                                : QStringLiteral("%1 more %2").arg(moneyText(*lost), what);
 }
 
+QString andAlso(const QString& first, const QString& second)
+{
+    return second.isEmpty() ? first : first + QStringLiteral(", ") + second;
+}
+
 void againstPayingAsNow(const PlanResult& result, bool withFees, QStringList& lines)
 {
     const DebtPlan& plan = result.plan;
@@ -57,7 +62,7 @@ void againstPayingAsNow(const PlanResult& result, bool withFees, QStringList& li
         return;
     const QString money =
         less(*now.paid, plan.totalPaid, withFees ? QStringLiteral("interest and fees") : QStringLiteral("interest"));
-    lines << QStringLiteral("Against paying as now: %1, %2").arg(monthsSooner(*now.months - plan.months), money);
+    lines << QStringLiteral("Against paying as now: ") + andAlso(monthsSooner(*now.months - plan.months), money);
 }
 
 void movesGain(const PlanResult& result, PlanSummary& summary)
@@ -78,9 +83,9 @@ void movesGain(const PlanResult& result, PlanSummary& summary)
                              .arg(QString::fromStdString(without.message));
         return;
     }
-    summary.moves << QStringLiteral("The moves: %1, %2")
-                         .arg(monthsSooner(without.months - result.plan.months),
-                              less(without.totalPaid, result.plan.totalPaid, QStringLiteral("to pay, fees included")));
+    summary.moves << QStringLiteral("The moves: ") + andAlso(monthsSooner(without.months - result.plan.months),
+                                                             less(without.totalPaid, result.plan.totalPaid,
+                                                                  QStringLiteral("to pay, fees included")));
 }
 
 } // namespace
