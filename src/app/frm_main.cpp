@@ -435,7 +435,12 @@ void frmMain::showDetails(int row)
     const int position = m_savings->CardCombo[row]->currentIndex();
     if (position < 0 || m_offerChoicesArePlaceholders)
         return;
-    OpenInBrowser(m_offers.at(static_cast<std::size_t>(position)).detailsAddress, *m_surroundings.opener);
+    const QString& address = m_offers.at(static_cast<std::size_t>(position)).detailsAddress;
+    if (!OpenInBrowser(address, *m_surroundings.opener) && WebAddress(address)) {
+        m_surroundings.messages->show(
+            this, QStringLiteral("No web browser could be started to show the offer's page:\n%1").arg(address),
+            MessageIcon::Warning);
+    }
 }
 
 void frmMain::offerChosen(int row)

@@ -4,17 +4,22 @@
 
 namespace plenwick {
 
-void DesktopUrlOpener::open(const QUrl& page) { QDesktopServices::openUrl(page); }
+bool DesktopUrlOpener::open(const QUrl& page) { return QDesktopServices::openUrl(page); }
 
-bool OpenInBrowser(const QString& address, UrlOpener& opener)
+std::optional<QUrl> WebAddress(const QString& address)
 {
     const QUrl page(address, QUrl::TolerantMode);
     const QString scheme = page.scheme().toLower();
     if (!page.isValid() || (scheme != QLatin1String("http") && scheme != QLatin1String("https")) ||
         page.host().isEmpty())
-        return false;
-    opener.open(page);
-    return true;
+        return std::nullopt;
+    return page;
+}
+
+bool OpenInBrowser(const QString& address, UrlOpener& opener)
+{
+    const std::optional<QUrl> page = WebAddress(address);
+    return page && opener.open(*page);
 }
 
 QString offerPageAddress(const QString& address, const QUrl& offerFile)

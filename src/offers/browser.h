@@ -3,6 +3,8 @@
 #include <QString>
 #include <QUrl>
 
+#include <optional>
+
 namespace plenwick {
 
 // Opens a page in the person's own browser, as a program of its own, without
@@ -10,17 +12,22 @@ namespace plenwick {
 class UrlOpener {
 public:
     virtual ~UrlOpener() = default;
-    virtual void open(const QUrl& page) = 0;
+    // Returns false when no browser could be started for the page.
+    virtual bool open(const QUrl& page) = 0;
 };
 
 // The platform's opener, which finds the default browser on every system.
 class DesktopUrlOpener : public UrlOpener {
 public:
-    void open(const QUrl& page) override;
+    bool open(const QUrl& page) override;
 };
 
-// Only http and https addresses are opened; anything else, an empty address
-// included, opens nothing. Returns whether the page was handed on.
+// The address as a page for the person's browser: only http and https
+// addresses with a host are; anything else, an empty address included, is not.
+std::optional<QUrl> WebAddress(const QString& address);
+
+// Hands a web address to the opener; anything else opens nothing. Returns
+// whether the page was handed on and the opener took it.
 bool OpenInBrowser(const QString& address, UrlOpener& opener);
 
 // An offer's address as written in the offer file, made whole: a relative

@@ -44,8 +44,13 @@ public:
 // Stands in for the person's browser: keeps the pages it was asked to open.
 class RecordingOpener : public UrlOpener {
 public:
-    void open(const QUrl& page) override { opened.push_back(page); }
+    bool open(const QUrl& page) override
+    {
+        opened.push_back(page);
+        return browserAnswers;
+    }
     std::vector<QUrl> opened;
+    bool browserAnswers = true;
 };
 
 // A main window driven through real widget events on the offscreen platform,

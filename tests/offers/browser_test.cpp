@@ -9,7 +9,11 @@ namespace {
 
 class RecordingOpener : public UrlOpener {
 public:
-    void open(const QUrl& page) override { opened.push_back(page); }
+    bool open(const QUrl& page) override
+    {
+        opened.push_back(page);
+        return true;
+    }
     std::vector<QUrl> opened;
 };
 
