@@ -6,6 +6,7 @@
 #include "app/plan_screen.h"
 #include "app/savings_screen.h"
 #include "app/theme.h"
+#include "app/web_banner.h"
 #include "calculations/payoff.h"
 #include "calculations/savings.h"
 #include "money/money_text.h"
@@ -151,10 +152,16 @@ void frmMain::connectHandlers()
 
 void frmMain::startBanner()
 {
-    QWidget* banner = m_surroundings.makeBanner(
-        m_bannerStrip, m_surroundings.server.resolved(QUrl(QStringLiteral("/app/CCAppBanner.htm"))));
-    banner->setObjectName(QStringLiteral("wb1"));
-    banner->setGeometry(theme::kBannerInStrip);
+    // The banner browser takes long to start: the window is on the screen first.
+    afterFirstPaint(this, [this] {
+        const QUrl page = m_surroundings.server.isEmpty()
+                              ? QUrl()
+                              : m_surroundings.server.resolved(QUrl(QStringLiteral("/app/CCAppBanner.htm")));
+        QWidget* banner = m_surroundings.makeBanner(m_bannerStrip, page);
+        banner->setObjectName(QStringLiteral("wb1"));
+        banner->setGeometry(theme::kBannerInStrip);
+        banner->show();
+    });
 }
 
 void frmMain::startOfferDownload()

@@ -1,9 +1,10 @@
 #include "app/surroundings.h"
 
+#include "app/web_banner.h"
+
 #include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QWebEngineView>
 
 #if defined(Q_OS_UNIX)
 #include <unistd.h>
@@ -24,10 +25,7 @@ QUrl builtInServer() { return QUrl(QStringLiteral(PLENWICK_SERVER_URL)); }
 
 QWidget* createWebBanner(QWidget* strip, const QUrl& page)
 {
-    auto* view = new QWebEngineView(strip);
-    view->setContextMenuPolicy(Qt::NoContextMenu);
-    view->load(page);
-    return view;
+    return new WebBanner(page, std::make_shared<DesktopUrlOpener>(), strip);
 }
 
 void ModalMessageBoxes::show(QWidget* parent, const QString& text, MessageIcon icon)

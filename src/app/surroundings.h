@@ -40,7 +40,8 @@ QUrl builtInServer();
 void prepareBannerBrowser();
 
 // The banner browser, placed in the banner strip and asked to load the page
-// without waiting for it.
+// without waiting for it; with no page, or one that cannot be loaded, it shows
+// our own. Links leaving the page's server go to the person's browser.
 QWidget* createWebBanner(QWidget* strip, const QUrl& page);
 
 // What the main window needs from the world around it.

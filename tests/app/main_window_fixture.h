@@ -84,6 +84,8 @@ protected:
         window->show();
         QApplication::setActiveWindow(window.get());
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        // The banner follows the window's first paint.
+        ASSERT_TRUE(QTest::qWaitFor([this] { return window->findChild<QWidget*>(QStringLiteral("wb1")); }, 5000));
         QTest::qWait(1); // start-up messages come once the window shows
     }
 
