@@ -166,6 +166,9 @@ void frmMain::startBanner()
 
 void frmMain::startOfferDownload()
 {
+    // With no server the offer list stays empty and nothing goes on the network.
+    if (m_surroundings.server.isEmpty())
+        return;
     m_offerDownload.start(m_surroundings.server.resolved(QUrl(QStringLiteral("/app/newCCOffers.txt"))),
                           m_surroundings.offerTimeoutMs);
 }

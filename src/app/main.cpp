@@ -1,15 +1,19 @@
 #include "app/frm_main.h"
 #include "app/frm_splash.h"
+#include "app/program_options.h"
 
 #include "cards/card_store.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <QSettings>
 #include <QStandardPaths>
 
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+
+#include <unistd.h>
 
 namespace {
 
@@ -27,23 +31,79 @@ bool hasDisplay()
 #endif
 }
 
+QStringList argumentsOf(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+int print(const QString& text, std::FILE* stream, int exitCode)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+    return exitCode;
+}
+
+QtMessageHandler qtMessageHandler = nullptr;
+
+// A display that cannot be reached, or goes away while the program runs,
+// ends it with a plain line and exit code 1 instead of an abort and a core
+// dump; leaving at once also spares the banner browser's threads a teardown
+// from under them.
+void stopWhenTheDisplayIsLost(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    const bool displayLost = message.contains(QLatin1String("X11 connection broke")) ||
+                             message.contains(QLatin1String("could not connect to display"));
+    if (type != QtFatalMsg && !displayLost) {
+        qtMessageHandler(type, context, message);
+        return;
+    }
+    const QByteArray line = (displayLost ? QStringLiteral("Plenwick stopped: its display went away or cannot be "
+                                                          "reached (%1).\n")
+                                         : QStringLiteral("Plenwick stopped: %1\n"))
+                                .arg(message)
+                                .toLocal8Bit();
+    [[maybe_unused]] const auto written = write(STDERR_FILENO, line.constData(), static_cast<size_t>(line.size()));
+    _exit(1);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
+    using Action = plenwick::CommandLine::Action;
+    // Help and the version need no display.
+    const plenwick::CommandLine early = plenwick::readCommandLine(argumentsOf(argc, argv));
+    if (early.action == Action::ShowHelp || early.action == Action::ShowVersion) {
+        const QCoreApplication answering(argc, argv); // names the program in the help
+        return print(plenwick::readCommandLine(QCoreApplication::arguments()).text, stdout, 0);
+    }
     if (!hasDisplay()) {
         std::fprintf(stderr, "Plenwick needs a graphical display; without one, run it as: xvfb-run plenwick\n");
         return 1;
     }
+    qtMessageHandler = qInstallMessageHandler(stopWhenTheDisplayIsLost);
     plenwick::prepareBannerBrowser();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Plenwick"));
     QApplication::setDesktopFileName(QStringLiteral("org.plenwick.Plenwick"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/plenwick/icons/256x256.png")));
 
+    // Qt has taken its own options out of the arguments by now.
+    const plenwick::CommandLine line = plenwick::readCommandLine(QApplication::arguments());
+    if (line.action == Action::Refuse)
+        return print(line.text, stderr, 2);
+
     plenwick::Surroundings surroundings;
     surroundings.cardFilePath = plenwick::chooseCardFilePath(
         QCoreApplication::applicationDirPath(), QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    {
+        // The organisation is not set for the whole application: it would move
+        // the card file's folder.
+        QSettings settings(QStringLiteral("Plenwick"), QStringLiteral("Plenwick"));
+        surroundings.server = plenwick::chooseServer(line.server, settings, plenwick::builtInServer());
+    }
 
     std::unique_ptr<plenwick::frmMain> mainWindow;
     plenwick::frmSplash splash([&mainWindow, &surroundings] {

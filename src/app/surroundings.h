@@ -32,7 +32,8 @@ public:
     bool choose(QWidget* parent, const QString& text, const QString& first, const QString& second) override;
 };
 
-// The program's web server, chosen when the program is built.
+// The program's web server, chosen when the program is built; empty when it
+// was built without one.
 QUrl builtInServer();
 
 // Settles what the banner browser needs before the application object exists;
@@ -49,7 +50,7 @@ struct Surroundings {
     std::shared_ptr<MessageBoxes> messages = std::make_shared<ModalMessageBoxes>();
     QString cardFilePath;
     std::function<QDateTime()> now = [] { return QDateTime::currentDateTime(); };
-    QUrl server = builtInServer();
+    QUrl server = builtInServer(); // empty: no server, and nothing goes on the network
     int offerTimeoutMs = OfferDownload::kDefaultTimeoutMs;
     std::shared_ptr<UrlOpener> opener = std::make_shared<DesktopUrlOpener>();
     std::function<QWidget*(QWidget* strip, const QUrl& page)> makeBanner = createWebBanner;

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+
+#include <cstdint>
+#include <optional>
+
+class QSettings;
+
+namespace plenwick {
+
+// What the command line asks the program to do.
+struct CommandLine {
+    enum class Action : std::uint8_t { Run, ShowHelp, ShowVersion, Refuse };
+    Action action = Action::Run;
+    QString text;                  // the help, the version, or why the command line is refused
+    std::optional<QString> server; // --server as given; an empty address means no server
+};
+
+// Reads the program's arguments, its own name first, without starting anything.
+CommandLine readCommandLine(const QStringList& arguments);
+
+// The web server for this run: the address given on the command line, which
+// is then remembered; else the one remembered; else the one the program was
+// built with. An empty address means no server.
+QUrl chooseServer(const std::optional<QString>& given, QSettings& settings, const QUrl& builtIn);
+
+} // namespace plenwick
