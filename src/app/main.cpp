@@ -1,5 +1,6 @@
 #include "app/frm_main.h"
 #include "app/frm_splash.h"
+#include "app/lost_display.h"
 #include "app/program_options.h"
 
 #include "cards/card_store.h"
@@ -12,8 +13,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
-
-#include <unistd.h>
 
 namespace {
 
@@ -45,29 +44,6 @@ int print(const QString& text, std::FILE* stream, int exitCode)
     return exitCode;
 }
 
-QtMessageHandler qtMessageHandler = nullptr;
-
-// A display that cannot be reached, or goes away while the program runs,
-// ends it with a plain line and exit code 1 instead of an abort and a core
-// dump; leaving at once also spares the banner browser's threads a teardown
-// from under them.
-void stopWhenTheDisplayIsLost(QtMsgType type, const QMessageLogContext& context, const QString& message)
-{
-    const bool displayLost = message.contains(QLatin1String("X11 connection broke")) ||
-                             message.contains(QLatin1String("could not connect to display"));
-    if (type != QtFatalMsg && !displayLost) {
-        qtMessageHandler(type, context, message);
-        return;
-    }
-    const QByteArray line = (displayLost ? QStringLiteral("Plenwick stopped: its display went away or cannot be "
-                                                          "reached (%1).\n")
-                                         : QStringLiteral("Plenwick stopped: %1\n"))
-                                .arg(message)
-                                .toLocal8Bit();
-    [[maybe_unused]] const auto written = write(STDERR_FILENO, line.constData(), static_cast<size_t>(line.size()));
-    _exit(1);
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -83,7 +59,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "Plenwick needs a graphical display; without one, run it as: xvfb-run plenwick\n");
         return 1;
     }
-    qtMessageHandler = qInstallMessageHandler(stopWhenTheDisplayIsLost);
+    plenwick::endCleanlyWhenTheDisplayGoesAway();
     plenwick::prepareBannerBrowser();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Plenwick"));
