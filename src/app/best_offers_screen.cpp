@@ -57,8 +57,7 @@ BestOffersScreen::BestOffersScreen(QWidget* parent)
     auto* controls = new QHBoxLayout;
     auto* caption = new QLabel(QStringLiteral("Show"), this);
     caption->setObjectName(QStringLiteral("CardChoiceCaption"));
-    caption->setFont(theme::captionFont());
-    caption->setStyleSheet(theme::headingTextStyle());
+    caption->setFont(theme::boldCaptionFont());
     CardChoiceCombo = new QComboBox(this);
     CardChoiceCombo->setObjectName(QStringLiteral("CardChoiceCombo"));
     CardChoiceCombo->setAccessibleName(QStringLiteral("Cards shown"));

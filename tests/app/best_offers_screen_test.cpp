@@ -1,7 +1,5 @@
 #include "main_window_fixture.h"
 
-#include "app/best_offers_screen.h"
-
 #include <QHeaderView>
 #include <QPushButton>
 #include <QTableView>
@@ -81,16 +79,12 @@ TEST_F(BestOffers, RanksEveryOfferForEachCardAndActsOnTheChosenRow)
     ASSERT_EQ(opener->opened.size(), 2u);
     EXPECT_EQ(opener->opened[1].path(), QStringLiteral("/app/offers/zero.htm"));
 
-    std::pair<int, OfferMove> moved{-1, {}};
-    QObject::connect(window->findChild<BestOffersScreen*>(), &BestOffersScreen::planMoveAsked, window.get(),
-                     [&](int row, const OfferMove& move) {
-                         moved = {row, move};
-                     });
     clickRow(1);
-    click("UseInPlanCMD");
-    EXPECT_EQ(moved.second.offerName + QString::number(moved.first), QStringLiteral("Pricey Gold1"));
-    EXPECT_EQ(moved.second.ratePlan.regularRate, 29.99);
-    EXPECT_EQ(moved.second.transferFee, *money("30"));
+    click("UseInPlanCMD"); // My Plan takes the move and shows it
+    EXPECT_EQ(window->screenIndex(), frmMain::Screen::MyPlan);
+    EXPECT_TRUE(control<QLabel>(QStringLiteral("PlanMoves"))
+                    ->text()
+                    .startsWith(QStringLiteral("Meadow moved to Pricey Gold, fee $30.00\n")));
 }
 
 TEST_F(BestOffers, NewOffersOrAChangedCardRankAfreshAndACancelledRankingNeverShows)
