@@ -69,6 +69,7 @@ CardsScreen::CardsScreen(QWidget* parent)
         *boxes[field] = grid.addPerCard<QLineEdit>(row, about.name, caption, [&](int) {
             QLineEdit* box = textBox(this, about.alignment);
             box->setValidator(new NoPipeValidator(box));
+            connect(box, &QLineEdit::textEdited, this, &CardsScreen::cardsEdited);
             if (about.pattern) {
                 m_normalised.insert(box, *about.pattern);
                 box->installEventFilter(this);

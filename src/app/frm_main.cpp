@@ -1,5 +1,6 @@
 #include "app/frm_main.h"
 
+#include "app/best_offers_screen.h"
 #include "app/cards_screen.h"
 #include "app/costs_screen.h"
 #include "app/plan_result.h"
@@ -59,7 +60,7 @@ frmMain::frmMain(Surroundings surroundings, QWidget* parent)
     // that then stops.
     startOnce(m_paintTimer, QStringLiteral("Timer2"), kPaintDelayMs, &frmMain::paintPanels);
     startOnce(m_offerTimer, QStringLiteral("Timer3"), kOfferDelayMs, &frmMain::startOfferDownload);
-    connect(&m_offerDownload, &OfferDownload::finished, this, [this](const OfferList& offers) { m_offers = offers; });
+    connect(&m_offerDownload, &OfferDownload::finished, this, &frmMain::offersArrived);
 }
 
 frmMain::~frmMain() = default;
@@ -92,11 +93,13 @@ void frmMain::buildWindow()
     addScreenButton(Screen::MyCosts, QStringLiteral("My Costs"));
     addScreenButton(Screen::MySavings, QStringLiteral("My Savings"));
     addScreenButton(Screen::MyPlan, QStringLiteral("My Plan"));
+    addScreenButton(Screen::BestOffers, QStringLiteral("Best Offers"));
     m_cards = new CardsScreen(this);
     m_costs = new CostsScreen(this);
     m_savings = new SavingsScreen(this);
     m_plan = new PlanScreen(this);
-    m_panels = {m_cards, m_costs, m_savings, m_plan};
+    m_bestOffers = new BestOffersScreen(this);
+    m_panels = {m_cards, m_costs, m_savings, m_plan, m_bestOffers};
     for (ScreenPanel* screen : m_panels)
         screen->setGeometry(theme::kPanelArea);
 
@@ -108,7 +111,7 @@ void frmMain::buildWindow()
     }
     m_blinker = new ResultBlinker(std::move(resultLabels), this);
 
-    setTabOrder(screenButton(Screen::MyPlan), m_cards->CardNameText[0]);
+    setTabOrder(screenButton(static_cast<Screen>(kScreenCount - 1)), m_cards->CardNameText[0]);
 }
 
 void frmMain::addScreenButton(Screen screen, const QString& caption)
@@ -148,6 +151,21 @@ void frmMain::connectHandlers()
     connect(m_plan, &PlanScreen::previousRequested, this, [this] { switchScreen(Screen::MySavings); });
     connect(m_plan, &PlanScreen::planAsked, this, &frmMain::calculatePlan);
     connect(m_plan, &PlanScreen::exportAsked, this, &frmMain::exportPlan);
+    m_plan->NextCMD->setVisible(true);
+    connect(m_plan, &PlanScreen::nextRequested, this, [this] { switchScreen(Screen::BestOffers); });
+
+    // A changed card makes the ranking under way worthless.
+    connect(m_cards, &CardsScreen::cardsEdited, m_bestOffers, &BestOffersScreen::dropRanking);
+    connect(m_bestOffers, &BestOffersScreen::previousRequested, this, // to the screen before it
+            [this] { switchScreen(static_cast<Screen>(static_cast<int>(Screen::BestOffers) - 1)); });
+    connect(m_bestOffers, &BestOffersScreen::rankAsked, this,
+            [this] { m_bestOffers->rank(m_cards->cards(), m_offers); });
+    connect(m_bestOffers, &BestOffersScreen::detailsAsked, this,
+            [this](const QString& address) { OpenInBrowser(address, *m_surroundings.opener); });
+    connect(m_bestOffers, &BestOffersScreen::planMoveAsked, this, [this](int row, const OfferMove& move) {
+        useOfferInPlan(row, move);
+        switchScreen(Screen::MyPlan);
+    });
 }
 
 void frmMain::startBanner()
@@ -171,6 +189,16 @@ void frmMain::startOfferDownload()
         return;
     m_offerDownload.start(m_surroundings.server.resolved(QUrl(QStringLiteral("/app/newCCOffers.txt"))),
                           m_surroundings.offerTimeoutMs);
+}
+
+// A ranking of the old list is dropped; Best Offers, when in view, ranks the
+// new one at once.
+void frmMain::offersArrived(const OfferList& offers)
+{
+    m_offers = offers;
+    m_bestOffers->dropRanking();
+    if (m_screenIndex == Screen::BestOffers)
+        m_bestOffers->showFor(m_cards->cards(), m_offers);
 }
 
 void frmMain::paintPanels()
@@ -298,6 +326,8 @@ void frmMain::switchScreen(Screen screen)
         m_plan->suggestBudget(payments);
         m_plan->calculate();
     }
+    if (screen == Screen::BestOffers)
+        m_bestOffers->showFor(m_cards->cards(), m_offers);
     screenButton(screen)->setChecked(true);
 }
 

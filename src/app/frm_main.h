@@ -20,6 +20,7 @@ class QPushButton;
 
 namespace plenwick {
 
+class BestOffersScreen;
 class CardsScreen;
 class CostsScreen;
 enum class PlanStrategy;
@@ -37,8 +38,8 @@ struct SavingsRow;
 class frmMain : public QWidget {
     Q_OBJECT
 public:
-    enum class Screen : std::uint8_t { MyCards, MyCosts, MySavings, MyPlan };
-    static constexpr int kScreenCount = 4;
+    enum class Screen : std::uint8_t { MyCards, MyCosts, MySavings, MyPlan, BestOffers };
+    static constexpr int kScreenCount = 5;
 
     explicit frmMain(Surroundings surroundings, QWidget* parent = nullptr);
     ~frmMain() override;
@@ -83,6 +84,7 @@ private:
     void showDetails(int row);
     void startBanner();
     void startOfferDownload();
+    void offersArrived(const OfferList& offers);
     SavingsRow savingsRowOf(int row) const;
     void showAnswer(QLabel* label, const PayoffAnswer& answer);
     std::vector<DebtCard> planCards() const;
@@ -103,6 +105,7 @@ private:
     CostsScreen* m_costs = nullptr;
     SavingsScreen* m_savings = nullptr;
     PlanScreen* m_plan = nullptr;
+    BestOffersScreen* m_bestOffers = nullptr;
     std::array<ScreenPanel*, kScreenCount> m_panels{};
 
     OfferList m_offers;

@@ -96,6 +96,12 @@ inline constexpr int kPlanSummaryWidth = 300;
 inline constexpr int kPlanMonthColumnWidth = 50;
 inline constexpr int kPlanDateColumnWidth = 110;
 inline constexpr int kPlanMoneyColumnWidth = 92;
+// Best Offers: the table's columns from "Card" to "Net saving" (the last
+// takes what is left), its rows, the card choice and the progress bar.
+inline constexpr std::array<int, 9> kBestOffersColumnWidths{120, 165, 100, 55, 110, 70, 90, 135, 95};
+inline constexpr int kTableRowHeight = 20;
+inline constexpr int kCardChoiceCharacters = 24;
+inline constexpr int kRankProgressWidth = 260;
 
 // The splash window.
 inline constexpr QSize kSplashSize(584, 339);
