@@ -147,8 +147,9 @@ TEST_F(BannerWindow, ShowDetailsSaysWhenNoBrowserCouldBeStarted)
         QTest::mouseClick(control<QLabel>("ShowDetailsLable", 0), Qt::LeftButton);
         const QStringList texts = messages->texts();
         ASSERT_EQ(texts.size(), test.messages);
-        if (test.messages)
+        if (test.messages) {
             EXPECT_TRUE(texts[0].contains(QLatin1String(test.address)));
+        }
     }
 }
 
