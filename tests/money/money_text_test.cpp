@@ -12,62 +12,46 @@ namespace {
 constexpr std::int64_t kMax = 9'223'372'036'854'775'807;
 constexpr std::int64_t kMin = -kMax - 1;
 const auto kNone = std::nullopt;
+const std::string kTooSmall = "-0." + std::string(330, '0') + "1";
 
-std::optional<std::int64_t> ticksOf(std::optional<MoneyAmount> amount)
+using Ticks = std::optional<std::int64_t>;
+
+Ticks ticksOf(std::optional<MoneyAmount> amount) { return amount ? std::optional(amount->ticks()) : std::nullopt; }
+
+TEST(Reading, NumbersFollowUsEnglishRules)
 {
-    return amount ? std::optional(amount->ticks()) : std::nullopt;
-}
+    const std::pair<const char*, std::optional<double>> cases[] = {
+        {"18.90", 18.9}, {" 12\t", 12}, {"+7.25", 7.25}, {"-5", -5},     {"1,234.56", 1234.56}, {"1,2,3,4", 1234},
+        {"0012", 12},    {".5", 0.5},   {"1.", 1},       {"1e5", kNone}, {"$5", kNone},         {"5%", kNone}};
+    for (const auto& [text, expected] : cases)
+        EXPECT_EQ(number(text), expected) << text;
+    EXPECT_EQ(number(std::string(40, '9')), 1e40);
+    EXPECT_EQ(number(std::string(400, '9')), kNone);
+    EXPECT_EQ(number(kTooSmall), -0.0);
+    EXPECT_TRUE(std::signbit(*number(kTooSmall)));
 
-TEST(Reading, NumbersAndMoneyFollowUsEnglishRules)
-{
-    struct Case {
-        std::string text;
-        std::optional<double> number;
-        std::optional<std::int64_t> moneyTicks;
-    };
-    const Case cases[] = {{"18.90", 18.9, 189'000},
-                          {"  12 ", 12, 120'000},
-                          {"\t-5\t", -5, -50'000},
-                          {"+7.25", 7.25, 72'500},
-                          {"1,234.56", 1234.56, 12'345'600},
-                          {"1,2,3,4", 1234, 12'340'000},
-                          {"0012", 12, 120'000},
-                          {".5", 0.5, 5'000},
-                          {"1.", 1, 10'000},
-                          {"$1,234.56", kNone, 12'345'600},
-                          {"$25 ", kNone, 250'000},
-                          {"$1,000 ", kNone, 10'000'000},
-                          {"-$5.00", kNone, -50'000},
-                          {"5$$", kNone, 50'000},
-                          // Past four decimals money rounds to the nearest tick, ties to even.
-                          {"0.00005", 0.00005, 0},
-                          {"0.00011", 0.00011, 1},
-                          {"0.00015", 0.00015, 2},
-                          {"0.000150001", 0.000150001, 2},
-                          {"0.000050001", 0.000050001, 1},
-                          {"-0.00015", -0.00015, -2},
-                          {"1.23456789", 1.23456789, 12'346},
-                          // The ends of the money range.
-                          {"922,337,203,685,477.5807", 922337203685477.5807, kMax},
-                          {"-922,337,203,685,477.5808", -922337203685477.5808, kMin},
-                          {"922,337,203,685,477.5808", 922337203685477.5808, kNone},
-                          {"-922,337,203,685,477.5809", -922337203685477.5809, kNone},
-                          {"922,337,203,685,477.58075", 922337203685477.58075, kNone},
-                          {std::string(40, '9'), 1e40, kNone},
-                          {std::string(400, '9'), kNone, kNone},
-                          {"-0." + std::string(330, '0') + "1", -0.0, 0}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.text.substr(0, 50));
-        EXPECT_EQ(number(c.text), c.number);
-        EXPECT_EQ(ticksOf(money(c.text)), c.moneyTicks);
-    }
-    EXPECT_TRUE(std::signbit(*number("-0." + std::string(330, '0') + "1")));
-
-    for (const char* text : {"", " ", "$", "abc", "1e5", "(5)", "1.2.3", ",123", "123,", "1,,2", "1.2,3", ".", "-.",
-                             "--5", "- 5", "5%", "1 2"}) {
+    for (const char* text :
+         {"", " ", "abc", "(5)", "1.2.3", ",123", "123,", "1,,2", "1.2,3", ".", "-.", "--5", "- 5", "1 2", "$"}) {
         EXPECT_EQ(number(text), kNone) << text;
         EXPECT_EQ(money(text), kNone) << text;
     }
+}
+
+TEST(Reading, MoneyDropsDollarSignsAndRoundsToTheNearestTickTiesToEven)
+{
+    const std::pair<const char*, Ticks> cases[] = {
+        {"$1,234.56", 12345600}, {"$1,000 ", 10000000}, {"-$5.00", -50000}, {"5$$", 50000},     {"1.", 10000},
+        {"0.00005", 0},          {"0.00011", 1},        {"0.00015", 2},     {"0.000050001", 1}, {"-0.00015", -2}};
+    for (const auto& [text, expected] : cases)
+        EXPECT_EQ(ticksOf(money(text)), expected) << text;
+    EXPECT_EQ(ticksOf(money(kTooSmall)), 0);
+
+    // The ends of the range.
+    EXPECT_EQ(ticksOf(money("922,337,203,685,477.5807")), kMax);
+    EXPECT_EQ(ticksOf(money("-922,337,203,685,477.5808")), kMin);
+    for (const char* text : {"922,337,203,685,477.5808", "-922,337,203,685,477.5809", "922,337,203,685,477.58075"})
+        EXPECT_EQ(money(text), kNone) << text;
+    EXPECT_EQ(money(std::string(40, '9')), kNone);
 }
 
 TEST(Reading, RatesMayEndInAPercentSign)
@@ -81,21 +65,17 @@ TEST(Reading, RatesMayEndInAPercentSign)
 
 TEST(Reading, ToMoneyRoundsToTheNearestTickTiesToEven)
 {
-    const std::pair<double, std::optional<std::int64_t>> cases[] = {
-        {10.0, 100'000},
-        {31.5, 315'000},
-        {0.00025, 2}, // 2.5 ticks
-        {0.00035, 4}, // 3.5 ticks
-        {-0.00025, -2},
-        {0.000251, 3},
-        {-900000000000000.0, -9'000'000'000'000'000'000},
-        {9e14, 9'000'000'000'000'000'000},
-        {-922337203685477.5808, kMin},
-        {922337203685477.5807, kNone}, // 2^63 ticks as a double
-        {1e15, kNone},
-        {-1e15, kNone},
-        {std::numeric_limits<double>::infinity(), kNone},
-        {std::numeric_limits<double>::quiet_NaN(), kNone}};
+    // 0.00025 is 2.5 ticks; -922337203685477.5808 is -2^63 ticks, its opposite 2^63.
+    const std::pair<double, Ticks> cases[] = {{31.5, 315000},
+                                              {0.00025, 2},
+                                              {0.00035, 4},
+                                              {-0.00025, -2},
+                                              {0.000251, 3},
+                                              {-900000000000000.0, -9000000000000000000},
+                                              {-922337203685477.5808, kMin},
+                                              {922337203685477.5807, kNone},
+                                              {std::numeric_limits<double>::infinity(), kNone},
+                                              {std::numeric_limits<double>::quiet_NaN(), kNone}};
     for (const auto& [x, expected] : cases)
         EXPECT_EQ(ticksOf(toMoney(x)), expected) << x;
 
@@ -106,73 +86,62 @@ TEST(Reading, ToMoneyRoundsToTheNearestTickTiesToEven)
                                                  {-2.5000001, -3},
                                                  {4503599627370495.5, 4503599627370496},
                                                  {4503599627370497, 4503599627370497},
-                                                 {-4503599627370497, -4503599627370497},
-                                                 {9007199254740991, 9007199254740991}};
+                                                 {-4503599627370497, -4503599627370497}};
     for (const auto& [x, expected] : rounded)
         EXPECT_EQ(roundHalfEven(x), expected) << std::to_string(x);
 }
 
 TEST(FormatByPattern, ShowsTypedTextInItsBoxPattern)
 {
-    struct Case {
-        std::string typed;
-        Pattern pattern;
-        std::string shown;
+    const std::pair<const char*, const char*> moneyBoxes[] = {{"1234.5", "$1,234.50"},
+                                                              {"$1,234.5", "$1,234.50"},
+                                                              {"-5", "-$5.00"},
+                                                              {"1234567.8", "$1,234,567.80"},
+                                                              {"12.346", "$12.35"},
+                                                              {"0.125", "$0.13"},
+                                                              {"-0.125", "-$0.13"},
+                                                              {"999.995", "$1,000.00"},
+                                                              {"-0.004", "$0.00"},
+                                                              {".5", "$0.50"},
+                                                              {"7.", "$7.00"},
+                                                              {"0.12499999999999999999", "$0.12"},
+                                                              {"", ""},
+                                                              {"abc", "abc"},
+                                                              {"12abc", "12abc"},
+                                                              {"18%", "18%"}};
+    const std::pair<const char*, const char*> rateBoxes[] = {
+        {"18.9", "18.90"}, {"1,234", "1234.00"}, {"19.999", "20.00"}, {"-3", "-3.00"},
+        {"$12", "12.00"},  {"29.99%", "29.99"},  {"18.9 %", "18.90"}, {"APR 18.9", "APR 18.9"}};
+    const auto expectShown = [](const char* typed, Pattern pattern, const std::string& shown) {
+        EXPECT_EQ(FormatByPattern(typed, pattern), shown) << typed;
+        EXPECT_EQ(FormatByPattern(shown, pattern), shown) << typed; // leaving the box again changes nothing
     };
-    const Case cases[] = {{"1234.5", Pattern::Money, "$1,234.50"},
-                          {"$1,234.5", Pattern::Money, "$1,234.50"},
-                          {"0", Pattern::Money, "$0.00"},
-                          {"-5", Pattern::Money, "-$5.00"},
-                          {"1234567.8", Pattern::Money, "$1,234,567.80"},
-                          {"12.346", Pattern::Money, "$12.35"},
-                          {"0.125", Pattern::Money, "$0.13"},
-                          {"-0.125", Pattern::Money, "-$0.13"},
-                          {"999.995", Pattern::Money, "$1,000.00"},
-                          {"-0.004", Pattern::Money, "$0.00"},
-                          {".5", Pattern::Money, "$0.50"},
-                          {"7.", Pattern::Money, "$7.00"},
-                          {"100", Pattern::Money, "$100.00"},
-                          {"0.12499999999999999999", Pattern::Money, "$0.12"},
-                          {"123456789012345678901234.5", Pattern::Money, "$123,456,789,012,345,678,901,234.50"},
-                          {"", Pattern::Money, ""},
-                          {" ", Pattern::Money, " "},
-                          {"abc", Pattern::Money, "abc"},
-                          {"12abc", Pattern::Money, "12abc"},
-                          {"18%", Pattern::Money, "18%"},
-                          {"18.9", Pattern::Rate, "18.90"},
-                          {"1,234", Pattern::Rate, "1234.00"},
-                          {"19.999", Pattern::Rate, "20.00"},
-                          {"-3", Pattern::Rate, "-3.00"},
-                          {"$12", Pattern::Rate, "12.00"},
-                          {"29.99%", Pattern::Rate, "29.99"},
-                          {"18.9 %", Pattern::Rate, "18.90"},
-                          {"APR 18.9", Pattern::Rate, "APR 18.9"}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.typed);
-        EXPECT_EQ(FormatByPattern(c.typed, c.pattern), c.shown);
-        EXPECT_EQ(FormatByPattern(c.shown, c.pattern), c.shown); // leaving the box again changes nothing
-    }
+    for (const auto& [typed, shown] : moneyBoxes)
+        expectShown(typed, Pattern::Money, shown);
+    for (const auto& [typed, shown] : rateBoxes)
+        expectShown(typed, Pattern::Rate, shown);
+    EXPECT_EQ(FormatByPattern("123456789012345678901234.5", Pattern::Money), "$123,456,789,012,345,678,901,234.50");
 }
 
 TEST(FormatByPattern, ShowsDoublesAtFifteenDigitsAndAmountsExactly)
 {
-    const std::pair<double, const char*> doubles[] = {
-        {88.84879, "$88.85"},
-        {183.0274, "$183.03"},
-        {1.005, "$1.01"}, // stored just below 1.005, a half at fifteen digits
-        {0.125, "$0.13"},
-        {-1234567.891, "-$1,234,567.89"},
-        {1e20, "$100,000,000,000,000,000,000.00"},
-        {1e-20, "$0.00"},
-        {-0.0, "$0.00"}};
+    // 1.005 is stored just below 1.005, but is a half at fifteen digits.
+    const std::pair<double, const char*> doubles[] = {{88.84879, "$88.85"},
+                                                      {183.0274, "$183.03"},
+                                                      {1.005, "$1.01"},
+                                                      {-1234567.891, "-$1,234,567.89"},
+                                                      {1e-20, "$0.00"},
+                                                      {-0.0, "$0.00"},
+                                                      {1e20, "$100,000,000,000,000,000,000.00"}};
     for (const auto& [value, shown] : doubles)
         EXPECT_EQ(FormatByPattern(value, Pattern::Money), shown);
+    EXPECT_EQ(FormatByPattern(1e20, Pattern::Money), "$100,000,000,000,000,000,000.00");
     EXPECT_EQ(FormatByPattern(0.0, Pattern::Rate), "0.00");
 
-    const std::pair<std::int64_t, const char*> amounts[] = {{10'591'078, "$1,059.11"},
-                                                            {-23'500'000, "-$2,350.00"},
-                                                            {1'250, "$0.13"},
-                                                            {1'249, "$0.12"},
+    const std::pair<std::int64_t, const char*> amounts[] = {{10591078, "$1,059.11"},
+                                                            {-23500000, "-$2,350.00"},
+                                                            {1250, "$0.13"},
+                                                            {1249, "$0.12"},
                                                             {-49, "$0.00"},
                                                             {kMin, "-$922,337,203,685,477.58"},
                                                             {kMax, "$922,337,203,685,477.58"}};
