@@ -17,7 +17,6 @@ struct RunState {
     std::int64_t months = 0;
     std::int64_t interestMonths = 0;
     MoneyAmount interest;
-    std::int64_t rounds = 0; // turns of the loop: what the run cost
 };
 
 PayoffRunResult resultOf(SegmentEnd end, const RunState& run)
@@ -64,15 +63,18 @@ void runMonths(RunState& run, MoneyAmount k, MoneyAmount paidDown, std::int64_t 
 //
 // Both start from a = the balance's ticks as a double. monthInterest then
 // rounds four times (/ 10000, x rate, / 100, x 10000), the quick product
-// a x fl(rate / 100) twice; each rounding is within a factor 1 +- 2^-53 of
-// its exact result. So both lie within 4.01 and 2.01 units of 2^-53 of
-// A = a x rate / 100, and within 6.03 x 2^-53 |q| < 2^-50 |q| of each other,
-// q the quick product. When q is farther than that from every half-integer,
-// no half-integer lies between the two, and both round to the same whole
-// number of ticks. The bounds on |q| keep every step of both above the
-// smallest normal double (no underflow), keep q below 2^52 (where
-// roundHalfEven rounds) and the margin below 1/4 (so 0.5 - |q - whole| is
-// exact whenever it is compared with less than 1/4).
+// q = a x fl(rate / 100) twice. Without underflow each rounding is within a
+// factor 1 +- 2^-53 of its exact result, so the two lie within 4.01 x 2^-53
+// and 2.01 x 2^-53 times |A| of A = a x rate / 100, and within
+// 6.03 x 2^-53 |q| < 2^-50 |q| of each other. When q is farther than that from
+// every half-integer, no half-integer lies between the two: both round to the
+// same whole number of ticks, whatever the tie rule.
+// - From |q| >= 1/4 on nothing underflows (every step is at least |A| / 10^4,
+//   and rate / 100 at least |q| / 2^63). Below 1/4 both give 0, underflow or
+//   not: underflow adds less than 2^-1000 to either.
+// - |q| < 2^48 keeps q below 2^52, where roundHalfEven rounds, and the margin
+//   below 1/4, so 0.5 - |q - whole| is either exact or above 1/4 (|q - whole|
+//   itself is exact).
 class MonthInterest {
 public:
     explicit MonthInterest(double monthlyRate)
@@ -86,7 +88,7 @@ public:
         const double quick = static_cast<double>(balance.ticks()) * m_perTick;
         const double whole = roundHalfEven(quick);
         const double size = std::fabs(quick);
-        if (size >= 0x1p-900 && size < 0x1p48 && 0.5 - std::fabs(quick - whole) > size * 0x1p-50)
+        if (size < 0x1p48 && 0.5 - std::fabs(quick - whole) > size * 0x1p-50)
             return MoneyAmount::fromTicks(static_cast<std::int64_t>(whole));
         return exact(balance);
     }
@@ -99,13 +101,14 @@ private:
 };
 
 // The last j in [from, to] for which holds(j) is true, given that it is true
-// at from and stays false once false: out in growing strides, then halving.
+// at from (at least 1) and stays false once false: out in growing strides,
+// then halving.
 template <typename Holds>
 std::int64_t lastWhere(std::int64_t from, std::int64_t to, Holds holds)
 {
     std::int64_t good = from;
     std::int64_t bad = to + 1;
-    for (std::int64_t stride = std::max<std::int64_t>(from, 1); good < to;) {
+    for (std::int64_t stride = from; good < to;) {
         const std::int64_t probe = good + std::min(stride, to - good);
         if (!holds(probe)) {
             bad = probe;
@@ -133,7 +136,6 @@ SegmentEnd runAtRate(RunState& run, double monthlyRate, MoneyAmount payment, std
     MoneyAmount previous = payment; // no month's interest reaches the payment
     std::int64_t lookFrom = 0;
     while (run.balance.isPositive()) {
-        ++run.rounds;
         if (run.months >= lastMonth)
             return SegmentEnd::RateChanges;
         const auto interest = interestOn(run.balance);
@@ -180,7 +182,7 @@ SegmentEnd runAtRate(RunState& run, double monthlyRate, MoneyAmount payment, std
 }
 
 PayoffRunResult runFast(MoneyAmount openingBalance, const RatePlan& plan, std::optional<MoneyAmount> payment,
-                        std::int64_t mostInterestMonths, std::int64_t& rounds)
+                        std::int64_t mostInterestMonths)
 {
     if (!openingBalance.isPositive())
         return {};
@@ -195,56 +197,47 @@ PayoffRunResult runFast(MoneyAmount openingBalance, const RatePlan& plan, std::o
     if (end == SegmentEnd::RateChanges)
         end = runAtRate(run, plan.regularRate / 12, *payment, std::numeric_limits<std::int64_t>::max(),
                         mostInterestMonths);
-    rounds = run.rounds;
     return resultOf(end, run);
 }
 
 // Rates are compared as written bit for bit, so that every key equals itself.
 struct RunKey {
-    std::int64_t openingTicks = 0;
-    std::int64_t paymentTicks = 0;
-    bool paymentRead = false;
-    std::int32_t introMonths = 0;
-    std::uint64_t introRate = 0;
-    std::uint64_t regularRate = 0;
-    std::int64_t mostInterestMonths = 0;
+    std::int64_t openingTicks;
+    std::int64_t paymentTicks;
+    bool paymentRead;
+    std::int32_t introMonths;
+    std::uint64_t introRate;
+    std::uint64_t regularRate;
+    std::int64_t mostInterestMonths;
 
     bool operator==(const RunKey&) const = default;
 };
 
-// The last long runs of one thread. A run is a pure function of its key, so
-// a remembered answer is the answer; one store per thread needs no lock.
+// The last runs of one thread. A run is a pure function of its key, so a
+// remembered answer is the answer, and one store per thread needs no lock.
+// An empty place holds the key of a run with nothing owed, and its answer.
 class RecentRuns {
 public:
     const PayoffRunResult* find(const RunKey& key) const
     {
-        for (std::size_t i = 0; i < m_count; ++i) {
-            if (m_keys[i] == key)
-                return &m_results[i];
-        }
-        return nullptr;
+        const auto at = std::find(m_keys.begin(), m_keys.end(), key);
+        return at == m_keys.end() ? nullptr : &m_results[static_cast<std::size_t>(at - m_keys.begin())];
     }
 
     void keep(const RunKey& key, const PayoffRunResult& result)
     {
         m_keys[m_next] = key;
         m_results[m_next] = result;
-        m_next = (m_next + 1) % kSize;
-        m_count = std::min(m_count + 1, kSize);
+        m_next = (m_next + 1) % m_keys.size();
     }
 
 private:
-    static constexpr std::size_t kSize = 32;
-    std::array<RunKey, kSize> m_keys{};
-    std::array<PayoffRunResult, kSize> m_results{};
+    std::array<RunKey, 32> m_keys{};
+    std::array<PayoffRunResult, 32> m_results{};
     std::size_t m_next = 0;
-    std::size_t m_count = 0;
 };
 
 constinit thread_local RecentRuns t_recentRuns;
-
-// Shorter runs cost less than keeping them would save.
-constexpr std::int64_t kRoundsWorthKeeping = 256;
 
 } // namespace
 
@@ -260,10 +253,8 @@ PayoffRunResult PayoffRun(MoneyAmount openingBalance, const RatePlan& plan, std:
                      mostInterestMonths};
     if (const PayoffRunResult* known = t_recentRuns.find(key))
         return *known;
-    std::int64_t rounds = 0;
-    const auto result = runFast(openingBalance, plan, payment, mostInterestMonths, rounds);
-    if (rounds >= kRoundsWorthKeeping)
-        t_recentRuns.keep(key, result);
+    const auto result = runFast(openingBalance, plan, payment, mostInterestMonths);
+    t_recentRuns.keep(key, result);
     return result;
 }
 
@@ -305,10 +296,7 @@ std::optional<double> LevelPayment(double balance, double r, double months)
     const double rTimesFactor = r * factor;
     if (!std::isfinite(rTimesFactor) || rTimesFactor == 0)
         return std::nullopt;
-    const double denominator = 1 / r - 1 / rTimesFactor;
-    if (denominator == 0)
-        return std::nullopt;
-    const double payment = balance / denominator;
+    const double payment = balance / (1 / r - 1 / rTimesFactor);
     if (!std::isfinite(payment))
         return std::nullopt;
     return payment;

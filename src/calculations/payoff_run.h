@@ -15,7 +15,7 @@ struct RatePlan {
     double introRate = 0;
     double regularRate = 0;
 
-    static RatePlan constant(double annualRate) { return {0, annualRate, annualRate}; }
+    static RatePlan constant(double annualRate) { return {0, 0, annualRate}; }
 
     // The monthly rate in percent charged in month m (1, 2, ...).
     double monthlyRate(std::int64_t month) const { return (month <= introMonths ? introRate : regularRate) / 12; }
@@ -59,7 +59,7 @@ struct PayoffRunResult {
 // be read, when the balance would leave the money range, or at the bound.
 //
 // Stretches of months with the same interest pass in one step, and each thread
-// remembers its last few dozen long runs, so asking again costs nothing. Safe
+// remembers its last 32 runs, so asking again costs nothing. Safe
 // to call from several threads at once.
 PayoffRunResult PayoffRun(MoneyAmount openingBalance, const RatePlan& plan, std::optional<MoneyAmount> payment,
                           std::int64_t mostInterestMonths = kMostInterestMonths);

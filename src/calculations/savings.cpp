@@ -67,12 +67,12 @@ std::optional<std::string> formattedSaving(MoneyAmount baseTotal, MoneyAmount op
     return FormatByPattern(*saving, Pattern::Money);
 }
 
+// A count that is not a whole number of months from 1 to 2^31 - 1 (after
+// rounding, ties to even) gives no introductory months.
 std::int32_t wholeMonths(std::string_view text)
 {
     const double value = std::nearbyint(number(text).value_or(0));
-    if (value < std::numeric_limits<std::int32_t>::min() || value > std::numeric_limits<std::int32_t>::max())
-        return 0;
-    return static_cast<std::int32_t>(value);
+    return value >= 1 && value <= std::numeric_limits<std::int32_t>::max() ? static_cast<std::int32_t>(value) : 0;
 }
 
 std::string withoutMonthsWord(std::string_view item)

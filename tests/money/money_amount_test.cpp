@@ -21,8 +21,8 @@ TEST(MoneyAmount, ArithmeticIsExactOrFails)
         std::optional<MoneyAmount> result;
         std::optional<std::int64_t> expected;
     };
-    const Case cases[] = {{ticks(10'000'001).plus(ticks(-3)), 9'999'998},
-                          {ticks(10'000'001).minus(ticks(-3)), 10'000'004},
+    const Case cases[] = {{ticks(10000001).plus(ticks(-3)), 9999998},
+                          {ticks(10000001).minus(ticks(-3)), 10000004},
                           {ticks(-7).times(3), -21},
                           {ticks(kMax).plus(ticks(1)), std::nullopt},
                           {ticks(kMin).minus(ticks(1)), std::nullopt},
@@ -31,8 +31,8 @@ TEST(MoneyAmount, ArithmeticIsExactOrFails)
                           {ticks(kMax).minus(ticks(kMax)), 0},
                           {ticks(kMin).times(-1), std::nullopt},
                           {ticks(kMax).times(-1), kMin + 1},
-                          {ticks(4'611'686'018'427'387'904).times(2), std::nullopt},
-                          {ticks(-4'611'686'018'427'387'904).times(2), kMin}};
+                          {ticks(4611686018427387904).times(2), std::nullopt},
+                          {ticks(-4611686018427387904).times(2), kMin}};
     for (std::size_t i = 0; i < std::size(cases); ++i)
         EXPECT_EQ(ticksOf(cases[i].result), cases[i].expected) << "case " << i;
 }

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <limits>
 #include <string>
 
 namespace plenwick {
@@ -28,6 +27,7 @@ TEST(Reading, NumbersFollowUsEnglishRules)
     EXPECT_EQ(number(std::string(40, '9')), 1e40);
     EXPECT_EQ(number(std::string(400, '9')), kNone);
     EXPECT_EQ(number(kTooSmall), -0.0);
+    EXPECT_EQ(number(std::string_view("1,5").substr(0, 2)), kNone); // a comma that ends the text, whatever follows
     EXPECT_TRUE(std::signbit(*number(kTooSmall)));
 
     for (const char* text :
@@ -65,50 +65,30 @@ TEST(Reading, RatesMayEndInAPercentSign)
 
 TEST(Reading, ToMoneyRoundsToTheNearestTickTiesToEven)
 {
-    // 0.00025 is 2.5 ticks; -922337203685477.5808 is -2^63 ticks, its opposite 2^63.
-    const std::pair<double, Ticks> cases[] = {{31.5, 315000},
-                                              {0.00025, 2},
-                                              {0.00035, 4},
-                                              {-0.00025, -2},
-                                              {0.000251, 3},
-                                              {-900000000000000.0, -9000000000000000000},
-                                              {-922337203685477.5808, kMin},
-                                              {922337203685477.5807, kNone},
-                                              {std::numeric_limits<double>::infinity(), kNone},
-                                              {std::numeric_limits<double>::quiet_NaN(), kNone}};
+    // 0.00025 is 2.5 ticks.
+    const std::pair<double, Ticks> cases[] = {{31.5, 315000},    {0.00025, 2},  {0.00035, 4},
+                                              {-0.00025, -2},    {0.000251, 3}, {-9e14, -9000000000000000000},
+                                              {INFINITY, kNone}, {NAN, kNone}};
     for (const auto& [x, expected] : cases)
         EXPECT_EQ(ticksOf(toMoney(x)), expected) << x;
+    EXPECT_EQ(ticksOf(toMoney(-922337203685477.5808)), kMin); // -2^63 ticks
+    EXPECT_EQ(ticksOf(toMoney(922337203685477.5807)), kNone); // 2^63 ticks as a double
 
     // Whole numbers from 2^52 on have no fraction to round.
-    const std::pair<double, double> rounded[] = {{0.5, 0},
-                                                 {1.5, 2},
-                                                 {-2.5, -2},
-                                                 {-2.5000001, -3},
-                                                 {4503599627370495.5, 4503599627370496},
-                                                 {4503599627370497, 4503599627370497},
-                                                 {-4503599627370497, -4503599627370497}};
+    const std::pair<double, double> rounded[] = {{0.5, 0}, {1.5, 2}, {-2.5, -2}, {-2.5000001, -3}};
     for (const auto& [x, expected] : rounded)
-        EXPECT_EQ(roundHalfEven(x), expected) << std::to_string(x);
+        EXPECT_EQ(roundHalfEven(x), expected) << x;
+    EXPECT_EQ(roundHalfEven(4503599627370495.5), 4503599627370496);
+    for (const double whole : {4503599627370497.0, -4503599627370497.0})
+        EXPECT_EQ(roundHalfEven(whole), whole) << std::to_string(whole);
 }
 
 TEST(FormatByPattern, ShowsTypedTextInItsBoxPattern)
 {
-    const std::pair<const char*, const char*> moneyBoxes[] = {{"1234.5", "$1,234.50"},
-                                                              {"$1,234.5", "$1,234.50"},
-                                                              {"-5", "-$5.00"},
-                                                              {"1234567.8", "$1,234,567.80"},
-                                                              {"12.346", "$12.35"},
-                                                              {"0.125", "$0.13"},
-                                                              {"-0.125", "-$0.13"},
-                                                              {"999.995", "$1,000.00"},
-                                                              {"-0.004", "$0.00"},
-                                                              {".5", "$0.50"},
-                                                              {"7.", "$7.00"},
-                                                              {"0.12499999999999999999", "$0.12"},
-                                                              {"", ""},
-                                                              {"abc", "abc"},
-                                                              {"12abc", "12abc"},
-                                                              {"18%", "18%"}};
+    const std::pair<const char*, const char*> moneyBoxes[] = {
+        {"1234.5", "$1,234.50"}, {"$1,234.5", "$1,234.50"}, {"-5", "-$5.00"}, {"12.346", "$12.35"},
+        {"0.125", "$0.13"},      {"-0.125", "-$0.13"},      {".5", "$0.50"},  {"999.995", "$1,000.00"},
+        {"-0.004", "$0.00"},     {"7.", "$7.00"},           {"18%", "18%"},   {"1234567.8", "$1,234,567.80"}};
     const std::pair<const char*, const char*> rateBoxes[] = {
         {"18.9", "18.90"}, {"1,234", "1234.00"}, {"19.999", "20.00"}, {"-3", "-3.00"},
         {"$12", "12.00"},  {"29.99%", "29.99"},  {"18.9 %", "18.90"}, {"APR 18.9", "APR 18.9"}};
@@ -120,33 +100,29 @@ TEST(FormatByPattern, ShowsTypedTextInItsBoxPattern)
         expectShown(typed, Pattern::Money, shown);
     for (const auto& [typed, shown] : rateBoxes)
         expectShown(typed, Pattern::Rate, shown);
+    EXPECT_EQ(FormatByPattern("0.12499999999999999999", Pattern::Money), "$0.12");
+    for (const char* text : {"", " ", "abc", "12abc"})
+        expectShown(text, Pattern::Money, text);
     EXPECT_EQ(FormatByPattern("123456789012345678901234.5", Pattern::Money), "$123,456,789,012,345,678,901,234.50");
 }
 
 TEST(FormatByPattern, ShowsDoublesAtFifteenDigitsAndAmountsExactly)
 {
     // 1.005 is stored just below 1.005, but is a half at fifteen digits.
-    const std::pair<double, const char*> doubles[] = {{88.84879, "$88.85"},
-                                                      {183.0274, "$183.03"},
-                                                      {1.005, "$1.01"},
-                                                      {-1234567.891, "-$1,234,567.89"},
-                                                      {1e-20, "$0.00"},
-                                                      {-0.0, "$0.00"},
-                                                      {1e20, "$100,000,000,000,000,000,000.00"}};
+    const std::pair<double, const char*> doubles[] = {
+        {88.84879, "$88.85"}, {183.0274, "$183.03"}, {1.005, "$1.01"},  {0.005, "$0.01"},
+        {1e-20, "$0.00"},     {-0.0, "$0.00"},       {INFINITY, "inf"}, {-1234567.891, "-$1,234,567.89"}};
     for (const auto& [value, shown] : doubles)
         EXPECT_EQ(FormatByPattern(value, Pattern::Money), shown);
     EXPECT_EQ(FormatByPattern(1e20, Pattern::Money), "$100,000,000,000,000,000,000.00");
     EXPECT_EQ(FormatByPattern(0.0, Pattern::Rate), "0.00");
 
-    const std::pair<std::int64_t, const char*> amounts[] = {{10591078, "$1,059.11"},
-                                                            {-23500000, "-$2,350.00"},
-                                                            {1250, "$0.13"},
-                                                            {1249, "$0.12"},
-                                                            {-49, "$0.00"},
-                                                            {kMin, "-$922,337,203,685,477.58"},
-                                                            {kMax, "$922,337,203,685,477.58"}};
+    const std::pair<std::int64_t, const char*> amounts[] = {
+        {10591078, "$1,059.11"}, {-23500000, "-$2,350.00"}, {1250, "$0.13"}, {1249, "$0.12"}, {-49, "$0.00"}};
     for (const auto& [ticks, shown] : amounts)
         EXPECT_EQ(FormatByPattern(MoneyAmount::fromTicks(ticks), Pattern::Money), shown);
+    EXPECT_EQ(FormatByPattern(MoneyAmount::fromTicks(kMin), Pattern::Money), "-$922,337,203,685,477.58");
+    EXPECT_EQ(FormatByPattern(MoneyAmount::fromTicks(kMax), Pattern::Rate), "922337203685477.58");
 }
 
 } // namespace
