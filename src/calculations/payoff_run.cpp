@@ -100,22 +100,20 @@ private:
     double m_perTick;
 };
 
-// The last j in [from, to] for which holds(j) is true, given that it is true
-// at from (at least 1) and stays false once false: out in growing strides,
-// then halving.
+// The last j in [good, to] for which holds(j) is true, given that it is true
+// at good (at least 1) and stays false once false: out by doubling, then back
+// by halves.
 template <typename Holds>
-std::int64_t lastWhere(std::int64_t from, std::int64_t to, Holds holds)
+std::int64_t lastWhere(std::int64_t good, std::int64_t to, Holds holds)
 {
-    std::int64_t good = from;
     std::int64_t bad = to + 1;
-    for (std::int64_t stride = from; good < to;) {
-        const std::int64_t probe = good + std::min(stride, to - good);
+    while (good < to) {
+        const std::int64_t probe = good + std::min(good, to - good);
         if (!holds(probe)) {
             bad = probe;
             break;
         }
         good = probe;
-        stride = stride <= (to - good) / 2 ? stride * 2 : to - good;
     }
     while (bad - good > 1) {
         const std::int64_t middle = good + (bad - good) / 2;

@@ -58,9 +58,9 @@ struct PayoffRunResult {
 // month whose interest the payment does not cover, when the payment could not
 // be read, when the balance would leave the money range, or at the bound.
 //
-// Stretches of months with the same interest pass in one step, and each thread
-// remembers its last 32 runs, so asking again costs nothing. Safe
-// to call from several threads at once.
+// Stretches of months with the same interest pass in one step, and each
+// thread remembers its last 32 runs, so asking again costs nothing. Safe to
+// call from several threads at once.
 PayoffRunResult PayoffRun(MoneyAmount openingBalance, const RatePlan& plan, std::optional<MoneyAmount> payment,
                           std::int64_t mostInterestMonths = kMostInterestMonths);
 

@@ -62,6 +62,8 @@ TEST(SavingsOptions, MeasuresEachChosenOptionAgainstTheBaseline)
         {against(SavingsOffer{"Steep", "0", "0", "24.99"}), "-", "-", "-"},
         // Offer fields that are not numbers count as 0: 34 payments against 47.
         {against(SavingsOffer{"Plain", "", "soon", "n/a"}), "-", "-", sentence("Plain", 13, "$1,950.00")},
+        {against(SavingsOffer{"Soon", "soon", "0", "18.00"}), "-", "-", "-"},
+        {against(SavingsOffer{"Odd", "12", "n/a", "13.99"}), "-", "-", sentence("Odd", 10, "$1,500.00")},
         // Introductory months round to the nearest whole month, ties to even;
         // a count past the 32-bit range is no count at all.
         {twin("0.5"), "-", "-", "-"},
@@ -70,6 +72,8 @@ TEST(SavingsOptions, MeasuresEachChosenOptionAgainstTheBaseline)
         {twin("2147483647"), "-", "-", sentence("Twin Card", 13, "$1,950.00")},
         {twin("2147483648"), "-", "-", "-"},
         {twin("99999999999"), "-", "-", "-"},
+        // A saving past the range of money is not shown.
+        {card("$900,000,000,000,000.00", "18.00", "$922,337,203,685.47", kNone, "-$1,000 "), "-", "-", "-", 2},
         // Runs past the bound on months count as never paid off, without the
         // message: the payment covers the interest.
         {card("$100,000,000,000.00", "0.0000000012", "$0.11", kNone, "$1,000 ",
