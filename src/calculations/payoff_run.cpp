@@ -132,7 +132,6 @@ SegmentEnd runAtRate(RunState& run, double monthlyRate, MoneyAmount payment, std
 {
     const MonthInterest interestOn(monthlyRate);
     MoneyAmount previous = payment; // no month's interest reaches the payment
-    std::int64_t lookFrom = 0;
     while (run.balance.isPositive()) {
         if (run.months >= lastMonth)
             return SegmentEnd::RateChanges;
@@ -151,7 +150,7 @@ SegmentEnd runAtRate(RunState& run, double monthlyRate, MoneyAmount payment, std
             runMonths(run, k, payment, std::min(lastOwingMonth(run.balance, payment) + 1, monthsLeft));
             continue;
         }
-        if (k == previous && run.months >= lookFrom && paidDown) {
+        if (k == previous && paidDown) {
             const std::int64_t to = std::min(
                 {lastOwingMonth(run.balance, *paidDown), monthsLeft - 1, mostInterestMonths - run.interestMonths - 1});
             const auto stillK = [&](std::int64_t j) {
@@ -163,7 +162,6 @@ SegmentEnd runAtRate(RunState& run, double monthlyRate, MoneyAmount payment, std
                     return SegmentEnd::TooLong;
                 continue;
             }
-            lookFrom = run.months + kLookAhead;
         }
         previous = k;
 
@@ -232,7 +230,7 @@ public:
 private:
     std::array<RunKey, 32> m_keys{};
     std::array<PayoffRunResult, 32> m_results{};
-    std::size_t m_next = 0;
+    std::size_t m_next{};
 };
 
 constinit thread_local RecentRuns t_recentRuns;

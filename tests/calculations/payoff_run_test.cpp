@@ -39,15 +39,17 @@ TEST(PayoffRun, CountsMonthsAndInterestUntilPaidOffOrStopped)
         {"$0.00", RatePlan::constant(18), "", 0, kPaidOff, 0},
         {"-$10", RatePlan::constant(18), "$0", 0, kPaidOff, 0},
         // Months 1 to 12 free, then 13.99 %; no introductory months is the regular rate from month 1.
-        {"$5,000.00", {12, 0, 13.99}, "$150", 37, kPaidOff, 5'009'191},
+        {"$5,000.00", {.introMonths = 12, .regularRate = 13.99}, "$150", 37, kPaidOff, 5'009'191},
         {"$5,000.00", {12, 0, 13.99}, "$75", 100, kPaidOff, 24'628'471},
-        {"$5,000.00", {0, 0, 13.99}, "$150", 43, kPaidOff, 13'675'648},
+        {"$5,000.00", {.regularRate = 13.99}, "$150", 43, kPaidOff, 13'675'648},
         {"$5,000.00", {-4, 0, 13.99}, "$150", 43, kPaidOff, 13'675'648},
         // Month 1 free, then 100 % a month: 1000 -> 400 -> 200 -> paid in month 3.
         {"$1,000", {1, 0, 1200}, "$600", 3, kPaidOff, 6'000'000},
         {"$5,000.00", RatePlan::constant(18), "", 1000, kNotCovered, 0},
         {"$5,000.00", RatePlan::constant(0), "$0", 1000, kNotCovered, 0},
         {"$5,000.00", {3, 0, 36}, "$100", 1000, kNotCovered, 0},
+        // The balance would leave the range of money: -900 % a month, then the payment.
+        {"$100,000,000,000,000.00", RatePlan::constant(-10800), "$900,000,000,000,000.00", 1000, kNotCovered, 0},
         // Months whose interest rounds to 0 are not counted against the bound:
         // 4,000,000 months at 1 tick of interest, then 4,000,000 without.
         {"$1,200.00", RatePlan::constant(0.000075), "$0.0002", 8'000'000, kPaidOff, 4'000'000},
@@ -56,6 +58,10 @@ TEST(PayoffRun, CountsMonthsAndInterestUntilPaidOffOrStopped)
          9'223'372'036'854'775'807},
         // 2.4 x 10^12 months of $0.10 interest: stopped after 5,000,000 of them.
         {"$100,000,000,000.00", RatePlan::constant(0.0000000012), "$0.11", 1000, kTooLong, 5'000'000'000},
+        // Without the bound it is paid off, as an exact stretch-by-stretch sum in
+        // integers, done apart from this program, also finds.
+        {"$100,000,000,000.00", RatePlan::constant(0.0000000012), "$0.11", 2'397'903'537'180, kPaidOff,
+         1'637'693'890'896'980, 1'000'000'000'000'000},
         {"$1,000.00", RatePlan::constant(12), "$400", 3, kPaidOff, 182'610, 3},
         {"$1,000.00", RatePlan::constant(12), "$340", 1000, kTooLong, 200'670, 3},
     };

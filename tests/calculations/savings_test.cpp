@@ -60,8 +60,9 @@ TEST(SavingsOptions, MeasuresEachChosenOptionAgainstTheBaseline)
         {card("$5,000.00", "18.00", "$75.00", kNone, kNone, SavingsOffer{"No Card found", "", "", "", true}), "-", "-",
          "-", 1},
         {against(SavingsOffer{"Steep", "0", "0", "24.99"}), "-", "-", "-"},
-        // Offer fields that are not numbers count as 0: 34 payments against 47.
-        {against(SavingsOffer{"Plain", "", "soon", "n/a"}), "-", "-", sentence("Plain", 13, "$1,950.00")},
+        // Offer fields that are not numbers count as 0: 67 payments against 1000.
+        {card("$5,000.00", "18.00", "$75.00", kNone, kNone, SavingsOffer{"Plain", "", "soon", "n/a"}), "-", "-",
+         sentence("Plain", 933, "$69,975.00"), 2},
         {against(SavingsOffer{"Soon", "soon", "0", "18.00"}), "-", "-", "-"},
         {against(SavingsOffer{"Odd", "12", "n/a", "13.99"}), "-", "-", sentence("Odd", 10, "$1,500.00")},
         // Introductory months round to the nearest whole month, ties to even;

@@ -30,8 +30,8 @@ TEST(Reading, NumbersFollowUsEnglishRules)
     EXPECT_EQ(number(std::string_view("1,5").substr(0, 2)), kNone); // a comma that ends the text, whatever follows
     EXPECT_TRUE(std::signbit(*number(kTooSmall)));
 
-    for (const char* text :
-         {"", " ", "abc", "(5)", "1.2.3", ",123", "123,", "1,,2", "1.2,3", ".", "-.", "--5", "- 5", "1 2", "$"}) {
+    for (const char* text : {"", " ", "abc", "(5)", "1.2.3", ",123", "123,", "1,,2", "1.2,3", "1,.5", ".", "-.", "--5",
+                             "- 5", "1 2", "$"}) {
         EXPECT_EQ(number(text), kNone) << text;
         EXPECT_EQ(money(text), kNone) << text;
     }
