@@ -11,13 +11,14 @@ using detail::DecimalText;
 
 namespace {
 
-constexpr int kTickDecimals = 4;
+constexpr std::size_t kTickDecimals = 4;
 
 // The decimal to the nearest tick, ties to even; no value past the range.
 std::optional<MoneyAmount> amountFromDecimal(const DecimalText& decimal)
 {
+    // At least one digit past the ticks, to round by.
     std::string fraction = decimal.fractionDigits;
-    fraction.resize(std::max<std::size_t>(fraction.size(), kTickDecimals), '0');
+    fraction.resize(std::max<std::size_t>(fraction.size(), kTickDecimals + 1), '0');
     const std::string digits = decimal.integerDigits + fraction.substr(0, kTickDecimals);
 
     // Built on its own side of zero, so that the lowest amount is reached too.
@@ -31,8 +32,6 @@ std::optional<MoneyAmount> amountFromDecimal(const DecimalText& decimal)
     }
 
     const std::string_view rest = std::string_view(fraction).substr(kTickDecimals);
-    if (rest.empty())
-        return amount;
     const bool aboveHalf =
         rest[0] > '5' || (rest[0] == '5' && rest.find_first_not_of('0', 1) != std::string_view::npos);
     const bool exactlyHalf = rest[0] == '5' && !aboveHalf;
@@ -43,15 +42,12 @@ std::optional<MoneyAmount> amountFromDecimal(const DecimalText& decimal)
 DecimalText decimalFromMoney(MoneyAmount value)
 {
     std::string digits = std::to_string(value.magnitude());
-    if (digits.size() <= kTickDecimals)
-        digits.insert(0, kTickDecimals + 1 - digits.size(), '0');
+    digits.insert(0, kTickDecimals - std::min(digits.size(), kTickDecimals), '0');
 
     DecimalText result;
     result.negative = value < MoneyAmount();
-    result.integerDigits = digits.substr(0, digits.size() - kTickDecimals);
+    result.integerDigits = digits.substr(0, digits.size() - kTickDecimals); // empty below a dollar
     result.fractionDigits = digits.substr(digits.size() - kTickDecimals);
-    if (result.integerDigits == "0")
-        result.integerDigits.clear();
     return result;
 }
 
@@ -94,8 +90,7 @@ std::string formatDecimal(const DecimalText& decimal, Pattern pattern)
     std::string digits = decimal.integerDigits + fraction.substr(0, 2);
     if (fraction[2] >= '5')
         incrementDigits(digits);
-    if (digits.size() < 3)
-        digits.insert(0, 3 - digits.size(), '0');
+    digits.insert(0, 3 - std::min<std::size_t>(digits.size(), 3), '0');
 
     // The integer digits come without leading zeros, and at least one is there.
     const std::string integerPart = digits.substr(0, digits.size() - 2);

@@ -42,6 +42,7 @@ TEST(PayoffRun, CountsMonthsAndInterestUntilPaidOffOrStopped)
         {"$5,000.00", {.introMonths = 12, .regularRate = 13.99}, "$150", 37, kPaidOff, 5'009'191},
         {"$5,000.00", {12, 0, 13.99}, "$75", 100, kPaidOff, 24'628'471},
         {"$5,000.00", {.regularRate = 13.99}, "$150", 43, kPaidOff, 13'675'648},
+        {"$1,000.00", {.introMonths = 2, .introRate = 12}, "$100", 11, kPaidOff, 191'000},
         {"$5,000.00", {-4, 0, 13.99}, "$150", 43, kPaidOff, 13'675'648},
         // Month 1 free, then 100 % a month: 1000 -> 400 -> 200 -> paid in month 3.
         {"$1,000", {1, 0, 1200}, "$600", 3, kPaidOff, 6'000'000},

@@ -27,7 +27,10 @@ TEST(Reading, NumbersFollowUsEnglishRules)
     EXPECT_EQ(number(std::string(40, '9')), 1e40);
     EXPECT_EQ(number(std::string(400, '9')), kNone);
     EXPECT_EQ(number(kTooSmall), -0.0);
-    EXPECT_EQ(number(std::string_view("1,5").substr(0, 2)), kNone); // a comma that ends the text, whatever follows
+    // A text cut from a longer one ends where it ends.
+    EXPECT_EQ(number(std::string_view("1,5").substr(0, 2)), kNone);
+    EXPECT_EQ(number(std::string_view("5.5").substr(0, 1)), 5);
+    EXPECT_EQ(number(std::string_view("1.5").substr(0, 2)), 1);
     EXPECT_TRUE(std::signbit(*number(kTooSmall)));
 
     for (const char* text : {"", " ", "abc", "(5)", "1.2.3", ",123", "123,", "1,,2", "1.2,3", "1,.5", ".", "-.", "--5",
