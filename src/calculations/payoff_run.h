@@ -15,7 +15,7 @@ struct RatePlan {
     double introRate = 0;
     double regularRate = 0;
 
-    static RatePlan constant(double annualRate) { return {0, 0, annualRate}; }
+    static RatePlan constant(double annualRate) { return {0, annualRate, annualRate}; }
 
     // The monthly rate in percent charged in month m (1, 2, ...).
     double monthlyRate(std::int64_t month) const { return (month <= introMonths ? introRate : regularRate) / 12; }

@@ -25,10 +25,8 @@ std::optional<MoneyAmount> amountFromDecimal(const DecimalText& decimal)
     const MoneyAmount tick = MoneyAmount::fromTicks(decimal.negative ? -1 : 1);
     std::optional<MoneyAmount> amount = MoneyAmount();
     for (const char c : digits) {
-        const auto shifted = amount->times(10);
+        const auto shifted = amount ? amount->times(10) : std::nullopt;
         amount = shifted ? shifted->plus(*tick.times(c - '0')) : std::nullopt;
-        if (!amount)
-            return std::nullopt;
     }
 
     const std::string_view rest = std::string_view(fraction).substr(kTickDecimals);
@@ -36,7 +34,7 @@ std::optional<MoneyAmount> amountFromDecimal(const DecimalText& decimal)
         rest[0] > '5' || (rest[0] == '5' && rest.find_first_not_of('0', 1) != std::string_view::npos);
     const bool exactlyHalf = rest[0] == '5' && !aboveHalf;
     const bool odd = (digits.back() - '0') % 2 == 1;
-    return aboveHalf || (exactlyHalf && odd) ? amount->plus(tick) : amount;
+    return amount && (aboveHalf || (exactlyHalf && odd)) ? amount->plus(tick) : amount;
 }
 
 DecimalText decimalFromMoney(MoneyAmount value)

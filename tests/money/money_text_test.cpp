@@ -55,6 +55,7 @@ TEST(Reading, MoneyDropsDollarSignsAndRoundsToTheNearestTickTiesToEven)
     for (const char* text : {"922,337,203,685,477.5808", "-922,337,203,685,477.5809", "922,337,203,685,477.58075"})
         EXPECT_EQ(money(text), kNone) << text;
     EXPECT_EQ(money(std::string(40, '9')), kNone);
+    EXPECT_EQ(money(std::string(20, '9') + ".99999"), kNone);
 }
 
 TEST(Reading, RatesMayEndInAPercentSign)
