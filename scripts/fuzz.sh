@@ -8,8 +8,8 @@ cd "$(dirname "$0")/.."
 seconds=${1:-60}
 
 cmake --preset fuzz >/dev/null
-cmake --build --preset fuzz --target fuzz_money_text fuzz_card_file fuzz_offer_file
-for target in money_text card_file offer_file; do
+cmake --build --preset fuzz --target fuzz_money_text fuzz_payoff_run fuzz_card_file fuzz_offer_file
+for target in money_text payoff_run card_file offer_file; do
   corpus=build/fuzz/corpus/$target
   log=build/fuzz/$target.log
   mkdir -p "$corpus"

@@ -7,27 +7,37 @@ namespace plenwick {
 
 // A text that cannot be read counts as 0 throughout, as an unset value does.
 
-PayoffAnswer PayoffMonths(std::string_view balance, std::string_view rate, std::string_view payment)
+PayoffAnswer PayoffMonths(std::string_view balance, std::string_view rateText, std::string_view payment)
 {
     if (payment.empty())
-        return {std::nullopt, std::string(kEnterPaymentAmount), MessageIcon::None};
+        return {std::nullopt, std::string(kEnterPaymentAmount)};
 
-    const auto run =
-        PayoffRun(money(balance).value_or(MoneyAmount()), RatePlan::constant(number(rate).value_or(0)), money(payment));
-    if (run.stoppedEarly)
-        return {"Infinite months", std::string(kPaymentsNotEnough), MessageIcon::Information};
-    return {std::to_string(run.months) + " months", std::nullopt, MessageIcon::None};
+    const auto run = PayoffRun(money(balance).value_or(MoneyAmount()), RatePlan::constant(rate(rateText).value_or(0)),
+                               money(payment));
+    switch (run.end) {
+    case RunEnd::NotCovered: return {"Infinite months", std::string(kPaymentsNotEnough), MessageIcon::Information};
+    case RunEnd::TooLong: return {"More than " + std::to_string(kMostInterestMonths) + " months"};
+    case RunEnd::PaidOff: break;
+    }
+    return {std::to_string(run.months) + " months", std::nullopt, MessageIcon::None, run.months, run.interest};
 }
 
-PayoffAnswer PayoffPayment(std::string_view balance, std::string_view rate, std::string_view months)
+PayoffAnswer PayoffPayment(std::string_view balance, std::string_view rateText, std::string_view months)
 {
     const auto monthCount = number(months);
     if (!monthCount || *monthCount <= 0)
-        return {std::nullopt, std::string(kEnterRepaymentPeriod), MessageIcon::None};
+        return {std::nullopt, std::string(kEnterRepaymentPeriod)};
 
-    const double r = number(rate).value_or(0) / 12 / 100;
-    const double payment = LevelPayment(money(balance).value_or(MoneyAmount()).toDouble(), r, *monthCount).value_or(0);
-    return {FormatByPattern(payment, Pattern::Money) + " monthly", std::nullopt, MessageIcon::None};
+    const double annualRate = rate(rateText).value_or(0);
+    const MoneyAmount opening = money(balance).value_or(MoneyAmount());
+    const double payment = LevelPayment(opening.toDouble(), annualRate / 12 / 100, *monthCount).value_or(0);
+    const std::string shown = FormatByPattern(payment, Pattern::Money);
+
+    PayoffAnswer answer{shown + " monthly"};
+    const auto run = PayoffRun(opening, RatePlan::constant(annualRate), money(shown));
+    if (run.end == RunEnd::PaidOff)
+        answer.interest = run.interest;
+    return answer;
 }
 
 } // namespace plenwick

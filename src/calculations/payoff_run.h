@@ -32,7 +32,8 @@ inline std::optional<MoneyAmount> monthInterest(MoneyAmount balance, double mont
 inline constexpr std::int64_t kNeverPaidOffMonths = 1000;
 
 // A run gives up once it has charged interest in this many months: no typed
-// figure needs more, stored ones could keep the window busy for hours.
+// figure needs more, stored ones could keep the window busy for hours. Months
+// without interest do not count, so runs at 0 % still end exactly.
 inline constexpr std::int64_t kMostInterestMonths = 5'000'000;
 
 enum class RunEnd {
@@ -45,7 +46,9 @@ struct PayoffRunResult {
     std::int64_t months = 0; // kNeverPaidOffMonths when the run stopped early
     bool stoppedEarly = false;
     RunEnd end = RunEnd::PaidOff;
-    MoneyAmount interest; // charged in all months of a paid-off run: total paid = opening balance + interest
+    // Charged in all months run, held at the largest amount when larger. For a
+    // paid-off run: total paid = opening balance + interest.
+    MoneyAmount interest;
 
     bool operator==(const PayoffRunResult&) const = default;
 };
@@ -54,7 +57,17 @@ struct PayoffRunResult {
 // that the payment covers it, then the payment. A run stops early at the first
 // month whose interest the payment does not cover, when the payment could not
 // be read, when the balance would leave the money range, or at the bound.
-PayoffRunResult PayoffRun(MoneyAmount openingBalance, const RatePlan& plan, std::optional<MoneyAmount> payment);
+//
+// Stretches of months with the same interest pass in one step, and each
+// thread remembers its last 32 runs, so asking again costs nothing. Safe to
+// call from several threads at once.
+PayoffRunResult PayoffRun(MoneyAmount openingBalance, const RatePlan& plan, std::optional<MoneyAmount> payment,
+                          std::int64_t mostInterestMonths = kMostInterestMonths);
+
+// The same answer one month at a time: the plain statement of the rule, which
+// PayoffRun must match. Too slow for the window; checks compare with it.
+PayoffRunResult PayoffRunPlain(MoneyAmount openingBalance, const RatePlan& plan, std::optional<MoneyAmount> payment,
+                               std::int64_t mostInterestMonths = kMostInterestMonths);
 
 // The level monthly payment that clears the balance in the given months at a
 // monthly rate r (a fraction). At a zero rate it is balance / months. No value
@@ -62,4 +75,3 @@ PayoffRunResult PayoffRun(MoneyAmount openingBalance, const RatePlan& plan, std:
 std::optional<double> LevelPayment(double balance, double r, double months);
 
 } // namespace plenwick
-

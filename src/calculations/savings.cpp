@@ -28,11 +28,12 @@ public:
         return result;
     }
 
+    // A run past the bound is counted as never paid off, but the payment may
+    // well cover the interest: the message would not be true.
     void tellIfStoppedEarly(const PayoffRunResult& result)
     {
-        if (result.stoppedEarly)
-            m_answer.steps.push_back(
-                {SavingsStep::Kind::Message, SavingsLabel::Savings1, std::string(kSavingsPaymentsNotEnough)});
+        if (result.end == RunEnd::NotCovered)
+            m_answer.steps.push_back({SavingsStep::Kind::Message, {}, std::string(kSavingsPaymentsNotEnough)});
     }
 
     SavingsAnswer take() { return std::move(m_answer); }
@@ -41,9 +42,9 @@ private:
     std::string& captionOf(SavingsLabel label)
     {
         switch (label) {
-        case SavingsLabel::Savings1: return m_answer.savings1;
-        case SavingsLabel::Savings2: return m_answer.savings2;
-        case SavingsLabel::Savings3: return m_answer.savings3;
+        case SavingsLabel::FastRepayment: return m_answer.savings1;
+        case SavingsLabel::BiggerRepayment: return m_answer.savings2;
+        case SavingsLabel::SwitchingCard: return m_answer.savings3;
         }
         return m_answer.savings3;
     }
@@ -54,8 +55,8 @@ private:
 // What a number of months at one payment costs; unset (0) when it cannot be had.
 MoneyAmount totalPaid(std::int64_t months, std::optional<MoneyAmount> payment)
 {
-    const double payments = payment ? payment->toDouble() : 0.0;
-    return toMoney(static_cast<double>(months) * payments).value_or(MoneyAmount());
+    const auto total = payment ? payment->times(months) : std::nullopt;
+    return total.value_or(MoneyAmount());
 }
 
 std::optional<std::string> formattedSaving(MoneyAmount baseTotal, MoneyAmount optionTotal)
@@ -66,12 +67,12 @@ std::optional<std::string> formattedSaving(MoneyAmount baseTotal, MoneyAmount op
     return FormatByPattern(*saving, Pattern::Money);
 }
 
+// A count that is not a whole number of months from 1 to 2^31 - 1 (after
+// rounding, ties to even) gives no introductory months.
 std::int32_t wholeMonths(std::string_view text)
 {
     const double value = std::nearbyint(number(text).value_or(0));
-    if (value < std::numeric_limits<std::int32_t>::min() || value > std::numeric_limits<std::int32_t>::max())
-        return 0;
-    return static_cast<std::int32_t>(value);
+    return value >= 1 && value <= std::numeric_limits<std::int32_t>::max() ? static_cast<std::int32_t>(value) : 0;
 }
 
 std::string withoutMonthsWord(std::string_view item)
@@ -88,46 +89,46 @@ std::string withoutMonthsWord(std::string_view item)
 SavingsAnswer SavingsOptions(const SavingsRow& row)
 {
     SavingsReport report;
-    report.write(SavingsLabel::Savings1, "-");
-    report.write(SavingsLabel::Savings2, "-");
-    report.write(SavingsLabel::Savings3, "-");
+    report.write(SavingsLabel::FastRepayment, "-");
+    report.write(SavingsLabel::BiggerRepayment, "-");
+    report.write(SavingsLabel::SwitchingCard, "-");
 
     const MoneyAmount balance = money(row.totalDue).value_or(MoneyAmount());
-    const double rate = number(row.interestRate).value_or(0);
+    const double cardRate = rate(row.interestRate).value_or(0);
     const auto payment = money(row.actualPayment);
 
-    const auto base = report.run(balance, RatePlan::constant(rate), payment);
+    const auto base = report.run(balance, RatePlan::constant(cardRate), payment);
     const MoneyAmount baseTotal = totalPaid(base.months, payment);
 
     if (row.monthsItem) {
         const double months = number(withoutMonthsWord(*row.monthsItem)).value_or(0);
-        const double fastPayment = LevelPayment(balance.toDouble(), rate / 12 / 100, months).value_or(0);
+        const double fastPayment = LevelPayment(balance.toDouble(), cardRate / 12 / 100, months).value_or(0);
         const MoneyAmount fastTotal = toMoney(fastPayment * months).value_or(MoneyAmount());
         if (auto caption = formattedSaving(baseTotal, fastTotal))
-            report.write(SavingsLabel::Savings1, std::move(*caption));
+            report.write(SavingsLabel::FastRepayment, std::move(*caption));
     }
 
     if (row.amountItem) {
         const auto amount = money(*row.amountItem);
-        const auto amountRun = report.run(balance, RatePlan::constant(rate), amount);
+        const auto amountRun = report.run(balance, RatePlan::constant(cardRate), amount);
         if (auto caption = formattedSaving(baseTotal, totalPaid(amountRun.months, amount)))
-            report.write(SavingsLabel::Savings2, std::move(*caption));
+            report.write(SavingsLabel::BiggerRepayment, std::move(*caption));
     }
 
     if (row.offer && !row.offer->placeholder) {
         const SavingsOffer& offer = *row.offer;
-        const RatePlan plan{wholeMonths(offer.introMonths), number(offer.introRate).value_or(0),
-                            number(offer.regularRate).value_or(0)};
+        const RatePlan plan{wholeMonths(offer.introMonths), rate(offer.introRate).value_or(0),
+                            rate(offer.regularRate).value_or(0)};
         const auto newRun = report.run(balance, plan, payment);
         const auto saving = baseTotal.minus(totalPaid(newRun.months, payment));
         // The sentence counts the current card's months afresh; the same inputs
         // give the same count, so only the baseline's message is repeated.
         report.tellIfStoppedEarly(base);
         if (saving && *saving > MoneyAmount()) {
-            report.write(SavingsLabel::Savings3, offer.name + " would enable you to pay off your card " +
-                                                     std::to_string(base.months - newRun.months) +
-                                                     " months early and save a total of " +
-                                                     FormatByPattern(*saving, Pattern::Money));
+            report.write(SavingsLabel::SwitchingCard, offer.name + " would enable you to pay off your card " +
+                                                          std::to_string(base.months - newRun.months) +
+                                                          " months early and save a total of " +
+                                                          FormatByPattern(*saving, Pattern::Money));
         }
     }
     return report.take();

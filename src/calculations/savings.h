@@ -22,15 +22,15 @@ struct SavingsRow {
     std::optional<SavingsOffer> offer;
 };
 
-// Savings1: fast repayment, Savings2: bigger repayment, Savings3: switching card.
-enum class SavingsLabel { Savings1, Savings2, Savings3 };
+// The options in the order of their labels, Savings1Lable to Savings3Lable.
+enum class SavingsLabel { FastRepayment, BiggerRepayment, SwitchingCard };
 
 // One thing the click does on the screen, in order: a caption written into a
 // label, or the not-enough message box.
 struct SavingsStep {
     enum class Kind { Caption, Message };
     Kind kind = Kind::Caption;
-    SavingsLabel label = SavingsLabel::Savings1; // for captions
+    SavingsLabel label = SavingsLabel::FastRepayment; // for captions
     std::string text;
 
     bool operator==(const SavingsStep&) const = default;
@@ -47,7 +47,9 @@ inline constexpr std::string_view kSavingsPaymentsNotEnough =
     "Try increasing the actual payments (in My Cards section).";
 
 // The baseline (current balance, rate and actual payment) and each option
-// whose list has a choice, each measured against the baseline.
+// whose list has a choice, each measured against the baseline. A run that is
+// never paid off, or runs past the bound on months, counts 1000 months; only
+// the first shows the not-enough message.
 SavingsAnswer SavingsOptions(const SavingsRow& row);
 
 } // namespace plenwick

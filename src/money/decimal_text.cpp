@@ -56,8 +56,6 @@ std::optional<DecimalText> parseDecimal(std::string_view text)
         ++at;
         while (at < text.size() && isDigit(text[at]))
             result.fractionDigits += text[at++];
-        if (result.fractionDigits.empty())
-            return std::nullopt;
     }
 
     if (at != text.size() || (integerDigits.empty() && result.fractionDigits.empty()))

@@ -14,8 +14,9 @@ struct DecimalText {
     std::string fractionDigits; // as written, trailing zeros included
 };
 
-// Reads "[blanks][+|-]digits[,digits...][.digits][blanks]" in US English
-// number rules. Commas are accepted only between digits of the integer part.
+// Reads "[blanks][+|-]digits[,digits...][.[digits]][blanks]" in US English
+// number rules, or the same with only digits after the point. Commas are
+// accepted only between digits of the integer part.
 std::optional<DecimalText> parseDecimal(std::string_view text);
 
 std::string withoutDollarSigns(std::string_view text);

@@ -1,29 +1,18 @@
 #include "money/money_amount.h"
 
+#include <algorithm>
+#include <limits>
+
 namespace plenwick {
 
-std::optional<MoneyAmount> MoneyAmount::plus(MoneyAmount other) const
+MoneyAmount MoneyAmount::plusTimesHeld(MoneyAmount amount, std::int64_t count) const
 {
-    std::int64_t sum = 0;
-    if (__builtin_add_overflow(m_ticks, other.m_ticks, &sum))
-        return std::nullopt;
-    return MoneyAmount(sum);
-}
-
-std::optional<MoneyAmount> MoneyAmount::minus(MoneyAmount other) const
-{
-    std::int64_t difference = 0;
-    if (__builtin_sub_overflow(m_ticks, other.m_ticks, &difference))
-        return std::nullopt;
-    return MoneyAmount(difference);
-}
-
-std::optional<MoneyAmount> MoneyAmount::times(std::int64_t count) const
-{
-    std::int64_t product = 0;
-    if (__builtin_mul_overflow(m_ticks, count, &product))
-        return std::nullopt;
-    return MoneyAmount(product);
+    // 128 bits hold any product of two amounts' ticks plus a third.
+    using Wide = __int128;
+    const Wide exact = Wide{m_ticks} + Wide{amount.m_ticks} * count;
+    const Wide lowest = std::numeric_limits<std::int64_t>::min();
+    const Wide highest = std::numeric_limits<std::int64_t>::max();
+    return MoneyAmount(static_cast<std::int64_t>(std::clamp(exact, lowest, highest)));
 }
 
 } // namespace plenwick

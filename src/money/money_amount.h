@@ -22,15 +22,42 @@ public:
     // has no positive counterpart among the amounts, but has one here.
     constexpr std::uint64_t magnitude() const
     {
-        return m_ticks < 0 ? std::uint64_t{0} - static_cast<std::uint64_t>(m_ticks) : static_cast<std::uint64_t>(m_ticks);
+        return m_ticks < 0 ? std::uint64_t{0} - static_cast<std::uint64_t>(m_ticks)
+                           : static_cast<std::uint64_t>(m_ticks);
     }
 
     // Exact as a decimal; as a double it is the nearest double to that decimal.
     double toDouble() const { return static_cast<double>(m_ticks) / kTicksPerUnit; }
 
-    std::optional<MoneyAmount> plus(MoneyAmount other) const;
-    std::optional<MoneyAmount> minus(MoneyAmount other) const;
-    std::optional<MoneyAmount> times(std::int64_t count) const;
+    // The runs do these every month, so they stay inline.
+    constexpr std::optional<MoneyAmount> plus(MoneyAmount other) const
+    {
+        std::int64_t sum = 0;
+        if (__builtin_add_overflow(m_ticks, other.m_ticks, &sum))
+            return std::nullopt;
+        return MoneyAmount(sum);
+    }
+    constexpr std::optional<MoneyAmount> minus(MoneyAmount other) const
+    {
+        std::int64_t difference = 0;
+        if (__builtin_sub_overflow(m_ticks, other.m_ticks, &difference))
+            return std::nullopt;
+        return MoneyAmount(difference);
+    }
+    constexpr std::optional<MoneyAmount> times(std::int64_t count) const
+    {
+        std::int64_t product = 0;
+        if (__builtin_mul_overflow(m_ticks, count, &product))
+            return std::nullopt;
+        return MoneyAmount(product);
+    }
+
+    // How many whole times a positive step fits into this amount (not negative).
+    constexpr std::int64_t countOf(MoneyAmount step) const { return m_ticks / step.m_ticks; }
+
+    // This plus count times the amount; an answer past an end of the range is
+    // held at that end, so a running total never fails.
+    MoneyAmount plusTimesHeld(MoneyAmount amount, std::int64_t count) const;
 
     constexpr bool isPositive() const { return m_ticks > 0; }
 

@@ -4,7 +4,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <limits>
 
 namespace plenwick {
 
@@ -12,56 +11,49 @@ using detail::DecimalText;
 
 namespace {
 
-constexpr int kTickDecimals = 4;
+constexpr std::size_t kTickDecimals = 4;
 
-// Magnitude in ticks, rounded half to even; no value past the 64-bit range.
-std::optional<std::int64_t> ticksFromDecimal(const DecimalText& decimal)
+// The decimal to the nearest tick, ties to even; no value past the range.
+std::optional<MoneyAmount> amountFromDecimal(const DecimalText& decimal)
 {
+    // At least one digit past the ticks, to round by.
     std::string fraction = decimal.fractionDigits;
-    fraction.resize(std::max<std::size_t>(fraction.size(), kTickDecimals), '0');
+    fraction.resize(std::max<std::size_t>(fraction.size(), kTickDecimals + 1), '0');
+    const std::string digits = decimal.integerDigits + fraction.substr(0, kTickDecimals);
 
-    unsigned __int128 magnitude = 0;
-    const unsigned __int128 limit = static_cast<unsigned __int128>(std::numeric_limits<std::int64_t>::max()) + 1;
-    for (char c : decimal.integerDigits + fraction.substr(0, kTickDecimals)) {
-        magnitude = magnitude * 10 + static_cast<unsigned>(c - '0');
-        if (magnitude > limit)
-            return std::nullopt;
+    // Built on its own side of zero, so that the lowest amount is reached too.
+    const MoneyAmount tick = MoneyAmount::fromTicks(decimal.negative ? -1 : 1);
+    std::optional<MoneyAmount> amount = MoneyAmount();
+    for (const char c : digits) {
+        const auto shifted = amount ? amount->times(10) : std::nullopt;
+        amount = shifted ? shifted->plus(*tick.times(c - '0')) : std::nullopt;
     }
 
     const std::string_view rest = std::string_view(fraction).substr(kTickDecimals);
-    if (!rest.empty()) {
-        const bool aboveHalf =
-            rest[0] > '5' || (rest[0] == '5' && rest.find_first_not_of('0', 1) != std::string_view::npos);
-        const bool exactlyHalf = rest[0] == '5' && !aboveHalf;
-        if (aboveHalf || (exactlyHalf && magnitude % 2 == 1))
-            ++magnitude;
-    }
-
-    if (decimal.negative) {
-        if (magnitude > limit)
-            return std::nullopt;
-        return static_cast<std::int64_t>(-static_cast<__int128>(magnitude));
-    }
-    if (magnitude >= limit)
-        return std::nullopt;
-    return static_cast<std::int64_t>(magnitude);
+    const bool aboveHalf =
+        rest[0] > '5' || (rest[0] == '5' && rest.find_first_not_of('0', 1) != std::string_view::npos);
+    const bool exactlyHalf = rest[0] == '5' && !aboveHalf;
+    const bool odd = (digits.back() - '0') % 2 == 1;
+    return amount && (aboveHalf || (exactlyHalf && odd)) ? amount->plus(tick) : amount;
 }
 
 DecimalText decimalFromMoney(MoneyAmount value)
 {
-    const std::int64_t ticks = value.ticks();
-    const unsigned __int128 magnitude = ticks < 0 ? -static_cast<__int128>(ticks) : static_cast<__int128>(ticks);
-    std::string digits = std::to_string(static_cast<std::uint64_t>(magnitude));
-    if (digits.size() <= kTickDecimals)
-        digits.insert(0, kTickDecimals + 1 - digits.size(), '0');
+    std::string digits = std::to_string(value.magnitude());
+    digits.insert(0, kTickDecimals - std::min(digits.size(), kTickDecimals), '0');
 
     DecimalText result;
-    result.negative = ticks < 0;
-    result.integerDigits = digits.substr(0, digits.size() - kTickDecimals);
+    result.negative = value < MoneyAmount();
+    result.integerDigits = digits.substr(0, digits.size() - kTickDecimals); // empty below a dollar
     result.fractionDigits = digits.substr(digits.size() - kTickDecimals);
-    if (result.integerDigits == "0")
-        result.integerDigits.clear();
     return result;
+}
+
+// A rate may end in "%", with or without a blank before it.
+std::string_view withoutPercentSign(std::string_view text)
+{
+    const auto last = text.find_last_not_of(" \t");
+    return last != std::string_view::npos && text[last] == '%' ? text.substr(0, last) : text;
 }
 
 // Adds one to a string of decimal digits; the string may grow by a digit.
@@ -96,11 +88,10 @@ std::string formatDecimal(const DecimalText& decimal, Pattern pattern)
     std::string digits = decimal.integerDigits + fraction.substr(0, 2);
     if (fraction[2] >= '5')
         incrementDigits(digits);
-    if (digits.size() < 3)
-        digits.insert(0, 3 - digits.size(), '0');
+    digits.insert(0, 3 - std::min<std::size_t>(digits.size(), 3), '0');
 
-    std::string integerPart = digits.substr(0, digits.size() - 2);
-    integerPart.erase(0, std::min(integerPart.find_first_not_of('0'), integerPart.size() - 1));
+    // The integer digits come without leading zeros, and at least one is there.
+    const std::string integerPart = digits.substr(0, digits.size() - 2);
     const std::string decimals = digits.substr(digits.size() - 2);
     const bool isZero = digits.find_first_not_of('0') == std::string::npos;
 
@@ -123,25 +114,25 @@ std::optional<double> number(std::string_view text)
 
     double value = 0;
     const auto parsed = std::from_chars(plain.data(), plain.data() + plain.size(), value);
+    if (parsed.ec == std::errc::result_out_of_range && decimal->integerDigits.empty())
+        return decimal->negative ? -0.0 : 0.0; // below the smallest double: money reads it as 0 too
     if (parsed.ec != std::errc() || !std::isfinite(value))
         return std::nullopt;
     return value;
 }
 
+std::optional<double> rate(std::string_view text) { return number(withoutPercentSign(text)); }
+
 std::optional<MoneyAmount> money(std::string_view text)
 {
     const auto decimal = detail::parseDecimal(detail::withoutDollarSigns(text));
-    if (!decimal)
-        return std::nullopt;
-    const auto ticks = ticksFromDecimal(*decimal);
-    if (!ticks)
-        return std::nullopt;
-    return MoneyAmount::fromTicks(*ticks);
+    return decimal ? amountFromDecimal(*decimal) : std::nullopt;
 }
 
 std::string FormatByPattern(std::string_view text, Pattern pattern)
 {
-    const auto decimal = detail::parseDecimal(detail::withoutDollarSigns(text));
+    const auto decimal =
+        detail::parseDecimal(detail::withoutDollarSigns(pattern == Pattern::Rate ? withoutPercentSign(text) : text));
     if (!decimal)
         return std::string(text);
     return formatDecimal(*decimal, pattern);

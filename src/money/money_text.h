@@ -13,8 +13,13 @@ enum class Pattern { Money, Rate };
 
 // Number rules are US English whatever the system locale: "." decimal point,
 // "," thousands separator between digits, an optional leading sign and
-// blanks around. No exponents.
+// blanks around. "1." and ".5" are numbers; exponents are not. A value too
+// small for a double reads as zero.
 std::optional<double> number(std::string_view text);
+
+// A rate in percent: a number, optionally followed by "%" (a blank may stand
+// before it), as people write rates from their statements.
+std::optional<double> rate(std::string_view text);
 
 // Every "$" is removed first, then the rest is read as a number; extra
 // decimals round to the nearest ten-thousandth, ties to even.
@@ -43,7 +48,7 @@ inline std::optional<MoneyAmount> toMoney(double x)
 }
 
 // Rounds once, to two decimals, halves away from zero. A text that cannot be
-// read as a number comes back unchanged.
+// read as a number (for the rate pattern: as a rate) comes back unchanged.
 std::string FormatByPattern(std::string_view text, Pattern pattern);
 std::string FormatByPattern(double value, Pattern pattern);
 std::string FormatByPattern(MoneyAmount value, Pattern pattern);

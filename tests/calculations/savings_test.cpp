@@ -5,201 +5,105 @@
 namespace plenwick {
 namespace {
 
-const std::string kNotEnough = std::string(kSavingsPaymentsNotEnough);
+const auto kNone = std::nullopt;
+const SavingsOffer kHarbor{"Harbor Rewards", "12", "0", "13.99"};
 
-SavingsOffer harborOffer() { return {"Harbor Rewards", "12", "0", "13.99"}; }
-
-SavingsRow workedRow()
+SavingsRow card(std::string totalDue, std::string rate, std::string payment, std::optional<std::string> months = kNone,
+                std::optional<std::string> amount = kNone, std::optional<SavingsOffer> offer = kNone)
 {
-    SavingsRow row;
-    row.totalDue = "$5,000.00";
-    row.interestRate = "18.00";
-    row.actualPayment = "$150.00";
-    return row;
+    return {std::move(totalDue), std::move(rate),   std::move(payment),
+            std::move(months),   std::move(amount), std::move(offer)};
 }
 
-SavingsStep caption(SavingsLabel label, std::string text)
-{
-    return {SavingsStep::Kind::Caption, label, std::move(text)};
-}
-SavingsStep notEnough() { return {SavingsStep::Kind::Message, SavingsLabel::Savings1, kNotEnough}; }
+// The worked card, $5,000.00 at 18 % paying $150.00 (47 months), against an offer.
+SavingsRow against(SavingsOffer offer) { return card("$5,000.00", "18.00", "$150.00", kNone, kNone, std::move(offer)); }
 
-std::vector<SavingsStep> resets()
+std::string sentence(const std::string& name, int months, const std::string& saving)
 {
-    return {caption(SavingsLabel::Savings1, "-"), caption(SavingsLabel::Savings2, "-"),
-            caption(SavingsLabel::Savings3, "-")};
+    return name + " would enable you to pay off your card " + std::to_string(months) +
+           " months early and save a total of " + saving;
 }
 
-TEST(SavingsOptions, WorkedExampleWithEveryOptionChosen)
+int messagesIn(const SavingsAnswer& answer)
 {
-    SavingsRow row = workedRow();
-    row.monthsItem = "24 months";
-    row.amountItem = "$300 ";
-    row.offer = harborOffer();
-
-    const auto answer = SavingsOptions(row);
-    const std::string sentence =
-        "Harbor Rewards would enable you to pay off your card 10 months early and save a total of $1,500.00";
-    EXPECT_EQ(answer.savings1, "$1,059.11");
-    EXPECT_EQ(answer.savings2, "$1,050.00");
-    EXPECT_EQ(answer.savings3, sentence);
-
-    auto expected = resets();
-    expected.push_back(caption(SavingsLabel::Savings1, "$1,059.11"));
-    expected.push_back(caption(SavingsLabel::Savings2, "$1,050.00"));
-    expected.push_back(caption(SavingsLabel::Savings3, sentence));
-    EXPECT_EQ(answer.steps, expected);
+    return static_cast<int>(std::count_if(answer.steps.begin(), answer.steps.end(), [](const SavingsStep& step) {
+        return step.kind == SavingsStep::Kind::Message && step.text == kSavingsPaymentsNotEnough;
+    }));
 }
 
-TEST(SavingsOptions, PayingLessOrLongerThanTheBaselineShowsANegativeSaving)
+TEST(SavingsOptions, MeasuresEachChosenOptionAgainstTheBaseline)
 {
-    SavingsRow row = workedRow();
-    row.amountItem = "$100 ";
-    EXPECT_EQ(SavingsOptions(row).savings2, "-$2,350.00");
-
-    SavingsRow small;
-    small.totalDue = "$1,000.00";
-    small.interestRate = "12.00";
-    small.actualPayment = "$100.00";
-    small.monthsItem = "24 months";
-    EXPECT_EQ(SavingsOptions(small).savings1, "-$29.76");
-
-    // One month past the baseline's 47 still saves nothing: the baseline
-    // pays its last, partly used month in full.
-    row.monthsItem = "48 months";
-    EXPECT_EQ(SavingsOptions(row).savings1, "$0.00");
-}
-
-TEST(SavingsOptions, TheLargestListItemsReadAsTheirAmounts)
-{
-    SavingsRow row = workedRow();
-    row.amountItem = "$1,000 ";
-    row.monthsItem = "1 months";
-    const auto answer = SavingsOptions(row);
-    // $1,000 clears $5,000.00 at 1.5 % a month in 6 months.
-    EXPECT_EQ(answer.savings2, "$1,050.00");
-    // One month: the balance plus one month's interest, 5,075.0000.
-    EXPECT_EQ(answer.savings1, "$1,975.00");
-}
-
-TEST(SavingsOptions, NothingChosenRunsOnlyTheBaseline)
-{
-    const auto answer = SavingsOptions(workedRow());
-    EXPECT_EQ(answer.savings1, "-");
-    EXPECT_EQ(answer.savings2, "-");
-    EXPECT_EQ(answer.savings3, "-");
-    EXPECT_EQ(answer.steps, resets());
-
-    SavingsRow shortPaid = workedRow();
-    shortPaid.actualPayment = "$75.00";
-    auto expected = resets();
-    expected.push_back(notEnough());
-    EXPECT_EQ(SavingsOptions(shortPaid).steps, expected);
-}
-
-TEST(SavingsOptions, ACardNeverPaidOffIsComparedOverAThousandMonths)
-{
-    SavingsRow row = workedRow();
-    row.actualPayment = "$75.00"; // exactly the first month's interest
-    row.offer = harborOffer();
-    row.amountItem = "$25 ";
-
-    const auto answer = SavingsOptions(row);
-    const std::string sentence =
-        "Harbor Rewards would enable you to pay off your card 900 months early and save a total of $67,500.00";
-    auto expected = resets();
-    expected.push_back(notEnough());                                   // baseline
-    expected.push_back(notEnough());                                   // $25 covers no month's interest
-    expected.push_back(caption(SavingsLabel::Savings2, "$50,000.00")); // 75,000 - 25,000
-    expected.push_back(notEnough());                                   // baseline again, for the sentence
-    expected.push_back(caption(SavingsLabel::Savings3, sentence));
-    EXPECT_EQ(answer.steps, expected);
-}
-
-TEST(SavingsOptions, AnUnreadablePaymentStopsEveryRunThatUsesIt)
-{
-    SavingsRow row = workedRow();
-    row.actualPayment = "";
-    row.monthsItem = "24 months";
-    row.offer = harborOffer();
-
-    const auto answer = SavingsOptions(row);
-    EXPECT_EQ(answer.savings1, "-$5,990.89"); // nothing paid in the baseline
-    EXPECT_EQ(answer.savings3, "-");
-    EXPECT_EQ(std::count(answer.steps.begin(), answer.steps.end(), notEnough()), 3);
-}
-
-TEST(SavingsOptions, AZeroRateSharesTheBalanceOutEvenlyForFastRepayment)
-{
-    SavingsRow row;
-    row.totalDue = "$1,000.00";
-    row.actualPayment = "$100.00";
-    row.monthsItem = "5 months";
-    for (const char* rate : {"0.00", "", "free"}) {
-        row.interestRate = rate;
-        // Baseline 10 months of $100; five months of $200: the same total.
-        EXPECT_EQ(SavingsOptions(row).savings1, "$0.00") << rate;
+    struct Case {
+        SavingsRow row;
+        std::string fast, bigger, switching;
+        int messages = 0;
+    };
+    const std::string worked = sentence("Harbor Rewards", 10, "$1,500.00");
+    const auto twin = [](const char* introMonths) { return against({"Twin Card", introMonths, "0", "18.00"}); };
+    const Case cases[] = {
+        {card("$5,000.00", "18.00", "$150.00", "24 months", "$300 ", kHarbor), "$1,059.11", "$1,050.00", worked},
+        {card("$5,000.00", "18%", "$150.00", kNone, kNone, SavingsOffer{"Harbor", "12", "0 %", "13.99%"}), "-", "-",
+         sentence("Harbor", 10, "$1,500.00")},
+        {card("$5,000.00", "18.00", "$150.00", "48 months", "$100 "), "$0.00", "-$2,350.00", "-"},
+        {card("$5,000.00", "18.00", "$150.00", "1 months", "$1,000 "), "$1,975.00", "$1,050.00", "-"},
+        {card("$1,000.00", "12.00", "$100.00", "24 months"), "-$29.76", "-", "-"},
+        {card("$5,000.00", "18.00", "$150.00", "soon"), "$7,050.00", "-", "-"},
+        {card("$5,000.00", "18.00", "$150.00"), "-", "-", "-"},
+        // Never paid off: every run is counted as 1000 months of payments.
+        {card("$5,000.00", "18.00", "$75.00"), "-", "-", "-", 1},
+        {card("$5,000.00", "18.00", "$75.00", kNone, "$25 ", kHarbor), "-", "$50,000.00",
+         sentence("Harbor Rewards", 900, "$67,500.00"), 3},
+        {card("$5,000.00", "18.00", "", "24 months", kNone, kHarbor), "-$5,990.89", "-", "-", 3},
+        // No interest: ten payments of $100 cost what five of $200 do.
+        {card("$1,000.00", "0.00", "$100.00", "5 months"), "$0.00", "-", "-"},
+        {card("$1,000.00", "free", "$100.00", "5 months"), "$0.00", "-", "-"},
+        {card("", "18.00", "$150.00", "12 months", "$50 ", kHarbor), "$0.00", "$0.00", "-"},
+        {card("$5,000.00", "18.00", "$75.00", kNone, kNone, SavingsOffer{"No Card found", "", "", "", true}), "-", "-",
+         "-", 1},
+        {against(SavingsOffer{"Steep", "0", "0", "24.99"}), "-", "-", "-"},
+        // Offer fields that are not numbers count as 0: 67 payments against 1000.
+        {card("$5,000.00", "18.00", "$75.00", kNone, kNone, SavingsOffer{"Plain", "", "soon", "n/a"}), "-", "-",
+         sentence("Plain", 933, "$69,975.00"), 2},
+        {against(SavingsOffer{"Soon", "soon", "0", "18.00"}), "-", "-", "-"},
+        {against(SavingsOffer{"Odd", "12", "n/a", "13.99"}), "-", "-", sentence("Odd", 10, "$1,500.00")},
+        // Introductory months round to the nearest whole month, ties to even;
+        // a count past the 32-bit range is no count at all.
+        {twin("0.5"), "-", "-", "-"},
+        {twin("1"), "-", "-", sentence("Twin Card", 1, "$150.00")},
+        {twin("2.5"), "-", "-", sentence("Twin Card", 2, "$300.00")},
+        {twin("2147483647"), "-", "-", sentence("Twin Card", 13, "$1,950.00")},
+        {twin("2147483648"), "-", "-", "-"},
+        {twin("99999999999"), "-", "-", "-"},
+        // A saving past the range of money is not shown.
+        {card("$900,000,000,000,000.00", "18.00", "$922,337,203,685.47", kNone, "-$1,000 "), "-", "-", "-", 2},
+        // Runs past the bound on months count as never paid off, without the
+        // message: the payment covers the interest.
+        {card("$100,000,000,000.00", "0.0000000012", "$0.11", kNone, "$1,000 ",
+              SavingsOffer{"Tiny", "0", "0", "0.0000000012"}),
+         "-", "-$999,890.00", "-"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.row.totalDue + " at " + c.row.interestRate + " paying " + c.row.actualPayment);
+        const auto answer = SavingsOptions(c.row);
+        EXPECT_EQ(answer.savings1, c.fast);
+        EXPECT_EQ(answer.savings2, c.bigger);
+        EXPECT_EQ(answer.savings3, c.switching);
+        EXPECT_EQ(messagesIn(answer), c.messages);
     }
 }
 
-TEST(SavingsOptions, AnEmptyTotalDueHasNothingToSave)
+TEST(SavingsOptions, ShowsCaptionsAndMessagesAsTheyHappen)
 {
-    SavingsRow row = workedRow();
-    row.totalDue = "";
-    row.monthsItem = "12 months";
-    row.amountItem = "$50 ";
-    row.offer = harborOffer();
-
-    const auto answer = SavingsOptions(row);
-    EXPECT_EQ(answer.savings1, "$0.00");
-    EXPECT_EQ(answer.savings2, "$0.00");
-    EXPECT_EQ(answer.savings3, "-");
-    EXPECT_EQ(std::count(answer.steps.begin(), answer.steps.end(), notEnough()), 0);
-}
-
-TEST(SavingsOptions, ThePlaceholderIsNotAnOffer)
-{
-    SavingsRow row = workedRow();
-    row.actualPayment = "$75.00";
-    row.offer = SavingsOffer{std::string(kNoCardFound), "", "", "", true};
-
-    auto expected = resets();
-    expected.push_back(notEnough());
-    EXPECT_EQ(SavingsOptions(row).steps, expected);
-}
-
-TEST(SavingsOptions, AnOfferThatIsNoBetterLeavesItsLabelEmpty)
-{
-    SavingsRow row = workedRow();
-    row.offer = SavingsOffer{"Steep Card", "0", "0", "24.99"};
-    EXPECT_EQ(SavingsOptions(row).savings3, "-");
-    row.offer = SavingsOffer{"Same Card", "", "", "18.00"};
-    EXPECT_EQ(SavingsOptions(row).savings3, "-");
-}
-
-TEST(SavingsOptions, OfferFieldsThatAreNotNumbersCountAsZero)
-{
-    SavingsRow row = workedRow();
-    row.offer = SavingsOffer{"Plain Card", "", "soon", "n/a"};
-    // No interest at all: 5,000 / 150 is 34 payments against 47.
-    EXPECT_EQ(SavingsOptions(row).savings3,
-              "Plain Card would enable you to pay off your card 13 months early and save a total of $1,950.00");
-}
-
-TEST(SavingsOptions, IntroductoryMonthsRoundToTheNearestWholeMonthTiesToEven)
-{
-    // The offer matches the current card but for its free months.
-    SavingsRow row = workedRow();
-    row.offer = SavingsOffer{"Twin Card", "0.5", "0", "18.00"};
-    EXPECT_EQ(SavingsOptions(row).savings3, "-"); // no free month
-
-    row.offer->introMonths = "2";
-    const auto twoFreeMonths = SavingsOptions(row).savings3;
-    EXPECT_NE(twoFreeMonths, "-");
-    for (const char* months : {"1.5", "2.5", "2.4"}) {
-        row.offer->introMonths = months;
-        EXPECT_EQ(SavingsOptions(row).savings3, twoFreeMonths) << months;
+    std::string shown;
+    for (const SavingsStep& step : SavingsOptions(card("$5,000.00", "18.00", "$75.00", kNone, "$25 ", kHarbor)).steps) {
+        const bool message = step.kind == SavingsStep::Kind::Message;
+        shown += message ? std::string("message") : std::to_string(static_cast<int>(step.label)) + " " + step.text;
+        shown += message && step.text != kSavingsPaymentsNotEnough ? "?\n" : "\n";
     }
+    // The baseline, $25 (it covers no month's interest), and the baseline
+    // again for the sentence each show the message.
+    EXPECT_EQ(shown, "0 -\n1 -\n2 -\nmessage\nmessage\n1 $50,000.00\nmessage\n2 " +
+                         sentence("Harbor Rewards", 900, "$67,500.00") + "\n");
 }
 
 } // namespace

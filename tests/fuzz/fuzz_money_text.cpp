@@ -14,12 +14,10 @@ namespace {
 // The amount as plain decimal text with its four decimals, built digit by digit.
 std::string exactText(MoneyAmount amount)
 {
-    const std::int64_t ticks = amount.ticks();
-    const unsigned __int128 magnitude = ticks < 0 ? -static_cast<__int128>(ticks) : static_cast<__int128>(ticks);
-    std::string digits = std::to_string(static_cast<std::uint64_t>(magnitude));
+    std::string digits = std::to_string(amount.magnitude());
     digits.insert(0, digits.size() < 5 ? 5 - digits.size() : 0, '0');
     digits.insert(digits.size() - 4, ".");
-    return (ticks < 0 ? "-" : "") + digits;
+    return (amount < MoneyAmount() ? "-" : "") + digits;
 }
 
 } // namespace
@@ -29,6 +27,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string text(reinterpret_cast<const char*>(data), size);
     const auto value = number(text);
     const auto amount = money(text);
+
+    // A rate is a number, with or without a percent sign after it.
+    FUZZ_CHECK(rate(text + " %") == value);
 
     for (const Pattern pattern : {Pattern::Money, Pattern::Rate}) {
         const std::string once = FormatByPattern(text, pattern);

@@ -2,104 +2,131 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 
 namespace plenwick {
 namespace {
 
-struct NumberCase {
-    std::string text;
-    std::optional<double> expected;
-};
+constexpr std::int64_t kMax = 9'223'372'036'854'775'807;
+constexpr std::int64_t kMin = -kMax - 1;
+const auto kNone = std::nullopt;
+const std::string kTooSmall = "-0." + std::string(330, '0') + "1";
 
-void PrintTo(const NumberCase& c, std::ostream* os) { *os << "[" << c.text << "]"; }
+using Ticks = std::optional<std::int64_t>;
 
-class NumberReading : public testing::TestWithParam<NumberCase> { };
+Ticks ticksOf(std::optional<MoneyAmount> amount) { return amount ? std::optional(amount->ticks()) : std::nullopt; }
 
-TEST_P(NumberReading, FollowsUsEnglishRules)
+TEST(Reading, NumbersFollowUsEnglishRules)
 {
-    const auto& c = GetParam();
-    EXPECT_EQ(number(c.text), c.expected) << "text: [" << c.text << "]";
+    const std::pair<const char*, std::optional<double>> cases[] = {
+        {"18.90", 18.9}, {" 12\t", 12}, {"+7.25", 7.25}, {"-5", -5},     {"1,234.56", 1234.56}, {"1,2,3,4", 1234},
+        {"0012", 12},    {".5", 0.5},   {"1.", 1},       {"1e5", kNone}, {"$5", kNone},         {"5%", kNone}};
+    for (const auto& [text, expected] : cases)
+        EXPECT_EQ(number(text), expected) << text;
+    EXPECT_EQ(number(std::string(40, '9')), 1e40);
+    EXPECT_EQ(number(std::string(400, '9')), kNone);
+    EXPECT_EQ(number(kTooSmall), -0.0);
+    // A text cut from a longer one ends where it ends.
+    EXPECT_EQ(number(std::string_view("1,5").substr(0, 2)), kNone);
+    EXPECT_EQ(number(std::string_view("5.5").substr(0, 1)), 5);
+    EXPECT_EQ(number(std::string_view("1.5").substr(0, 2)), 1);
+    EXPECT_TRUE(std::signbit(*number(kTooSmall)));
+
+    for (const char* text : {"", " ", "abc", "(5)", "1.2.3", ",123", "123,", "1,,2", "1.2,3", "1,.5", ".", "-.", "--5",
+                             "- 5", "1 2", "$"}) {
+        EXPECT_EQ(number(text), kNone) << text;
+        EXPECT_EQ(money(text), kNone) << text;
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Accepted, NumberReading,
-                         testing::Values(NumberCase{"18.90", 18.9}, NumberCase{"  12 ", 12.0}, NumberCase{"-5", -5.0},
-                                         NumberCase{"+7.25", 7.25}, NumberCase{"1,234.56", 1234.56},
-                                         NumberCase{"1,2,3,4", 1234.0}, NumberCase{"0012", 12.0}, NumberCase{".5", 0.5},
-                                         NumberCase{"\t3\t", 3.0}));
-
-INSTANTIATE_TEST_SUITE_P(Refused, NumberReading,
-                         testing::Values(NumberCase{"", std::nullopt}, NumberCase{" ", std::nullopt},
-                                         NumberCase{"abc", std::nullopt}, NumberCase{"1e5", std::nullopt},
-                                         NumberCase{"(5)", std::nullopt}, NumberCase{"$5", std::nullopt},
-                                         NumberCase{"1.2.3", std::nullopt}, NumberCase{",123", std::nullopt},
-                                         NumberCase{"123,", std::nullopt}, NumberCase{"1,,2", std::nullopt},
-                                         NumberCase{"1.2,3", std::nullopt}, NumberCase{"5.", std::nullopt},
-                                         NumberCase{"--5", std::nullopt}, NumberCase{"- 5", std::nullopt},
-                                         NumberCase{"5%", std::nullopt}, NumberCase{"1 2", std::nullopt},
-                                         NumberCase{std::string(400, '9'), std::nullopt}));
-
-TEST(MoneyReading, RemovesEveryDollarSignAndAcceptsSeparators)
+TEST(Reading, MoneyDropsDollarSignsAndRoundsToTheNearestTickTiesToEven)
 {
-    EXPECT_EQ(money("$1,234.56")->ticks(), 12'345'600);
-    EXPECT_EQ(money("1,234.56")->ticks(), 12'345'600);
-    EXPECT_EQ(money("$25 ")->ticks(), 250'000);
-    EXPECT_EQ(money("$1,000 ")->ticks(), 10'000'000);
-    EXPECT_EQ(money("-$5.00")->ticks(), -50'000);
-    EXPECT_EQ(money("5$$")->ticks(), 50'000);
-    EXPECT_FALSE(money(""));
-    EXPECT_FALSE(money("$"));
-    EXPECT_FALSE(money("ten dollars"));
+    const std::pair<const char*, Ticks> cases[] = {
+        {"$1,234.56", 12345600}, {"$1,000 ", 10000000}, {"-$5.00", -50000}, {"5$$", 50000},     {"1.", 10000},
+        {"0.00005", 0},          {"0.00011", 1},        {"0.00015", 2},     {"0.000050001", 1}, {"-0.00015", -2}};
+    for (const auto& [text, expected] : cases)
+        EXPECT_EQ(ticksOf(money(text)), expected) << text;
+    EXPECT_EQ(ticksOf(money(kTooSmall)), 0);
+
+    // The ends of the range.
+    EXPECT_EQ(ticksOf(money("922,337,203,685,477.5807")), kMax);
+    EXPECT_EQ(ticksOf(money("-922,337,203,685,477.5808")), kMin);
+    for (const char* text : {"922,337,203,685,477.5808", "-922,337,203,685,477.5809", "922,337,203,685,477.58075"})
+        EXPECT_EQ(money(text), kNone) << text;
+    EXPECT_EQ(money(std::string(40, '9')), kNone);
+    EXPECT_EQ(money(std::string(20, '9') + ".99999"), kNone);
 }
 
-TEST(MoneyReading, RoundsPastFourDecimalsHalfToEven)
+TEST(Reading, RatesMayEndInAPercentSign)
 {
-    EXPECT_EQ(money("0.00005")->ticks(), 0);
-    EXPECT_EQ(money("0.00015")->ticks(), 2);
-    EXPECT_EQ(money("0.000150001")->ticks(), 2);
-    EXPECT_EQ(money("0.000050001")->ticks(), 1);
-    EXPECT_EQ(money("-0.00015")->ticks(), -2);
-    EXPECT_EQ(money("1.23456789")->ticks(), 12'346);
+    const std::pair<const char*, std::optional<double>> cases[] = {
+        {"29.99%", 29.99},   {"18.9 %", 18.9}, {" 18.9 % ", 18.9}, {"18.90", 18.9}, {"1.%", 1},
+        {"APR 18.9", kNone}, {"%", kNone},     {"5%%", kNone},     {"% 5", kNone},  {"$5%", kNone}};
+    for (const auto& [text, expected] : cases)
+        EXPECT_EQ(rate(text), expected) << text;
 }
 
-TEST(MoneyReading, RefusesAmountsOutsideTheRange)
+TEST(Reading, ToMoneyRoundsToTheNearestTickTiesToEven)
 {
-    EXPECT_EQ(money("922,337,203,685,477.5807")->ticks(), std::numeric_limits<std::int64_t>::max());
-    EXPECT_EQ(money("-922,337,203,685,477.5808")->ticks(), std::numeric_limits<std::int64_t>::min());
-    EXPECT_FALSE(money("922,337,203,685,477.5808"));
-    EXPECT_FALSE(money("-922,337,203,685,477.5809"));
-    EXPECT_FALSE(money("922,337,203,685,477.58075")); // rounds up past the top
-    EXPECT_FALSE(money(std::string(40, '9')));
+    // 0.00025 is 2.5 ticks.
+    const std::pair<double, Ticks> cases[] = {{31.5, 315000},    {0.00025, 2},  {0.00035, 4},
+                                              {-0.00025, -2},    {0.000251, 3}, {-9e14, -9000000000000000000},
+                                              {INFINITY, kNone}, {NAN, kNone}};
+    for (const auto& [x, expected] : cases)
+        EXPECT_EQ(ticksOf(toMoney(x)), expected) << x;
+    EXPECT_EQ(ticksOf(toMoney(-922337203685477.5808)), kMin); // -2^63 ticks
+    EXPECT_EQ(ticksOf(toMoney(922337203685477.5807)), kNone); // 2^63 ticks as a double
+
+    // Whole numbers from 2^52 on have no fraction to round.
+    const std::pair<double, double> rounded[] = {{0.5, 0}, {1.5, 2}, {-2.5, -2}, {-2.5000001, -3}};
+    for (const auto& [x, expected] : rounded)
+        EXPECT_EQ(roundHalfEven(x), expected) << x;
+    EXPECT_EQ(roundHalfEven(4503599627370495.5), 4503599627370496);
+    for (const double whole : {4503599627370497.0, -4503599627370497.0})
+        EXPECT_EQ(roundHalfEven(whole), whole) << std::to_string(whole);
 }
 
-TEST(ToMoney, RoundsToTenThousandthsTiesToEven)
+TEST(FormatByPattern, ShowsTypedTextInItsBoxPattern)
 {
-    EXPECT_EQ(toMoney(10.0)->ticks(), 100'000);
-    EXPECT_EQ(toMoney(0.00025)->ticks(), 2); // 2.5 ticks
-    EXPECT_EQ(toMoney(0.00035)->ticks(), 4); // 3.5 ticks
-    EXPECT_EQ(toMoney(-0.00025)->ticks(), -2);
-    EXPECT_EQ(toMoney(0.000251)->ticks(), 3);
-    EXPECT_EQ(toMoney(31.5)->ticks(), 315'000);
+    const std::pair<const char*, const char*> moneyBoxes[] = {
+        {"1234.5", "$1,234.50"}, {"$1,234.5", "$1,234.50"}, {"-5", "-$5.00"}, {"12.346", "$12.35"},
+        {"0.125", "$0.13"},      {"-0.125", "-$0.13"},      {".5", "$0.50"},  {"999.995", "$1,000.00"},
+        {"-0.004", "$0.00"},     {"7.", "$7.00"},           {"18%", "18%"},   {"1234567.8", "$1,234,567.80"}};
+    const std::pair<const char*, const char*> rateBoxes[] = {
+        {"18.9", "18.90"}, {"1,234", "1234.00"}, {"19.999", "20.00"}, {"-3", "-3.00"},
+        {"$12", "12.00"},  {"29.99%", "29.99"},  {"18.9 %", "18.90"}, {"APR 18.9", "APR 18.9"}};
+    const auto expectShown = [](const char* typed, Pattern pattern, const std::string& shown) {
+        EXPECT_EQ(FormatByPattern(typed, pattern), shown) << typed;
+        EXPECT_EQ(FormatByPattern(shown, pattern), shown) << typed; // leaving the box again changes nothing
+    };
+    for (const auto& [typed, shown] : moneyBoxes)
+        expectShown(typed, Pattern::Money, shown);
+    for (const auto& [typed, shown] : rateBoxes)
+        expectShown(typed, Pattern::Rate, shown);
+    EXPECT_EQ(FormatByPattern("0.12499999999999999999", Pattern::Money), "$0.12");
+    for (const char* text : {"", " ", "abc", "12abc"})
+        expectShown(text, Pattern::Money, text);
+    EXPECT_EQ(FormatByPattern("123456789012345678901234.5", Pattern::Money), "$123,456,789,012,345,678,901,234.50");
 }
 
-TEST(ToMoney, RoundsTiesToEvenAcrossTheWholeRange)
+TEST(FormatByPattern, ShowsDoublesAtFifteenDigitsAndAmountsExactly)
 {
-    EXPECT_EQ(roundHalfEven(0.5), 0.0);
-    EXPECT_EQ(roundHalfEven(1.5), 2.0);
-    EXPECT_EQ(roundHalfEven(-2.5), -2.0);
-    EXPECT_EQ(roundHalfEven(-2.5000001), -3.0);
-    EXPECT_EQ(roundHalfEven(4503599627370495.5), 4503599627370496.0);
-    EXPECT_EQ(roundHalfEven(9007199254740993.0), 9007199254740993.0);
-    EXPECT_EQ(toMoney(-900000000000000.0)->ticks(), -9000000000000000000);
-}
+    // 1.005 is stored just below 1.005, but is a half at fifteen digits.
+    const std::pair<double, const char*> doubles[] = {
+        {88.84879, "$88.85"}, {183.0274, "$183.03"}, {1.005, "$1.01"},  {0.005, "$0.01"},
+        {1e-20, "$0.00"},     {-0.0, "$0.00"},       {INFINITY, "inf"}, {-1234567.891, "-$1,234,567.89"}};
+    for (const auto& [value, shown] : doubles)
+        EXPECT_EQ(FormatByPattern(value, Pattern::Money), shown);
+    EXPECT_EQ(FormatByPattern(1e20, Pattern::Money), "$100,000,000,000,000,000,000.00");
+    EXPECT_EQ(FormatByPattern(0.0, Pattern::Rate), "0.00");
 
-TEST(ToMoney, FailsOutsideTheRange)
-{
-    EXPECT_FALSE(toMoney(1e15));
-    EXPECT_FALSE(toMoney(-1e15));
-    EXPECT_FALSE(toMoney(std::numeric_limits<double>::infinity()));
-    EXPECT_FALSE(toMoney(std::numeric_limits<double>::quiet_NaN()));
-    EXPECT_TRUE(toMoney(9e14));
+    const std::pair<std::int64_t, const char*> amounts[] = {
+        {10591078, "$1,059.11"}, {-23500000, "-$2,350.00"}, {1250, "$0.13"}, {1249, "$0.12"}, {-49, "$0.00"}};
+    for (const auto& [ticks, shown] : amounts)
+        EXPECT_EQ(FormatByPattern(MoneyAmount::fromTicks(ticks), Pattern::Money), shown);
+    EXPECT_EQ(FormatByPattern(MoneyAmount::fromTicks(kMin), Pattern::Money), "-$922,337,203,685,477.58");
+    EXPECT_EQ(FormatByPattern(MoneyAmount::fromTicks(kMax), Pattern::Rate), "922337203685477.58");
 }
 
 } // namespace
