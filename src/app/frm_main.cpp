@@ -12,7 +12,6 @@
 #include "calculations/savings.h"
 #include "money/money_text.h"
 #include "plan/debt_card.h"
-#include "plan/payoff_cost.h"
 #include "screens/result_blinker.h"
 
 #include <QCheckBox>
@@ -381,7 +380,7 @@ bool frmMain::cardNumbersReadable(int row, const QLineEdit* totalDue)
         const std::string& text;
         bool readable;
     } inputs[] = {
-        {"Interest Rate", rateText, rateText.empty() || number(rateText).has_value()},
+        {"Interest Rate", rateText, rateText.empty() || rate(rateText).has_value()},
         {"Total Due", totalText, totalText.empty() || money(totalText).has_value()},
     };
     for (const auto& input : inputs) {
@@ -401,36 +400,32 @@ void frmMain::calculateTime(int row)
 {
     if (!cardNumbersReadable(row, m_costs->TotalDue2Text[row]))
         return;
-    const std::string totalDue = text(m_costs->TotalDue2Text[row]);
-    const std::string rate = text(m_cards->InterestRateText[row]);
-    const std::string payment = text(m_costs->AmountIcanPayText[row]);
-    const PayoffAnswer answer = PayoffMonths(totalDue, rate, payment);
+    const PayoffAnswer answer = PayoffMonths(text(m_costs->TotalDue2Text[row]), text(m_cards->InterestRateText[row]),
+                                             text(m_costs->AmountIcanPayText[row]));
     showAnswer(m_costs->MonthsLable[row], answer);
     if (!answer.caption)
         return;
     const QDate today = m_surroundings.now().date();
-    const auto cost = CostOfPayingOff(totalDue, rate, payment);
     CostsScreen::showNote(m_costs->MonthsNote[row],
-                          cost ? QStringLiteral("%1 · interest\u00a0%2")
-                                     .arg(monthText(CalendarMonth{today.year(), today.month()}.plus(cost->months)),
-                                          moneyText(cost->interest))
-                               : QString());
+                          answer.months && answer.interest
+                              ? QStringLiteral("%1 · interest\u00a0%2")
+                                    .arg(monthText(CalendarMonth{today.year(), today.month()}.plus(*answer.months)),
+                                         moneyText(*answer.interest))
+                              : QString());
 }
 
 void frmMain::calculateAmount(int row)
 {
     if (!cardNumbersReadable(row, m_costs->TotalDue2Text[row]))
         return;
-    const std::string totalDue = text(m_costs->TotalDue2Text[row]);
-    const std::string rate = text(m_cards->InterestRateText[row]);
-    const PayoffAnswer answer = PayoffPayment(totalDue, rate, text(m_costs->DebtFreeMonthsText[row]));
+    const PayoffAnswer answer = PayoffPayment(text(m_costs->TotalDue2Text[row]), text(m_cards->InterestRateText[row]),
+                                              text(m_costs->DebtFreeMonthsText[row]));
     showAnswer(m_costs->AmountLable[row], answer);
     if (!answer.caption)
         return;
-    // The payment as the answer shows it, to the cent: "$88.85 monthly".
-    const auto cost = CostOfPayingOff(totalDue, rate, answer.caption->substr(0, answer.caption->find(' ')));
     CostsScreen::showNote(m_costs->AmountNote[row],
-                          cost ? QStringLiteral("interest\u00a0%1 in all").arg(moneyText(cost->interest)) : QString());
+                          answer.interest ? QStringLiteral("interest\u00a0%1 in all").arg(moneyText(*answer.interest))
+                                          : QString());
 }
 
 SavingsRow frmMain::savingsRowOf(int row) const

@@ -67,14 +67,6 @@ std::optional<std::string> formattedSaving(MoneyAmount baseTotal, MoneyAmount op
     return FormatByPattern(*saving, Pattern::Money);
 }
 
-// A count that is not a whole number of months from 1 to 2^31 - 1 (after
-// rounding, ties to even) gives no introductory months.
-std::int32_t wholeMonths(std::string_view text)
-{
-    const double value = std::nearbyint(number(text).value_or(0));
-    return value >= 1 && value <= std::numeric_limits<std::int32_t>::max() ? static_cast<std::int32_t>(value) : 0;
-}
-
 std::string withoutMonthsWord(std::string_view item)
 {
     constexpr std::string_view word = " months";
@@ -86,12 +78,18 @@ std::string withoutMonthsWord(std::string_view item)
 
 } // namespace
 
+RatePlan OfferRatePlan(std::string_view introMonths, std::string_view introRate, std::string_view regularRate)
+{
+    const double months = std::nearbyint(number(introMonths).value_or(0));
+    const bool whole = months >= 1 && months <= std::numeric_limits<std::int32_t>::max();
+    return {whole ? static_cast<std::int32_t>(months) : 0, rate(introRate).value_or(0), rate(regularRate).value_or(0)};
+}
+
 SavingsAnswer SavingsOptions(const SavingsRow& row)
 {
     SavingsReport report;
-    report.write(SavingsLabel::FastRepayment, "-");
-    report.write(SavingsLabel::BiggerRepayment, "-");
-    report.write(SavingsLabel::SwitchingCard, "-");
+    for (const auto label : {SavingsLabel::FastRepayment, SavingsLabel::BiggerRepayment, SavingsLabel::SwitchingCard})
+        report.write(label, std::string(kNoAnswerText));
 
     const MoneyAmount balance = money(row.totalDue).value_or(MoneyAmount());
     const double cardRate = rate(row.interestRate).value_or(0);
@@ -117,8 +115,7 @@ SavingsAnswer SavingsOptions(const SavingsRow& row)
 
     if (row.offer && !row.offer->placeholder) {
         const SavingsOffer& offer = *row.offer;
-        const RatePlan plan{wholeMonths(offer.introMonths), rate(offer.introRate).value_or(0),
-                            rate(offer.regularRate).value_or(0)};
+        const RatePlan plan = OfferRatePlan(offer.introMonths, offer.introRate, offer.regularRate);
         const auto newRun = report.run(balance, plan, payment);
         const auto saving = baseTotal.minus(totalPaid(newRun.months, payment));
         // The sentence counts the current card's months afresh; the same inputs

@@ -1,11 +1,21 @@
 #pragma once
 
+#include "calculations/payoff_run.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace plenwick {
+
+// The caption of a result label that holds no answer.
+inline constexpr std::string_view kNoAnswerText = "-";
+
+// An offer's rates from its texts: months 1 to the introductory months are
+// charged the introductory rate. A count that is not a whole number of months
+// from 1 to 2^31 - 1 (after rounding, ties to even) gives no introductory months.
+RatePlan OfferRatePlan(std::string_view introMonths, std::string_view introRate, std::string_view regularRate);
 
 // One advertised card, with its fields as text. The "No Card found" entry,
 // shown when there are no offers, is a placeholder and not an offer.
@@ -37,7 +47,7 @@ struct SavingsStep {
 };
 
 struct SavingsAnswer {
-    std::string savings1 = "-", savings2 = "-", savings3 = "-";
+    std::string savings1{kNoAnswerText}, savings2{kNoAnswerText}, savings3{kNoAnswerText};
     std::vector<SavingsStep> steps;
 };
 

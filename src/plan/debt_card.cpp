@@ -14,9 +14,7 @@ std::vector<DebtCard> DebtCardsFromRows(const std::vector<CardRowTexts>& rows)
             continue;
         DebtCard card;
         card.name = texts.name;
-        // Reads rates as plain numbers for now; a rate reader that also takes
-        // a trailing "%" belongs here once calculations offers one.
-        card.annualRate = number(texts.rate).value_or(0);
+        card.annualRate = rate(texts.rate).value_or(0);
         card.balance = *balance;
         card.actualPayment = money(texts.actualPayment);
         card.minimumPayment = money(texts.minimumPayment).value_or(card.actualPayment.value_or(MoneyAmount()));

@@ -21,6 +21,7 @@ TEST_F(CardsScreen, BoxesTakeTheirNormalFormWhenLeft)
         {"TotalDueText", "", ""},
         {"InterestRateText", "19.999", "20.00"},
         {"InterestRateText", "1,234", "1234.00"},
+        {"InterestRateText", "29.99 %", "29.99"},
         {"CardNameText", " 1234.5 ", " 1234.5 "},
         {"CardNameText", "Gold|Card", "GoldCard"}, // a "|" never gets in
     };
