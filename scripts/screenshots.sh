@@ -11,4 +11,4 @@ cmake --preset release >/dev/null
 cmake --build --preset release --target plenwick_screenshots
 source scripts/web_server.sh
 plenwick_serve_web
-xvfb-run -a -s "-screen 0 1280x800x24" build/release/tests/app/plenwick_screenshots "$folder"
+xvfb-run -a -s "-screen 0 1280x800x24" build/release/tools/screenshots/plenwick_screenshots "$folder"

@@ -7,11 +7,12 @@ packages=(
   # building
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-svg-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
-  # testing, fuzzing and checking style
+  # testing, fuzzing and checking style (the style checks list the sources with git)
   libgtest-dev libgmock-dev libbenchmark-dev
-  clang libclang-rt-14-dev clang-format clang-tidy clazy
-  # running without a screen, the sample web server, fonts for a bare system
-  xvfb xauth python3
+  clang libclang-rt-14-dev clang-format clang-tidy clazy git
+  # running without a screen (and finding a window on it), the sample web
+  # server, fonts for a bare system
+  xvfb xauth x11-utils python3
   fonts-dejavu-core fonts-liberation2
   # the Debian package and its desktop metadata
   dpkg-dev file appstream desktop-file-utils

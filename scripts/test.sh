@@ -6,4 +6,5 @@ cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 cmake --preset release
 cmake --build --preset release
-ctest --preset release
+# The tests are independent of each other (own folders, own servers on free ports).
+ctest --preset release --parallel "$(nproc)"

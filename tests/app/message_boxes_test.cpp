@@ -21,7 +21,7 @@ struct SeenBox {
 SeenBox showAndPress(const std::function<void()>& show, const QString& press)
 {
     SeenBox seen;
-    QTimer::singleShot(0, [&] {
+    QTimer::singleShot(0, qApp, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box)
             return;
