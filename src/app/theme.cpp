@@ -118,7 +118,8 @@ void useFocusColour(QWidget* window)
 {
     QPalette palette = window->palette();
     palette.setColor(QPalette::Highlight, kFocus);
-    palette.setColor(QPalette::HighlightedText, Qt::white);
+    // Dark text on the amber: white on it reads at only 3.5:1.
+    palette.setColor(QPalette::HighlightedText, kPanelText);
     window->setPalette(palette);
 }
 

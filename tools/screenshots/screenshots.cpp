@@ -1,14 +1,17 @@
-// Renders the splash window and the three screens, filled with invented
-// cards, into PNG files so that a person can look at them.
+// Renders the splash window and every screen, filled with invented cards, into
+// PNG files so that a person can look at them, in the light palette or a dark one.
 #include "app/frm_main.h"
 #include "app/frm_splash.h"
 #include "screens/result_blinker.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QCommandLineParser>
 #include <QDir>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPushButton>
+#include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -27,6 +30,7 @@ void type(QWidget* window, const QString& name, const QString& text)
 {
     auto* box = window->findChild<QLineEdit*>(name);
     box->setFocus();
+    box->selectAll(); // typing replaces what the box proposes
     QTest::keyClicks(box, text);
     QTest::keyClick(box, Qt::Key_Tab);
 }
@@ -47,6 +51,25 @@ void showAnswersOnly(plenwick::frmMain& window)
     blinker->tick();
 }
 
+// A dark palette as a desktop in dark mode would give the program.
+void useDarkPalette()
+{
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QPalette dark;
+    const QColor base(30, 30, 30), window(45, 45, 48), text(230, 230, 230);
+    dark.setColor(QPalette::Window, window);
+    dark.setColor(QPalette::WindowText, text);
+    dark.setColor(QPalette::Base, base);
+    dark.setColor(QPalette::AlternateBase, window);
+    dark.setColor(QPalette::Text, text);
+    dark.setColor(QPalette::Button, window);
+    dark.setColor(QPalette::ButtonText, text);
+    dark.setColor(QPalette::ToolTipBase, window);
+    dark.setColor(QPalette::ToolTipText, text);
+    dark.setColor(QPalette::PlaceholderText, QColor(160, 160, 160));
+    QApplication::setPalette(dark);
+}
+
 bool save(QWidget* widget, const QString& path)
 {
     QTest::qWait(50);
@@ -61,7 +84,17 @@ int main(int argc, char** argv)
 {
     plenwick::prepareBannerBrowser();
     QApplication app(argc, argv);
-    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
+    QCommandLineParser options;
+    options.addHelpOption();
+    options.addPositionalArgument(QStringLiteral("folder"), QStringLiteral("Where the PNG files go."));
+    const QCommandLineOption server(QStringLiteral("server"), QStringLiteral("The web server's address."),
+                                    QStringLiteral("url"));
+    const QCommandLineOption dark(QStringLiteral("dark"), QStringLiteral("Use a dark palette."));
+    options.addOptions({server, dark});
+    options.process(app);
+    if (options.isSet(dark))
+        useDarkPalette();
+    const QString folder = options.positionalArguments().value(0, QStringLiteral("screenshots"));
     QDir().mkpath(folder);
 
     plenwick::frmSplash splash([] {});
@@ -74,6 +107,7 @@ int main(int argc, char** argv)
     plenwick::Surroundings surroundings;
     surroundings.messages = std::make_shared<SilentMessages>();
     surroundings.cardFilePath = cardFolder.filePath(QStringLiteral("mycards.dat"));
+    surroundings.server = QUrl(options.value(server));
     plenwick::frmMain window(surroundings);
     window.show();
     QApplication::setActiveWindow(&window);
@@ -112,5 +146,15 @@ int main(int argc, char** argv)
     }
     showAnswersOnly(window);
     ok = save(&window, folder + QStringLiteral("/my_savings.png")) && ok;
+
+    window.switchScreen(plenwick::frmMain::Screen::MyPlan);
+    type(&window, QStringLiteral("BudgetText"), QStringLiteral("450"));
+    click(&window, QStringLiteral("CalPlanCMD"));
+    ok = save(&window, folder + QStringLiteral("/my_plan.png")) && ok;
+
+    window.switchScreen(plenwick::frmMain::Screen::BestOffers);
+    click(&window, QStringLiteral("RankCMD"));
+    QTest::qWait(1500); // the ranking runs beside the window
+    ok = save(&window, folder + QStringLiteral("/best_offers.png")) && ok;
     return ok ? 0 : 1;
 }
