@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the Debian package from the release build, installs it as a person
+# Builds the Debian package with no web server built in, installs it as a person
 # would, checks its desktop metadata, starts the installed program from its
 # menu entry's command under a virtual display, and removes the package again.
 set -euo pipefail
@@ -54,11 +54,12 @@ cd "$(dirname "$0")/.."
 as_root=()
 [ "$(id -u)" -eq 0 ] || as_root=(sudo)
 
-# The release build of the test command is reused when it is there.
-[ -f build/release/build.ninja ] || cmake --preset release >/dev/null
-cmake --build --preset release --target plenwick
-(cd build/release && rm -f plenwick_*.deb && cpack -G DEB >/dev/null)
-package=$(ls build/release/plenwick_*.deb)
+# The package is built with no web server: an installed program fetches
+# nothing until the person names a server with --server.
+cmake --preset package >/dev/null
+cmake --build --preset package --target plenwick
+(cd build/package && rm -f plenwick_*.deb && cpack -G DEB >/dev/null)
+package=$(ls build/package/plenwick_*.deb)
 echo "package: $package ($(dpkg-deb -f "$package" Installed-Size) KiB installed)"
 
 export DEBIAN_FRONTEND=noninteractive
@@ -68,6 +69,10 @@ trap '"${as_root[@]}" apt-get remove -y -qq plenwick >/dev/null' EXIT
 desktop-file-validate /usr/share/applications/org.plenwick.Plenwick.desktop
 appstreamcli validate --no-net /usr/share/metainfo/org.plenwick.Plenwick.metainfo.xml
 test -f /usr/share/icons/hicolor/scalable/apps/org.plenwick.Plenwick.svg
+if ! QT_QPA_PLATFORM=offscreen plenwick --help 2>/dev/null | tr -s ' \n' ' ' | grep -q 'until then: none'; then
+  echo "the installed program has a web server built in; the package must have none" >&2
+  exit 1
+fi
 
 # Start the menu entry's command from an unrelated folder under a virtual
 # display (this script again, with --start), wait for the main window, and

@@ -1,5 +1,6 @@
 #include "app/program_options.h"
 
+#include "app/surroundings.h"
 #include "offers/browser.h"
 
 #include <QCommandLineParser>
@@ -31,7 +32,8 @@ CommandLine readCommandLine(const QStringList& arguments)
     const QCommandLineOption server(
         QStringLiteral("server"),
         QStringLiteral("The web server that publishes the banner and the offer list, such as "
-                       "http://127.0.0.1:8765; \"\" for none. Remembered until changed."),
+                       "http://127.0.0.1:8765; \"\" for none. Remembered until changed; until then: %1.")
+            .arg(builtInServer().isEmpty() ? QStringLiteral("none") : builtInServer().toString()),
         QStringLiteral("address"));
     parser.addOption(server);
 

@@ -125,34 +125,6 @@ TEST_F(BannerWindow, WithNoServerTheBannerFollowsTheFirstPaintAndNothingGoesOnTh
         EXPECT_EQ(url.scheme(), QStringLiteral("qrc")) << url.toString().toStdString();
 }
 
-TEST_F(BannerWindow, ShowDetailsSaysWhenNoBrowserCouldBeStarted)
-{
-    const struct {
-        const char* address;
-        qsizetype messages;
-    } cases[] = {{"http://cards.example/harbor.htm", 1}, {"javascript:alert(1)", 0}};
-    const QString offers = QStringLiteral("/app/newCCOffers.txt");
-    opener->browserAnswers = false;
-    int downloads = 0;
-    for (const auto& test : cases) {
-        SCOPED_TRACE(test.address);
-        server.route(offers, {200, QByteArray("Harbor|") + test.address + "|0|0|9"});
-        messages->shown.clear();
-        openWindow();
-        ++downloads;
-        ASSERT_TRUE(QTest::qWaitFor([&] { return server.requests(offers) == downloads; }, 5000));
-        QTest::qWait(200);
-        enterCard(0, QStringLiteral("Gold"), QStringLiteral("18"), QStringLiteral("5000"), QStringLiteral("150"));
-        click("MyCardsCMD", 2);
-        QTest::mouseClick(control<QLabel>("ShowDetailsLable", 0), Qt::LeftButton);
-        const QStringList texts = messages->texts();
-        ASSERT_EQ(texts.size(), test.messages);
-        if (test.messages) {
-            EXPECT_TRUE(texts[0].contains(QLatin1String(test.address)));
-        }
-    }
-}
-
 TEST(CommandLine, ReadsTheServerHelpAndVersion)
 {
     using Action = CommandLine::Action;

@@ -93,7 +93,9 @@ TEST_F(CardsScreen, ANewMonthLowersTheShownBalancesAndSaysSo)
 {
     const QByteArray saved = "1/15/2026 8:00:00 AM\r\nHarbor Gold|$45.00|18.90|$1,000.00|$35.00|$150.00\r\n"
                              "Meadow||12.00||$25.00|$100.00\r\n|||||\r\n|||||\r\n|||||\r\n";
-    writeCardFile(saved);
+    QFile file(cardFilePath());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(saved) == saved.size());
+    file.close();
     now = QDateTime(QDate(2026, 3, 20), QTime(9, 0));
     openWindow();
     EXPECT_EQ(box("TotalDueText", 0)->text(), QStringLiteral("$700.00"));

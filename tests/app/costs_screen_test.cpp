@@ -27,14 +27,28 @@ TEST_F(CostsScreen, EachCalculateWritesItsRowsAnswerOrSaysWhatIsMissing)
         const char* typed;
         const char* button;
         const char* label;
-        const char* caption; // as it stands after the click
+        const char* caption; // as it stands after the click, with the line below it
+        const char* note;
         QString message;
     } cases[] = {
-        {"AmountIcanPayText", "100", "CalTimeCMD", "MonthsLable", "11 months", {}},
-        {"AmountIcanPayText", "", "CalTimeCMD", "MonthsLable", "11 months", QStringLiteral("Enter Payment Amount")},
-        {"AmountIcanPayText", "10", "CalTimeCMD", "MonthsLable", "Infinite months", notEnough},
-        {"DebtFreeMonthsText", "12", "CalAmountCMD", "AmountLable", "$88.85 monthly", {}},
-        {"DebtFreeMonthsText", "soon", "CalAmountCMD", "AmountLable", "$88.85 monthly",
+        {"AmountIcanPayText",
+         "100",
+         "CalTimeCMD",
+         "MonthsLable",
+         "11 months",
+         "February 2027 · interest\u00a0$58.98",
+         {}},
+        {"AmountIcanPayText", "", "CalTimeCMD", "MonthsLable", "11 months", "February 2027 · interest\u00a0$58.98",
+         QStringLiteral("Enter Payment Amount")},
+        {"AmountIcanPayText", "10", "CalTimeCMD", "MonthsLable", "Infinite months", "", notEnough},
+        {"DebtFreeMonthsText",
+         "12",
+         "CalAmountCMD",
+         "AmountLable",
+         "$88.85 monthly",
+         "interest\u00a0$66.18 in all",
+         {}},
+        {"DebtFreeMonthsText", "soon", "CalAmountCMD", "AmountLable", "$88.85 monthly", "interest\u00a0$66.18 in all",
          QStringLiteral("Enter re-payment period")},
     };
     for (const auto& c : cases) {
@@ -43,8 +57,11 @@ TEST_F(CostsScreen, EachCalculateWritesItsRowsAnswerOrSaysWhatIsMissing)
         type(c.box, 0, QString::fromLatin1(c.typed));
         click(c.button, 0);
         EXPECT_EQ(caption(c.label, 0), QString::fromLatin1(c.caption));
+        const QString note = QString::fromUtf8(c.label[0] == 'M' ? "MonthsNote" : "AmountNote");
+        EXPECT_EQ(control<QLabel>(note + QStringLiteral("_0"))->text(), QString::fromUtf8(c.note));
         EXPECT_EQ(messages->texts(), c.message.isEmpty() ? QStringList() : QStringList{c.message});
         EXPECT_EQ(caption(c.label, 1), QStringLiteral("-")); // only the row's own label answers
+        EXPECT_FALSE(control("MonthsNote", 1)->isVisibleTo(window.get()));
     }
 }
 
@@ -59,7 +76,7 @@ TEST_F(CostsScreen, ARateThatIsNoNumberIsNamedAndNothingIsComputed)
     EXPECT_EQ(caption("MonthsLable", 1), QStringLiteral("-"));
 }
 
-TEST_F(CostsScreen, MinAmountFillsInTheMinimumPaymentOnceChecked)
+TEST_F(CostsScreen, MinAmountFillsInTheMinimumOnceAndOnlyAnswersBlink)
 {
     auto* minimum = control<QCheckBox>("MiniMumCheck", 0);
     click(minimum);
@@ -67,19 +84,15 @@ TEST_F(CostsScreen, MinAmountFillsInTheMinimumPaymentOnceChecked)
     type("AmountIcanPayText", 0, QStringLiteral("40"));
     click(minimum); // unchecking changes nothing
     EXPECT_EQ(box("AmountIcanPayText", 0)->text(), QStringLiteral("40"));
-}
 
-TEST_F(CostsScreen, AnswersBlinkWhileEmptyLabelsStayHidden)
-{
-    type("AmountIcanPayText", 0, QStringLiteral("100"));
     click("CalTimeCMD", 0);
     const auto shown = [this](const char* name) { return control(name, 0)->isVisibleTo(window.get()); };
     window->blinker()->tick(); // show
-    window->blinker()->tick(); // hide
-    EXPECT_FALSE(shown("MonthsLable"));
-    window->blinker()->tick(); // show
-    EXPECT_TRUE(shown("MonthsLable"));
-    EXPECT_FALSE(shown("AmountLable"));
+    for (const bool phase : {false, true}) {
+        window->blinker()->tick();
+        EXPECT_EQ(shown("MonthsLable"), phase);
+        EXPECT_FALSE(shown("AmountLable")); // no answer yet
+    }
 }
 
 } // namespace

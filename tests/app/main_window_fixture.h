@@ -32,8 +32,8 @@ public:
     QStringList texts() const
     {
         QStringList result;
-        for (const auto& [text, icon] : shown)
-            result << text;
+        for (const auto& seen : shown)
+            result << seen.first;
         return result;
     }
 
@@ -89,13 +89,6 @@ protected:
         QTest::qWait(1); // start-up messages come once the window shows
     }
 
-    void writeCardFile(const QByteArray& bytes)
-    {
-        QFile file(cardFilePath());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(bytes);
-    }
-
     QByteArray savedBytes() const
     {
         QFile file(cardFilePath());
@@ -149,12 +142,8 @@ protected:
     void chooseWithKeyboard(QComboBox* list, int index)
     {
         list->setFocus();
-        if (list->currentIndex() < 0)
-            QTest::keyClick(list, Qt::Key_Down);
-        while (list->currentIndex() < index)
-            QTest::keyClick(list, Qt::Key_Down);
-        while (list->currentIndex() > index)
-            QTest::keyClick(list, Qt::Key_Up);
+        while (list->currentIndex() != index)
+            QTest::keyClick(list, list->currentIndex() < index ? Qt::Key_Down : Qt::Key_Up);
     }
 
     std::shared_ptr<RecordedMessages> messages = std::make_shared<RecordedMessages>();

@@ -57,6 +57,13 @@ TEST_F(OffersWindow, OffersAreChosenAndOpenedFromMySavings)
     EXPECT_EQ(caption("Savings3Lable", 0), QStringLiteral("-")); // Meadow Cash costs more than the card
     click("ShowDetailsLable", 1);                                // no offer chosen in that row
     EXPECT_EQ(opener->opened.size(), 2u);
+    EXPECT_TRUE(messages->shown.empty());
+
+    opener->browserAnswers = false; // no browser could be started: the person is told
+    chooseWithKeyboard(choice("CardCombo", 0), 0);
+    click(details);
+    ASSERT_EQ(messages->texts().size(), 1);
+    EXPECT_TRUE(messages->texts()[0].contains(QStringLiteral("/app/offers/harbor%20rewards.htm")));
 }
 
 TEST_F(OffersWindow, TheWindowKeepsWorkingWhileTheOffersAreOnTheirWay)

@@ -106,17 +106,5 @@ TEST_F(PlanScreen, ExportSavesTheScheduleOrTellsWhereAndWhyNot)
         QStringLiteral("The plan could not be saved to %1:\n").arg(QDir::toNativeSeparators(savePath))));
 }
 
-TEST_F(PlanScreen, CostsAnswersTellTheirMonthAndInterestBelow)
-{
-    click("MyCardsCMD", 1);
-    type("AmountIcanPayText", 0, QStringLiteral("100"));
-    click("CalTimeCMD", 0);
-    type("DebtFreeMonthsText", 0, QStringLiteral("12"));
-    click("CalAmountCMD", 0);
-    EXPECT_EQ(caption("MonthsNote", 0), QStringLiteral("February 2027 · interest\u00a0$58.98"));
-    EXPECT_EQ(caption("AmountNote", 0), QStringLiteral("interest\u00a0$66.18 in all"));
-    EXPECT_FALSE(control("MonthsNote", 1)->isVisibleTo(window.get()));
-}
-
 } // namespace
 } // namespace plenwick
