@@ -1,7 +1,6 @@
 #include "main_window_fixture.h"
 
 #include <QHeaderView>
-#include <QPushButton>
 #include <QTableView>
 
 namespace plenwick {
@@ -25,12 +24,7 @@ protected:
                   QStringLiteral("150"));
     }
 
-    void openBestOffers()
-    {
-        for (QPushButton* button : window->findChildren<QPushButton*>())
-            if (button->text() == QStringLiteral("Best Offers"))
-                click(button);
-    }
+    void openBestOffers() { QTest::keyClick(window.get(), Qt::Key_5, Qt::AltModifier); }
     QTableView* table() const { return control<QTableView>(QStringLiteral("OffersTable")); }
     int rows() const { return table()->model()->rowCount(); }
     QString cell(int row, int column) const { return table()->model()->index(row, column).data().toString(); }

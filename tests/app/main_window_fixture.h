@@ -89,11 +89,12 @@ protected:
         QTest::qWait(1); // start-up messages come once the window shows
     }
 
-    QByteArray savedBytes() const
+    static QByteArray bytesOf(const QString& path)
     {
-        QFile file(cardFilePath());
+        QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
+    QByteArray savedBytes() const { return bytesOf(cardFilePath()); }
 
     template <class T = QWidget>
     T* control(const QString& name) const
@@ -114,15 +115,15 @@ protected:
     QString caption(const char* name, int row) const { return control<QLabel>(name, row)->text(); }
 
     // Types into a box as a person would and leaves it with Tab.
-    void type(const char* name, int row, const QString& text)
+    void type(QLineEdit* target, const QString& text)
     {
-        QLineEdit* target = box(name, row);
         target->setFocus();
         target->selectAll();
         QTest::keyClick(target, Qt::Key_Backspace);
         QTest::keyClicks(target, text);
         QTest::keyClick(target, Qt::Key_Tab);
     }
+    void type(const char* name, int row, const QString& text) { type(box(name, row), text); }
 
     void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
     void click(const char* name, int row) { click(control(name, row)); }

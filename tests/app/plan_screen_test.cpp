@@ -22,21 +22,12 @@ protected:
 
     void calculate(const QString& budget)
     {
-        auto* box = control<QLineEdit>(QStringLiteral("BudgetText"));
-        box->setFocus();
-        box->selectAll();
-        QTest::keyClicks(box, budget);
-        QTest::keyClick(box, Qt::Key_Tab);
+        type(control<QLineEdit>(QStringLiteral("BudgetText")), budget);
         click("CalPlanCMD");
     }
     QString text(const char* label) const { return control<QLabel>(QString::fromLatin1(label))->text(); }
     QAbstractItemModel* table() const { return control<QTableView>(QStringLiteral("PlanTable"))->model(); }
     QString cell(int row, int column) const { return table()->index(row, column).data().toString(); }
-    QByteArray saved() const
-    {
-        QFile file(savePath);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
 };
 
 TEST_F(PlanScreen, TheBudgetAndOrderChosenGiveTheSummaryTheScheduleAndWhatAMoveGains)
@@ -86,8 +77,8 @@ TEST_F(PlanScreen, ALongPlanStopsAt1200MonthsIsDrawnFromASampleAndPrintedOnPages
 
     savePath = folder.filePath(QStringLiteral("plan.pdf"));
     click("ExportCMD");
-    EXPECT_TRUE(saved().startsWith("%PDF"));
-    EXPECT_GT(saved().count("/Type /Page\n"), 20); // the schedule goes on over many pages
+    EXPECT_TRUE(bytesOf(savePath).startsWith("%PDF"));
+    EXPECT_GT(bytesOf(savePath).count("/Type /Page\n"), 20); // the schedule goes on over many pages
 }
 
 TEST_F(PlanScreen, ExportSavesTheScheduleOrTellsWhereAndWhyNot)
@@ -95,8 +86,8 @@ TEST_F(PlanScreen, ExportSavesTheScheduleOrTellsWhereAndWhyNot)
     calculate(QStringLiteral("200")); // highest rate first: Harbor Gold gets what is left
     savePath = folder.filePath(QStringLiteral("plan.csv"));
     click("ExportCMD");
-    EXPECT_TRUE(saved().startsWith("Month,Date,Harbor Gold payment,"));
-    EXPECT_TRUE(saved().endsWith("\r\nTotal,,1034.16,34.16,,300.00,0.00,\r\n"));
+    EXPECT_TRUE(bytesOf(savePath).startsWith("Month,Date,Harbor Gold payment,"));
+    EXPECT_TRUE(bytesOf(savePath).endsWith("\r\nTotal,,1034.16,34.16,,300.00,0.00,\r\n"));
     EXPECT_EQ(messages->texts(), QStringList());
 
     savePath = folder.filePath(QStringLiteral("none/plan.csv"));
