@@ -57,17 +57,15 @@ TEST_F(MainWindow, OtherScreensCopyEveryCardVerbatimAndPreselectShownCardsWithAT
     box("TotalDueText", 3)->setText(QStringLiteral("77"));
 
     click("MyCardsCMD", 1);
-    EXPECT_EQ(box("CardName2Text", 0)->text(), QStringLiteral("Harbor Gold"));
-    EXPECT_EQ(box("TotalDue2Text", 0)->text(), QStringLiteral("$1,500.00"));
-    EXPECT_EQ(box("TotalDue2Text", 3)->text(), QStringLiteral("77"));
-
+    EXPECT_EQ(box("CardName2Text", 0)->text() + box("TotalDue2Text", 0)->text() + box("TotalDue2Text", 3)->text(),
+              QStringLiteral("Harbor Gold$1,500.0077"));
     click("MyCardsCMD", 2);
     EXPECT_EQ(box("CardName3Text", 3)->text(), QStringLiteral("Hidden Card"));
-    const int chosen[] = {0, -1, 0, -1, -1};
     for (int row = 0; row < 5; ++row) {
-        EXPECT_EQ(choice("CardCombo", row)->currentIndex(), chosen[row]) << row;
-        EXPECT_EQ(choice("CardCombo", row)->count(), 1) << row;
-        EXPECT_EQ(choice("CardCombo", row)->itemText(0), QStringLiteral("No Card found")) << row;
+        SCOPED_TRACE(row);
+        EXPECT_EQ(choice("CardCombo", row)->currentIndex(), row % 2 == 0 && row < 4 ? 0 : -1);
+        EXPECT_EQ(choice("CardCombo", row)->count(), 1);
+        EXPECT_EQ(choice("CardCombo", row)->itemText(0), QStringLiteral("No Card found"));
     }
 }
 
