@@ -128,7 +128,7 @@ TEST(CardStore, NothingOnDiskIsLostWhateverStandsThere)
         {"mycards.dat=good:600:nobody", "Permission denied", "(Permission denied)", kept, 0, "mycards.dat:600"},
         {"mycards.dat/", "it is a folder", "it is a folder", "mycards.dat"},
         {"mycards.dat|", "not an ordinary file", "not an ordinary file", "mycards.dat"},
-        {"mycards.dat->/dev/zero", "not an ordinary file", "not an ordinary file", "mycards.dat"},
+        {"mycards.dat->pipe pipe|", "not an ordinary file", "not an ordinary file", "mycards.dat pipe"},
         {"mycards.dat->gone", "which does not exist", "which does not exist", "mycards.dat"},
         {"mycards.dat=big", "larger than 1 MiB", "larger than 1 MiB", "mycards.dat"},
         {"mycards.dat=mib", "", "", "mycards.dat"},
