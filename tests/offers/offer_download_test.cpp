@@ -40,7 +40,6 @@ TEST(OfferDownload, GivesTheServersOffersOrNoneAtAll)
         {"1,048,577 bytes", {200, offersOfSize(1048577)}, 0},
         {"a body without end", {200, kTwoOffers, Mode::Endless}, 0},
         {"HTTP 300", {300, kTwoOffers}, 0},
-        {"HTTP 404", {404, kTwoOffers}, 0},
         {"closed early", {200, kTwoOffers, Mode::CloseEarly}, 0},
         {"no answer", {200, kTwoOffers, Mode::Stall}, 0, 300},
         {"a byte every 20 ms", {200, kTwoOffers, Mode::Trickle}, 0, 500},
