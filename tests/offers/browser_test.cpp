@@ -6,15 +6,14 @@ namespace plenwick {
 namespace {
 
 // Stands in for the system's browser, which may refuse to start.
-class RecordingOpener : public UrlOpener {
-public:
+struct RecordingOpener : UrlOpener {
+    bool starts = true;
+    QStringList opened;
     bool open(const QUrl& page) override
     {
         opened << page.toString();
         return starts;
     }
-    bool starts = true;
-    QStringList opened;
 };
 
 TEST(OpenInBrowser, HandsOnlyWebAddressesOnAndTellsWhetherTheBrowserStarted)
