@@ -127,7 +127,7 @@ TEST(CardStore, NothingOnDiskIsLostWhateverStandsThere)
         {"synced/ synced/cards=good mycards.dat->synced/cards", "", "", "mycards.dat synced"},
         {"mycards.dat=good", "", "File too large", "mycards.dat", 40},
         {"mycards.dat.saving=x mycards.dat.saving-12=x mycards.dat.savings=x elsewhere=x "
-         "mycards.dat.saving-2->elsewhere mycards.dat.CbrUPk=good mycards.dat.AbCdEf=x mycards.dat.Backup=good "
+         "mycards.dat.saving-2->elsewhere mycards.dat.CbrUPk=good mycards.dat.AbCdEf=bad mycards.dat.Backup=good "
          "mycards.dat.backup=good",
          "", "", "elsewhere mycards.dat mycards.dat.AbCdEf mycards.dat.Backup mycards.dat.backup mycards.dat.savings"},
     };
@@ -154,6 +154,7 @@ TEST(CardStore, NothingOnDiskIsLostWhateverStandsThere)
         EXPECT_EQ(loaded.warning.isEmpty(), !*c.toldAtStart) << loaded.warning.toStdString();
         EXPECT_TRUE(loaded.warning.contains(QLatin1String(c.toldAtStart))) << loaded.warning.toStdString();
         EXPECT_EQ(loaded.contents.wholeFile, loaded.warning.isEmpty());
+        EXPECT_EQ(loaded.contents.book[0][CardRow::Name] == "Gold", loaded.warning.isEmpty() && !found.isEmpty());
         if (!loaded.keptCopy.isEmpty()) { // a copy of its own, readable by its owner only
             EXPECT_EQ(onDisk(loaded.keptCopy), found);
         }

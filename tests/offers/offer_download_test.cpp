@@ -39,6 +39,7 @@ TEST(OfferDownload, GivesTheServersOffersOrNoneAtAll)
         {"1,048,576 bytes", {200, offersOfSize(1048576)}, 2},
         {"1,048,577 bytes", {200, offersOfSize(1048577)}, 0},
         {"a body without end", {200, kTwoOffers, Mode::Endless}, 0},
+        {"HTTP 299", {299, kTwoOffers}, 2},
         {"HTTP 300", {300, kTwoOffers}, 0},
         {"closed early", {200, kTwoOffers, Mode::CloseEarly}, 0},
         {"no answer", {200, kTwoOffers, Mode::Stall}, 0, 300},
