@@ -46,6 +46,7 @@ TEST(OfferDownload, GivesTheServersOffersOrNoneAtAll)
         {"a byte every 20 ms", {200, kTwoOffers, Mode::Trickle}, 0, 500},
         {"no server", {200, kTwoOffers}, 0, 60000, true},
     };
+    OfferDownload download; // fetches again after each failure, as if new
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         TestHttpServer server;
@@ -56,7 +57,6 @@ TEST(OfferDownload, GivesTheServersOffersOrNoneAtAll)
             closed.listen(QHostAddress::LocalHost);
             offerFile.setPort(closed.serverPort());
         }
-        OfferDownload download;
         QSignalSpy done(&download, &OfferDownload::finished);
         download.start(offerFile, c.timeoutMs);
         ASSERT_TRUE(done.wait(10000));
