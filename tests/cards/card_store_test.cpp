@@ -117,6 +117,7 @@ TEST(CardStore, NothingOnDiskIsLostWhateverStandsThere)
         {"mycards.dat=bad", "could not be copied (File too large)", "could not be copied (File too large)", kept, 40,
          ""},
         {"mycards.dat=long", "mycards.dat.unreadable.", "", kept},
+        {"mycards.dat=x", "mycards.dat.unreadable.", "", kept},
         {"mycards.dat=good:000", "Permission denied", "(Permission denied)", kept, 0, "mycards.dat=good"},
         {"mycards.dat=good:600:nobody", "Permission denied", "(Permission denied)", kept, 0, "mycards.dat=good"},
         {"mycards.dat/", "it is a folder", "it is a folder", "mycards.dat"},
@@ -136,6 +137,7 @@ TEST(CardStore, NothingOnDiskIsLostWhateverStandsThere)
          "mycards.dat.savings"},
     };
     const QString text = cardFileText(CardBook{}, QDateTime(QDate(2026, 4, 1), QTime(8, 0)));
+    ::close(STDIN_FILENO); // started without standard input, the program opens its card file as descriptor 0
     for (const Case& c : cases) {
         SCOPED_TRACE(c.onDisk);
         if (QByteArrayView(c.onDisk).endsWith("nobody") && geteuid() != 0)
@@ -177,6 +179,7 @@ TEST(CardStore, NothingOnDiskIsLostWhateverStandsThere)
         }
         if (!refused || c.mend) { // the mode kept, or a new file's
             EXPECT_EQ(onDisk(path), (found.isEmpty() ? "600" : found.left(found.indexOf(':'))) + ':' + text.toUtf8());
+            EXPECT_FALSE(CardStore(path).save(text)); // the next start's first save, over its own good file
         }
         EXPECT_EQ(QFileInfo(path).isSymLink(), link);
         QStringList entries =
@@ -184,6 +187,19 @@ TEST(CardStore, NothingOnDiskIsLostWhateverStandsThere)
         entries.sort(); // the same order in every locale
         EXPECT_EQ(entries.join(' ').toStdString(), c.afterwards);
     }
+}
+
+TEST(CardStore, KeepsAHundredCopiesAtMost)
+{
+    QTemporaryDir folder;
+    const QString path = QDir(folder.path()).filePath(QStringLiteral("mycards.dat"));
+    QByteArray copies = "mycards.dat=bad mycards.dat.unreadable=good";
+    for (int n = 2; n <= 100; ++n)
+        copies += " mycards.dat.unreadable-" + QByteArray::number(n) + (n < 100 ? "=good" : "=bad");
+    arrange(QDir(folder.path()), copies.constData());
+    EXPECT_TRUE(CardStore(path).load().warning.contains("kept in"));
+    arrange(QDir(folder.path()), "mycards.dat.unreadable-100=good");
+    EXPECT_TRUE(CardStore(path).load().warning.contains("100 copies stand there already"));
 }
 
 TEST(CardStore, LivesBesideTheProgramUnlessInstalledOrThatFolderIsClosed)
