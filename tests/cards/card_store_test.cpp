@@ -19,7 +19,6 @@ namespace {
 
 const QByteArray kGood =
     "3/14/2026 9:05:12 PM\r\nGold|$1.00|2.00|$3.00|$4.00|$5.00\r\n" + QByteArray("|||||\r\n").repeated(4);
-const QByteArray kBadRow = QByteArray(kGood).replace("Gold|", "Gold|card|");
 
 // For as long as it lives, root is held to the file modes like anyone else
 // (without these two capabilities), and the disk fills up after so many bytes.
@@ -47,58 +46,52 @@ private:
     rlimit m_limit{};
 };
 
-QByteArray contentsOf(const QString& path)
+// The ordinary file's mode and bytes ("600:..."); "" when there is none.
+QByteArray onDisk(const QString& path)
 {
+    struct stat status { };
     QFile file(path);
-    return QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly) ? file.read(2 << 20) : QByteArray();
+    if (stat(QFile::encodeName(path), &status) != 0 || !S_ISREG(status.st_mode) || !file.open(QIODevice::ReadOnly))
+        return {};
+    return QByteArray::number(status.st_mode & 07777, 8) + ':' + file.read(2 << 20);
 }
 
-// A card file whose time-stamp is padded with blanks to the size asked for;
+// A card file padded with blanks after its time-stamp to the size asked for;
 // its last byte is the last row's last "|".
 QByteArray ofSize(qsizetype size)
 {
-    const QByteArray rows = kGood.mid(20).chopped(2);
-    return kGood.left(20) + QByteArray(size - 20 - rows.size(), ' ') + rows;
+    return kGood.left(20) + QByteArray(size + 2 - kGood.size(), ' ') + kGood.mid(20).chopped(2);
 }
 
 // What stands in the folder, entry by entry: "name=good|bad|long|big|mib|text[:mode[:nobody]]"
-// (a file made anew), "name:mode" (given back to us with that mode), "name->target" (a link),
-// "name/" (a folder), "name|" (a named pipe).
+// (a file, 0600 unless told), "name->target" (a link), "name/" (a folder), "name|" (a named pipe).
 void arrange(const QDir& dir, const char* entries)
 {
     const QHash<QString, QByteArray> contents{{"good", kGood},
-                                              {"bad", kBadRow},
+                                              {"bad", QByteArray(kGood).replace("Gold|", "Gold|card|")},
                                               {"long", "x\r\n" + QByteArray(40000, 'x') + "|||||\r\n"},
                                               {"big", ofSize(1048577)},
                                               {"mib", ofSize(1048576)}};
     for (const QString& entry : QString::fromLatin1(entries).split(' ', Qt::SkipEmptyParts)) {
-        const QString path = dir.filePath(entry.section(QRegularExpression("->|=|:|/$|\\|$"), 0, 0));
+        const QString path = dir.filePath(entry.section(QRegularExpression("->|=|/$|\\|$"), 0, 0));
+        const QByteArray name = QFile::encodeName(path);
         const QStringList file = entry.section('=', 1).split(':');
         if (entry.contains("->")) {
             QFile::link(entry.section("->", 1), path);
         } else if (entry.endsWith('/')) {
             dir.mkdir(path);
         } else if (entry.endsWith('|')) {
-            mkfifo(QFile::encodeName(path), 0600);
-        } else if (!entry.contains('=')) {
-            chown(QFile::encodeName(path), getuid(), getgid());
-            chmod(QFile::encodeName(path), entry.section(':', 1).toInt(nullptr, 8));
+            mkfifo(name, 0600);
         } else {
             QFile::remove(path);
             QFile made(path);
             const QByteArray bytes = contents.value(file[0], file[0].toLatin1());
             ASSERT_TRUE(made.open(QIODevice::WriteOnly) && made.write(bytes) == bytes.size());
-            chmod(QFile::encodeName(path), file.value(1, "600").toInt(nullptr, 8));
+            chmod(name, file.value(1, "600").toInt(nullptr, 8));
             if (file.value(2) == "nobody")
-                chown(QFile::encodeName(path), 65534, 65534);
+                chown(name, 65534, 65534);
         }
     }
-}
-
-int modeOf(const QString& path)
-{
-    struct stat status { };
-    return stat(QFile::encodeName(path), &status) == 0 ? int(status.st_mode & 07777) : 0;
 }
 
 TEST(CardStore, NothingOnDiskIsLostWhateverStandsThere)
@@ -124,11 +117,12 @@ TEST(CardStore, NothingOnDiskIsLostWhateverStandsThere)
         {"mycards.dat=bad", "could not be copied (File too large)", "could not be copied (File too large)", kept, 40,
          ""},
         {"mycards.dat=long", "mycards.dat.unreadable.", "", kept},
-        {"mycards.dat=good:000", "Permission denied", "(Permission denied)", kept, 0, "mycards.dat:600"},
-        {"mycards.dat=good:600:nobody", "Permission denied", "(Permission denied)", kept, 0, "mycards.dat:600"},
+        {"mycards.dat=x", "mycards.dat.unreadable.", "", kept},
+        {"mycards.dat=good:000", "Permission denied", "(Permission denied)", kept, 0, "mycards.dat=good"},
+        {"mycards.dat=good:600:nobody", "Permission denied", "(Permission denied)", kept, 0, "mycards.dat=good"},
         {"mycards.dat/", "it is a folder", "it is a folder", "mycards.dat"},
         {"mycards.dat|", "not an ordinary file", "not an ordinary file", "mycards.dat"},
-        {"mycards.dat->/dev/zero", "not an ordinary file", "not an ordinary file", "mycards.dat"},
+        {"mycards.dat->pipe pipe|", "not an ordinary file", "not an ordinary file", "mycards.dat pipe"},
         {"mycards.dat->gone", "which does not exist", "which does not exist", "mycards.dat"},
         {"mycards.dat=big", "larger than 1 MiB", "larger than 1 MiB", "mycards.dat"},
         {"mycards.dat=mib", "", "", "mycards.dat"},
@@ -136,11 +130,14 @@ TEST(CardStore, NothingOnDiskIsLostWhateverStandsThere)
         {"synced/ synced/cards=good mycards.dat->synced/cards", "", "", "mycards.dat synced"},
         {"mycards.dat=good", "", "File too large", "mycards.dat", 40},
         {"mycards.dat.saving=x mycards.dat.saving-12=x mycards.dat.savings=x elsewhere=x "
-         "mycards.dat.saving-2->elsewhere mycards.dat.CbrUPk=good mycards.dat.AbCdEf=x mycards.dat.Backup=good "
-         "mycards.dat.backup=good",
-         "", "", "elsewhere mycards.dat mycards.dat.AbCdEf mycards.dat.Backup mycards.dat.backup mycards.dat.savings"},
+         "mycards.dat.saving-2->elsewhere mycards.dat.CbrUPk=good mycards.dat.AbCdEf=bad mycards.dat.Backup=good "
+         "mycards.dat.backup=good mycards.dat.LinkAb->mycards.dat.Backup",
+         "", "",
+         "elsewhere mycards.dat mycards.dat.AbCdEf mycards.dat.Backup mycards.dat.LinkAb mycards.dat.backup "
+         "mycards.dat.savings"},
     };
     const QString text = cardFileText(CardBook{}, QDateTime(QDate(2026, 4, 1), QTime(8, 0)));
+    ::close(STDIN_FILENO); // started without standard input, the program opens its card file as descriptor 0
     for (const Case& c : cases) {
         SCOPED_TRACE(c.onDisk);
         if (QByteArrayView(c.onDisk).endsWith("nobody") && geteuid() != 0)
@@ -149,9 +146,8 @@ TEST(CardStore, NothingOnDiskIsLostWhateverStandsThere)
         const QDir dir(folder.path());
         const QString path = dir.filePath(QStringLiteral("mycards.dat"));
         arrange(dir, c.onDisk);
-        const QByteArray found = contentsOf(path);
+        QByteArray found = onDisk(path);
         const bool link = QFileInfo(path).isSymLink();
-        int mode = modeOf(path);
 
         CardStore store(path);
         LoadedCards loaded;
@@ -164,33 +160,46 @@ TEST(CardStore, NothingOnDiskIsLostWhateverStandsThere)
         EXPECT_EQ(loaded.warning.isEmpty(), !*c.toldAtStart) << loaded.warning.toStdString();
         EXPECT_TRUE(loaded.warning.contains(QLatin1String(c.toldAtStart))) << loaded.warning.toStdString();
         EXPECT_EQ(loaded.contents.wholeFile, loaded.warning.isEmpty());
-        if (!loaded.keptCopy.isEmpty()) {
-            EXPECT_EQ(contentsOf(loaded.keptCopy), found);
+        EXPECT_EQ(loaded.contents.book[0][CardRow::Name] == "Gold", loaded.warning.isEmpty() && !found.isEmpty());
+        EXPECT_EQ(loaded.keptCopy.isEmpty(), !loaded.warning.contains("kept in " + loaded.keptCopy));
+        if (!loaded.keptCopy.isEmpty()) { // a copy of its own, readable by its owner only
+            EXPECT_EQ(onDisk(loaded.keptCopy), found);
         }
         EXPECT_EQ(refused.has_value(), *c.toldOnSave != 0);
         if (refused) {
             EXPECT_TRUE(refused->contains(QLatin1String(c.toldOnSave))) << refused->toStdString();
-            EXPECT_EQ(contentsOf(path), found);
-            EXPECT_EQ(modeOf(path), mode);
+            EXPECT_EQ(onDisk(path), found);
             if (c.mend) {
                 arrange(dir, c.mend);
-                const QByteArray mended = contentsOf(path);
-                mode = modeOf(path);
+                found = onDisk(path);
                 EXPECT_FALSE(store.save(text));
                 EXPECT_FALSE(store.save(text)); // a copy once is enough
-                EXPECT_EQ(contentsOf(path + QStringLiteral(".unreadable")), mended);
+                EXPECT_EQ(onDisk(path + QStringLiteral(".unreadable")), found);
             }
         }
-        if (!refused || c.mend) {
-            EXPECT_EQ(contentsOf(path), text.toUtf8());
-            EXPECT_EQ(modeOf(path), mode ? mode : 0600);
+        if (!refused || c.mend) { // the mode kept, or a new file's
+            EXPECT_EQ(onDisk(path), (found.isEmpty() ? "600" : found.left(found.indexOf(':'))) + ':' + text.toUtf8());
+            EXPECT_FALSE(CardStore(path).save(text)); // the next start's first save, over its own good file
         }
         EXPECT_EQ(QFileInfo(path).isSymLink(), link);
-        // Sorted by code point: the locale's collation differs from machine to machine.
-        QStringList entries = dir.entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
-        entries.sort();
+        QStringList entries =
+            dir.entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Unsorted);
+        entries.sort(); // the same order in every locale
         EXPECT_EQ(entries.join(' ').toStdString(), c.afterwards);
     }
+}
+
+TEST(CardStore, KeepsAHundredCopiesAtMost)
+{
+    QTemporaryDir folder;
+    const QString path = QDir(folder.path()).filePath(QStringLiteral("mycards.dat"));
+    QByteArray copies = "mycards.dat=bad mycards.dat.unreadable=good";
+    for (int n = 2; n <= 100; ++n)
+        copies += " mycards.dat.unreadable-" + QByteArray::number(n) + (n < 100 ? "=good" : "=bad");
+    arrange(QDir(folder.path()), copies.constData());
+    EXPECT_TRUE(CardStore(path).load().warning.contains("kept in"));
+    arrange(QDir(folder.path()), "mycards.dat.unreadable-100=good");
+    EXPECT_TRUE(CardStore(path).load().warning.contains("100 copies stand there already"));
 }
 
 TEST(CardStore, LivesBesideTheProgramUnlessInstalledOrThatFolderIsClosed)

@@ -2,34 +2,36 @@
 
 #include <gtest/gtest.h>
 
-#include <vector>
-
 namespace plenwick {
 namespace {
 
-class RecordingOpener : public UrlOpener {
-public:
+// Stands in for the system's browser, which may refuse to start.
+struct RecordingOpener : UrlOpener {
+    bool starts = true;
+    QStringList opened;
     bool open(const QUrl& page) override
     {
-        opened.push_back(page);
-        return true;
+        opened << page.toString();
+        return starts;
     }
-    std::vector<QUrl> opened;
 };
 
-TEST(OpenInBrowser, OpensOnlyWebAddressesAsTheyAreWritten)
+TEST(OpenInBrowser, HandsOnlyWebAddressesOnAndTellsWhetherTheBrowserStarted)
 {
-    RecordingOpener opener;
-    for (const char* address :
-         {"", " ", "cards.example/harbor.htm", "file:///etc/passwd", "javascript:alert(1)", "ftp://cards.example/a",
-          "mailto:someone@example.com", "http://", "No Card found", "--new-window http://cards.example"})
-        EXPECT_FALSE(OpenInBrowser(QString::fromLatin1(address), opener)) << address;
-    EXPECT_TRUE(OpenInBrowser(QStringLiteral("http://cards.example/harbor.htm"), opener));
-    EXPECT_TRUE(OpenInBrowser(QStringLiteral("HTTPS://cards.example/offers/meadow cash.htm?from=plenwick"), opener));
-    ASSERT_EQ(opener.opened.size(), 2U);
-    EXPECT_EQ(opener.opened[0].toString(), QStringLiteral("http://cards.example/harbor.htm"));
-    EXPECT_EQ(opener.opened[1].toString(),
-              QStringLiteral("https://cards.example/offers/meadow cash.htm?from=plenwick"));
+    for (const bool starts : {true, false}) {
+        SCOPED_TRACE(starts ? "the browser starts" : "the system refuses to open the page");
+        RecordingOpener browser;
+        browser.starts = starts;
+        for (const char* address : {"", " ", "cards.example/harbor.htm", "file:///etc/passwd", "javascript:alert(1)",
+                                    "ftp://cards.example/a", "mailto:someone@example.com", "http://",
+                                    "http://cards example/", "No Card found", "--new-window http://cards.example"})
+            EXPECT_FALSE(OpenInBrowser(QString::fromLatin1(address), browser)) << address;
+        EXPECT_EQ(OpenInBrowser(QStringLiteral("http://cards.example/harbor.htm"), browser), starts);
+        EXPECT_EQ(OpenInBrowser(QStringLiteral("HTTPS://cards.example/offers/meadow cash.htm?from=plenwick"), browser),
+                  starts);
+        EXPECT_EQ(browser.opened, QStringList({"http://cards.example/harbor.htm",
+                                               "https://cards.example/offers/meadow cash.htm?from=plenwick"}));
+    }
 }
 
 TEST(OfferPageAddress, ResolvesRelativeAddressesAgainstTheOfferFile)
@@ -40,17 +42,15 @@ TEST(OfferPageAddress, ResolvesRelativeAddressesAgainstTheOfferFile)
         {"/app/offers/harbor.htm", "http://127.0.0.1:40123/app/offers/harbor.htm"},
         {"../harbor.htm?from=list", "http://127.0.0.1:40123/harbor.htm?from=list"},
         {"//cards.example/harbor.htm", "http://cards.example/harbor.htm"},
-        {"http://cards.example/meadow cash.htm", "http://cards.example/meadow cash.htm"},
-        {"HTTPS://Cards.example/x", "HTTPS://Cards.example/x"},
-        {"javascript:alert(1)", "javascript:alert(1)"},
-        {"//cards example", "//cards example"},
-        {"", ""},
-        {"  ", "  "},
     };
-    for (const auto& [address, whole] : cases) {
+    for (const auto& [address, whole] : cases)
         EXPECT_EQ(offerPageAddress(QString::fromLatin1(address), offerFile), QString::fromLatin1(whole)) << address;
-        EXPECT_EQ(offerPageAddress(QString::fromLatin1(address), QUrl()), QString::fromLatin1(address)) << address;
-    }
+    for (const char* address : {"http://cards.example/meadow cash.htm", "HTTPS://Cards.example/x",
+                                "javascript:alert(1)", "//cards example", "", "  "})
+        EXPECT_EQ(offerPageAddress(QString::fromLatin1(address), offerFile), QString::fromLatin1(address)) << address;
+    // An offer file without an address of its own resolves nothing.
+    EXPECT_EQ(offerPageAddress(QStringLiteral("offers/harbor.htm"), QUrl(QStringLiteral("app/newCCOffers.txt"))),
+              QStringLiteral("offers/harbor.htm"));
 }
 
 } // namespace

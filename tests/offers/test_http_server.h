@@ -9,6 +9,8 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <utility>
+
 namespace plenwick::testing_support {
 
 // A small HTTP server on 127.0.0.1 for the tests, which can also misbehave.
@@ -53,57 +55,43 @@ public:
     // Answers the requests that were held back.
     void release()
     {
-        for (const auto& [socket, path] : std::as_const(m_held)) {
+        for (const auto& [socket, path] : std::exchange(m_held, {})) {
             if (socket)
                 answer(socket, m_routes.value(path));
         }
-        m_held.clear();
     }
 
 private:
     void readRequest(QTcpSocket* socket)
     {
-        QByteArray& request = m_pending[socket];
-        request += socket->readAll();
-        if (!request.contains("\r\n\r\n"))
+        // The request stays waiting in the socket until its head is whole.
+        if (!socket->peek(1 << 16).contains("\r\n\r\n"))
             return;
-        const QString path = QString::fromLatin1(request.split(' ').value(1));
-        m_pending.remove(socket);
+        const QString path = QString::fromLatin1(socket->readAll().split(' ').value(1));
         ++m_requests[path];
-
         const Route response = m_routes.value(path, Route{404, "not here"});
-        const QByteArray& body = response.body;
-        switch (response.mode) {
-        case Mode::Answer: answer(socket, response); break;
-        case Mode::Stall: break;
-        case Mode::CloseEarly:
-            socket->write(head(200, body.size() + 500) + body);
-            socket->flush();
-            socket->disconnectFromHost();
-            break;
-        case Mode::Hold: m_held.append({QPointer<QTcpSocket>(socket), path}); break;
-        case Mode::Trickle: {
-            socket->write(head(response.status, body.size()));
+        if (response.mode == Mode::Answer || response.mode == Mode::CloseEarly) {
+            answer(socket, response, response.mode == Mode::CloseEarly ? 500 : 0);
+        } else if (response.mode == Mode::Hold) {
+            m_held.append({socket, path});
+        } else if (response.mode == Mode::Trickle) {
+            socket->write(head(response.status, response.body.size()));
             auto* timer = new QTimer(socket);
-            QObject::connect(timer, &QTimer::timeout, socket, [socket, body, at = 0]() mutable {
+            QObject::connect(timer, &QTimer::timeout, socket, [socket, body = response.body, at = 0]() mutable {
                 socket->write(body.mid(at++, 1));
                 if (at == body.size())
                     socket->disconnectFromHost();
             });
             timer->start(20);
-            break;
-        }
-        case Mode::Endless: {
+        } else if (response.mode == Mode::Endless) {
             // A little waits in the socket, topped up whenever it is sent.
             socket->write(head(response.status, -1));
-            const QByteArray chunk = body.repeated(qsizetype{64} * 1024 / body.size() + 1);
+            const QByteArray chunk = response.body.repeated(qsizetype{64} * 1024 / response.body.size() + 1);
             QObject::connect(socket, &QTcpSocket::bytesWritten, socket, [this, socket, chunk](qint64 sent) {
                 m_served += sent;
                 if (socket->bytesToWrite() < chunk.size())
                     socket->write(chunk);
             });
-            break;
-        }
         }
     }
 
@@ -114,9 +102,10 @@ private:
                (length < 0 ? QByteArray() : "Content-Length: " + QByteArray::number(length) + "\r\n") + "\r\n";
     }
 
-    static void answer(QTcpSocket* socket, const Route& response)
+    // Promising more than is sent closes the connection in the middle of the body.
+    static void answer(QTcpSocket* socket, const Route& response, qsizetype promisedMore = 0)
     {
-        socket->write(head(response.status, response.body.size()) + response.body);
+        socket->write(head(response.status, response.body.size() + promisedMore) + response.body);
         socket->disconnectFromHost();
     }
 
@@ -124,7 +113,6 @@ private:
     qint64 m_served = 0;
     QHash<QString, Route> m_routes;
     QHash<QString, int> m_requests;
-    QHash<QTcpSocket*, QByteArray> m_pending;
     QList<std::pair<QPointer<QTcpSocket>, QString>> m_held;
 };
 
