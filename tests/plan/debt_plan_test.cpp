@@ -1,4 +1,5 @@
 #include "plan/debt_plan.h"
+#include "plan/plan_csv.h"
 
 #include "money/money_text.h"
 
@@ -20,14 +21,14 @@ std::vector<T> list(T first, More... more)
 DebtCard card(double rate, const char* balance, const char* minimum, std::optional<RatePlan> plan = {},
               const char* openingFee = "0")
 {
-    DebtCard c;
-    c.annualRate = rate;
-    c.balance = dollars(balance);
-    c.minimumPayment = dollars(minimum);
-    c.actualPayment = c.minimumPayment;
-    c.ratePlan = plan;
-    c.openingFee = dollars(openingFee);
-    return c;
+    return {.name = {},
+            .annualRate = rate,
+            .balance = dollars(balance),
+            .minimumPayment = dollars(minimum),
+            .actualPayment = dollars(minimum),
+            .annualFee = {},
+            .ratePlan = plan,
+            .openingFee = dollars(openingFee)};
 }
 
 constexpr CalendarMonth kJanuary2027{2027, 1};
@@ -37,9 +38,7 @@ constexpr PlanStrategy kInOrder = PlanStrategy::CardOrder;
 TEST(CalendarMonth, CountsAcrossYearsBothWays)
 {
     EXPECT_EQ((CalendarMonth{2026, 11}.plus(3)), (CalendarMonth{2027, 2}));
-    EXPECT_EQ(kJanuary2027.plus(-1), (CalendarMonth{2026, 12}));
-    EXPECT_EQ(kJanuary2027.plus(-13), (CalendarMonth{2025, 12}));
-    EXPECT_EQ(kJanuary2027.plus(26).name(), "March 2029");
+    EXPECT_EQ(kJanuary2027.plus(-13).name(), "December 2025");
     EXPECT_EQ(kJanuary2027.plus(26).isoText(), "2029-03");
 }
 
@@ -174,7 +173,6 @@ TEST(DebtPlan, InvariantsHoldOnRandomBooks)
         SCOPED_TRACE(book);
         std::vector<DebtCard> cards(static_cast<std::size_t>(between(1, 5)));
         MoneyAmount budget = MoneyAmount::fromTicks(between(0, 50'000) * 100);
-        MoneyAmount owed;
         for (DebtCard& c : cards) {
             c.annualRate = static_cast<double>(between(0, 3000)) / 100;
             c.balance = MoneyAmount::fromTicks(between(-100, 2'000'000) * 100);
@@ -182,24 +180,23 @@ TEST(DebtPlan, InvariantsHoldOnRandomBooks)
             c.ratePlan = RatePlan{static_cast<std::int32_t>(between(-20, 21)), 0, c.annualRate};
             c.openingFee = MoneyAmount::fromTicks(between(0, 1) * c.balance.ticks() * 3 / 100);
             budget = *budget.plus(c.minimumPayment);
-            owed = *owed.plus(c.balance.isPositive() ? *c.balance.plus(c.openingFee) : MoneyAmount());
         }
         const DebtPlan plan = BuildDebtPlan(cards, budget, static_cast<PlanStrategy>(between(0, 2)), kJanuary2027);
         if (cards.size() == 1 && cards[0].openingFee == MoneyAmount()) {
             const auto run = PayoffRun(cards[0].balance, *cards[0].ratePlan, budget);
             ASSERT_EQ(plan.succeeded(), !run.stoppedEarly && run.months <= 1200) << plan.message;
-            EXPECT_EQ(plan.months, plan.succeeded() ? run.months : plan.months);
-            EXPECT_EQ(plan.totalInterest, plan.succeeded() ? run.interest : plan.totalInterest);
+            EXPECT_TRUE(!plan.succeeded() || (plan.months == run.months && plan.totalInterest == run.interest));
         }
         if (!plan.succeeded())
             continue;
         ++finished;
-        EXPECT_EQ(plan.totalPaid, *owed.plus(plan.totalInterest));
+        MoneyAmount owed;
         for (std::size_t c = 0; c < cards.size(); ++c) {
-            const MoneyAmount start =
-                cards[c].balance.isPositive() ? *cards[c].balance.plus(cards[c].openingFee) : MoneyAmount();
+            const MoneyAmount start = std::max(*cards[c].balance.plus(cards[c].openingFee), MoneyAmount());
             EXPECT_EQ(plan.cards[c].paid, *start.plus(plan.cards[c].interest));
+            owed = *owed.plus(start);
         }
+        EXPECT_EQ(plan.totalPaid, *owed.plus(plan.totalInterest));
         for (std::int32_t m = 1; m < plan.months; ++m) {
             MoneyAmount paid;
             for (std::size_t c = 0; c < cards.size(); ++c)
@@ -208,6 +205,23 @@ TEST(DebtPlan, InvariantsHoldOnRandomBooks)
         }
     }
     EXPECT_GT(finished, 200);
+}
+
+TEST(PlanCsv, TwoCardsMonthByMonthWithTotalsQuotedWhereNeeded)
+{
+    std::vector<DebtCard> cards = {card(12, "100", "10"), card(0, "30", "10")};
+    cards[0].name = "Harbor \"Gold\", Plus";
+    cards[1].row = 2; // no name: called after its row
+    const DebtPlan plan = BuildDebtPlan(cards, dollars("50"), kInOrder, {2027, 3});
+
+    // Month 3: 21.61 + 0.2161 interest is paid off, 21.8261 in all.
+    EXPECT_EQ(PlanCsv(plan, cards),
+              "Month,Date,\"Harbor \"\"Gold\"\", Plus payment\",\"Harbor \"\"Gold\"\", Plus interest\","
+              "\"Harbor \"\"Gold\"\", Plus balance\",Card 3 payment,Card 3 interest,Card 3 balance\r\n"
+              "1,2027-03,40.00,1.00,61.00,10.00,0.00,20.00\r\n"
+              "2,2027-04,40.00,0.61,21.61,10.00,0.00,10.00\r\n"
+              "3,2027-05,21.83,0.22,0.00,10.00,0.00,0.00\r\n"
+              "Total,,101.83,1.83,,30.00,0.00,\r\n");
 }
 
 } // namespace
