@@ -73,12 +73,10 @@ TEST(PayoffMonths, ShowsTheMonthsToPayOff)
     for (const Case& c : cases) {
         const auto answer = PayoffMonths(c.balance, c.rate, c.third);
         expectAnswer(answer, c);
+        // Months and interest come with a paid-off answer, and only with one.
         const bool paidOff = c.caption && std::isdigit(c.caption->front());
-        EXPECT_EQ(answer.months.has_value(), paidOff);
-        EXPECT_EQ(answer.interest.has_value(), paidOff);
-        if (paidOff) {
-            EXPECT_EQ(std::to_string(*answer.months) + " months", *c.caption);
-        }
+        EXPECT_EQ(answer.months && answer.interest ? std::to_string(*answer.months) + " months" : "",
+                  paidOff ? *c.caption : "");
     }
 }
 

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace plenwick {
 namespace {
 
@@ -90,29 +92,27 @@ TEST(OfferRanking, PartsMergeIntoTheWholeAndWorkCanBeCancelled)
 {
     const std::vector<DebtCard> cards = {holding("5,000", 24.99, "300"), holding("2,000", 18, "90")};
     std::vector<std::pair<std::size_t, std::size_t>> progress;
-    RankingControl control;
-    control.progress = [&](std::size_t done, std::size_t total) { progress.emplace_back(done, total); };
+    RankingControl control{{}, [&](std::size_t done, std::size_t total) { progress.emplace_back(done, total); }};
     const std::vector<OfferRuns> parts = {*RunOffers(cards, kOffers, 2, 3, control), *RunOffers(cards, kOffers, 0, 2)};
     EXPECT_EQ(progress, (std::vector<std::pair<std::size_t, std::size_t>>{{1, 1}}));
     EXPECT_TRUE(RunOffers(cards, kOffers, 5, 9)->cards.at(0).empty()); // past the end of the list
     auto order = [](const std::optional<std::vector<CardRanking>>& rankings) {
         std::vector<std::pair<std::size_t, std::optional<MoneyAmount>>> offers;
-        for (const CardRanking& ranking : *rankings) {
+        for (const CardRanking& ranking : *rankings)
             for (const OfferOutcome& outcome : ranking.offers)
                 offers.emplace_back(outcome.offer, outcome.netSaving);
-        }
         return offers;
     };
     EXPECT_EQ(order(RankRuns(cards, parts)), order(RankOffers(cards, kOffers)));
 
+    // Asked before every run, and once per card when ranking.
     int asked = 0;
     int answerNoTimes = 4;
     control.cancelled = [&] { return ++asked > answerNoTimes; };
-    EXPECT_FALSE(RankOffers(cards, kOffers, control)); // asked before every run
-    EXPECT_EQ(asked, 5);
-    asked = 0;
+    EXPECT_FALSE(RankOffers(cards, kOffers, control));
+    EXPECT_EQ(std::exchange(asked, 0), 5);
     answerNoTimes = 1;
-    EXPECT_FALSE(RankRuns(cards, parts, control)); // and once per card
+    EXPECT_FALSE(RankRuns(cards, parts, control));
     EXPECT_EQ(asked, 2);
 }
 
