@@ -123,11 +123,9 @@ TEST(PayoffRun, ChargesIntroductoryRatesAndStopsAtTheBound)
     };
     const Case cases[] = {
         // Months 1 to 12 free, then 13.99 %; no introductory months is the regular rate from month 1.
-        {"$5,000.00", {.introMonths = 12, .regularRate = 13.99}, "$150", 37, kPaidOff, 5'009'191},
         {"$5,000.00", {12, 0, 13.99}, "$75", 100, kPaidOff, 24'628'471},
         {"$5,000.00", {.regularRate = 13.99}, "$150", 43, kPaidOff, 13'675'648},
         {"$1,000.00", {.introMonths = 2, .introRate = 12}, "$100", 11, kPaidOff, 191'000},
-        {"$5,000.00", {-4, 0, 13.99}, "$150", 43, kPaidOff, 13'675'648},
         // Month 1 free, then 100 % a month: 1000 -> 400 -> 200 -> paid in month 3.
         {"$1,000", {1, 0, 1200}, "$600", 3, kPaidOff, 6'000'000},
         {"$5,000.00", {3, 0, 36}, "$100", 1000, RunEnd::NotCovered, 0},
