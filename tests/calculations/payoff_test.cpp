@@ -129,6 +129,7 @@ TEST(PayoffRun, ChargesIntroductoryRatesAndStopsAtTheBound)
         // Month 1 free, then 100 % a month: 1000 -> 400 -> 200 -> paid in month 3.
         {"$1,000", {1, 0, 1200}, "$600", 3, kPaidOff, 6'000'000},
         {"$5,000.00", {3, 0, 36}, "$100", 1000, RunEnd::NotCovered, 0},
+        {"$5,000.00", RatePlan::constant(18), "", 1000, RunEnd::NotCovered, 0}, // a payment that cannot be read
         // 2.4 x 10^12 months of $0.10 interest: stopped after 5,000,000 of them.
         {"$100,000,000,000.00", RatePlan::constant(0.0000000012), "$0.11", 1000, RunEnd::TooLong, 5'000'000'000},
         // Without the bound it is paid off, as an exact stretch-by-stretch sum in
