@@ -1,4 +1,5 @@
 #include "plan/offer_ranking.h"
+#include "plan/offer_terms.h"
 
 #include "money/money_text.h"
 
@@ -86,6 +87,22 @@ TEST(OfferRanking, FeesRoundOnceToTheTickAndCountEachStartedYear)
     // 12 months at 0 %: one year's fee; 13: two.
     EXPECT_EQ(RankOffers({holding("1,200", 0, "100", "50")}, {})->at(0).asItIs.cost, dollars("50"));
     EXPECT_EQ(RankOffers({holding("1,201", 0, "100", "50")}, {})->at(0).asItIs.cost, dollars("100"));
+}
+
+TEST(OfferRanking, ReadsAnOffersTextsAsMySavingsDoes)
+{
+    // Half months go to the even one; an empty or unreadable fee stays unknown.
+    const RankOffer offer = RankOfferFromTexts({"Zero 21", "http://x/0", "20.5", "1.5 %", "19.99%", "", "3%"});
+    EXPECT_EQ(offer.name + " " + offer.detailsAddress, "Zero 21 http://x/0");
+    EXPECT_EQ(offer.plan.introMonths, 20);
+    EXPECT_EQ(offer.plan.introRate, 1.5);
+    EXPECT_EQ(offer.plan.regularRate, 19.99);
+    EXPECT_EQ(offer.annualFee, std::nullopt);
+    EXPECT_EQ(offer.transferFeePercent, 3.0);
+    const RankOffer priced = RankOfferFromTexts({"", "", "soon", "", "", "$95", "n/a"});
+    EXPECT_EQ(priced.plan.introMonths, 0);
+    EXPECT_EQ(priced.annualFee, dollars("95"));
+    EXPECT_EQ(priced.transferFeePercent, std::nullopt);
 }
 
 TEST(OfferRanking, PartsMergeIntoTheWholeAndWorkCanBeCancelled)
