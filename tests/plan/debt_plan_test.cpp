@@ -178,13 +178,21 @@ TEST(DebtPlan, InvariantsHoldOnRandomBooks)
         if (!plan.succeeded())
             continue;
         ++finished;
+        // Each card is paid off in the month its balance reaches 0 (month 0: it owed nothing), the last of them
+        // in the plan's last month.
         MoneyAmount owed;
+        std::int32_t last = 0;
         for (std::size_t c = 0; c < cards.size(); ++c) {
             const MoneyAmount start = std::max(*cards[c].balance.plus(cards[c].openingFee), MoneyAmount());
             EXPECT_EQ(plan.cards[c].paid, *start.plus(plan.cards[c].interest));
             owed = *owed.plus(start);
+            const std::int32_t paidOff = plan.cards[c].paidOffMonth.value();
+            EXPECT_TRUE(paidOff == 0 || (plan.entry(paidOff, c).opening.isPositive() &&
+                                         plan.entry(paidOff, c).closing == MoneyAmount()));
+            last = std::max(last, paidOff);
         }
         EXPECT_EQ(plan.totalPaid, *owed.plus(plan.totalInterest));
+        EXPECT_EQ(last, plan.months);
         for (std::int32_t m = 1; m < plan.months; ++m) {
             MoneyAmount paid;
             for (std::size_t c = 0; c < cards.size(); ++c)
@@ -198,14 +206,13 @@ TEST(DebtPlan, InvariantsHoldOnRandomBooks)
 TEST(PlanCsv, TwoCardsMonthByMonthWithTotalsQuotedWhereNeeded)
 {
     std::vector<DebtCard> cards = {card(12, "100", "10"), card(0, "30", "10")};
-    cards[0].name = "Harbor \"Gold\", Plus";
-    cards[1].row = 2; // no name: called after its row
+    cards[0].name = "Harbor \"Gold\", Plus"; // the second has none: it is called after its row
     const DebtPlan plan = BuildDebtPlan(cards, dollars("50"), kInOrder, {2027, 3});
 
     // Month 3: 21.61 + 0.2161 interest is paid off, 21.8261 in all.
     EXPECT_EQ(PlanCsv(plan, cards),
               "Month,Date,\"Harbor \"\"Gold\"\", Plus payment\",\"Harbor \"\"Gold\"\", Plus interest\","
-              "\"Harbor \"\"Gold\"\", Plus balance\",Card 3 payment,Card 3 interest,Card 3 balance\r\n"
+              "\"Harbor \"\"Gold\"\", Plus balance\",Card 1 payment,Card 1 interest,Card 1 balance\r\n"
               "1,2027-03,40.00,1.00,61.00,10.00,0.00,20.00\r\n"
               "2,2027-04,40.00,0.61,21.61,10.00,0.00,10.00\r\n"
               "3,2027-05,21.83,0.22,0.00,10.00,0.00,0.00\r\n"
