@@ -21,14 +21,7 @@ std::vector<T> list(T first, More... more)
 DebtCard card(double rate, const char* balance, const char* minimum, std::optional<RatePlan> plan = {},
               const char* openingFee = "0")
 {
-    return {.name = {},
-            .annualRate = rate,
-            .balance = dollars(balance),
-            .minimumPayment = dollars(minimum),
-            .actualPayment = dollars(minimum),
-            .annualFee = {},
-            .ratePlan = plan,
-            .openingFee = dollars(openingFee)};
+    return {"", rate, dollars(balance), dollars(minimum), dollars(minimum), {}, plan, dollars(openingFee), 0};
 }
 
 constexpr CalendarMonth kJanuary2027{2027, 1};

@@ -15,12 +15,7 @@ std::optional<MoneyAmount> amount(const char* text) { return *text != 0 ? money(
 
 DebtCard holding(const char* balance, double rate, const char* payment, const char* annualFee = "0")
 {
-    DebtCard card;
-    card.balance = dollars(balance);
-    card.annualRate = rate;
-    card.actualPayment = dollars(payment);
-    card.annualFee = dollars(annualFee);
-    return card;
+    return {"", rate, dollars(balance), {}, dollars(payment), dollars(annualFee), {}, {}, 0};
 }
 
 // 0: 21 free months, 3 % fee; 1: dearer than the card, fees unknown;
