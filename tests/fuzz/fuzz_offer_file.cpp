@@ -3,6 +3,7 @@
 #include "offers/offer_file.h"
 #include "textfile/text_lines.h"
 
+#include <algorithm>
 #include <cstdint>
 
 using namespace plenwick;
@@ -13,9 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const OfferList offers = readOfferFile(body);
 
     // One offer per non-empty line, up to the most a choice can hold.
-    qsizetype lines = 0;
-    for (const QString& line : readLines(body))
-        lines += line.isEmpty() ? 0 : 1;
+    const auto lines = std::ranges::count_if(readLines(body), [](const QString& line) { return !line.isEmpty(); });
     FUZZ_CHECK(offers.size() == static_cast<std::size_t>(std::min<qsizetype>(lines, kMostOffers)));
 
     // Every offer has its seven fields, none holding a separator or a line end.
