@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace plenwick {
 namespace {
 
@@ -22,13 +24,6 @@ std::string sentence(const std::string& name, int months, const std::string& sav
 {
     return name + " would enable you to pay off your card " + std::to_string(months) +
            " months early and save a total of " + saving;
-}
-
-int messagesIn(const SavingsAnswer& answer)
-{
-    return static_cast<int>(std::count_if(answer.steps.begin(), answer.steps.end(), [](const SavingsStep& step) {
-        return step.kind == SavingsStep::Kind::Message && step.text == kSavingsPaymentsNotEnough;
-    }));
 }
 
 TEST(SavingsOptions, MeasuresEachChosenOptionAgainstTheBaseline)
@@ -88,7 +83,7 @@ TEST(SavingsOptions, MeasuresEachChosenOptionAgainstTheBaseline)
         EXPECT_EQ(answer.savings1, c.fast);
         EXPECT_EQ(answer.savings2, c.bigger);
         EXPECT_EQ(answer.savings3, c.switching);
-        EXPECT_EQ(messagesIn(answer), c.messages);
+        EXPECT_EQ(std::ranges::count(answer.steps, SavingsStep::Kind::Message, &SavingsStep::kind), c.messages);
     }
 }
 
@@ -96,9 +91,11 @@ TEST(SavingsOptions, ShowsCaptionsAndMessagesAsTheyHappen)
 {
     std::string shown;
     for (const SavingsStep& step : SavingsOptions(card("$5,000.00", "18.00", "$75.00", kNone, "$25 ", kHarbor)).steps) {
-        const bool message = step.kind == SavingsStep::Kind::Message;
-        shown += message ? std::string("message") : std::to_string(static_cast<int>(step.label)) + " " + step.text;
-        shown += message && step.text != kSavingsPaymentsNotEnough ? "?\n" : "\n";
+        shown += step.kind == SavingsStep::Kind::Caption
+                     ? std::to_string(static_cast<int>(step.label)) + " " + step.text
+                 : step.text == kSavingsPaymentsNotEnough ? "message"
+                                                          : "?";
+        shown += '\n';
     }
     // The baseline, $25 (it covers no month's interest), and the baseline
     // again for the sentence each show the message.

@@ -3,6 +3,7 @@
 #include "offers/offer_file.h"
 #include "textfile/text_lines.h"
 
+#include <algorithm>
 #include <cstdint>
 
 using namespace plenwick;
@@ -13,18 +14,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const OfferList offers = readOfferFile(body);
 
     // One offer per non-empty line, up to the most a choice can hold.
-    qsizetype lines = 0;
-    for (const QString& line : readLines(body))
-        lines += line.isEmpty() ? 0 : 1;
+    const auto lines = std::ranges::count_if(readLines(body), [](const QString& line) { return !line.isEmpty(); });
     FUZZ_CHECK(offers.size() == static_cast<std::size_t>(std::min<qsizetype>(lines, kMostOffers)));
 
     // Every offer has its seven fields, none holding a separator or a line end.
     for (const OfferRecord& offer : offers) {
         for (const QString* field : {&offer.cardName, &offer.detailsAddress, &offer.introMonths, &offer.introRate,
-                                     &offer.regularRate, &offer.annualFee, &offer.transferFee}) {
-            FUZZ_CHECK(!field->contains(QLatin1Char('|')));
-            FUZZ_CHECK(!field->contains(QStringLiteral("\r\n")));
-        }
+                                     &offer.regularRate, &offer.annualFee, &offer.transferFee})
+            FUZZ_CHECK(!field->contains(u'|') && !field->contains(u"\r\n"));
     }
 
     // Read from a server, only relative addresses change, and they become
@@ -34,8 +31,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t at = 0; at < offers.size(); ++at) {
         OfferRecord asRead = served[at];
         if (asRead.detailsAddress != offers[at].detailsAddress) {
-            FUZZ_CHECK(QUrl(offers[at].detailsAddress, QUrl::TolerantMode).isRelative());
-            FUZZ_CHECK(QUrl(asRead.detailsAddress).scheme() == QLatin1String("http"));
+            FUZZ_CHECK(QUrl(offers[at].detailsAddress, QUrl::TolerantMode).isRelative() &&
+                       QUrl(asRead.detailsAddress).scheme() == QLatin1String("http"));
             asRead.detailsAddress = offers[at].detailsAddress;
         }
         FUZZ_CHECK(asRead == offers[at]);

@@ -1,8 +1,11 @@
 #include "plan/offer_ranking.h"
+#include "plan/offer_terms.h"
 
 #include "money/money_text.h"
 
 #include <gtest/gtest.h>
+
+#include <utility>
 
 namespace plenwick {
 namespace {
@@ -12,12 +15,7 @@ std::optional<MoneyAmount> amount(const char* text) { return *text != 0 ? money(
 
 DebtCard holding(const char* balance, double rate, const char* payment, const char* annualFee = "0")
 {
-    DebtCard card;
-    card.balance = dollars(balance);
-    card.annualRate = rate;
-    card.actualPayment = dollars(payment);
-    card.annualFee = dollars(annualFee);
-    return card;
+    return {"", rate, dollars(balance), {}, dollars(payment), dollars(annualFee), {}, {}, 0};
 }
 
 // 0: 21 free months, 3 % fee; 1: dearer than the card, fees unknown;
@@ -86,33 +84,47 @@ TEST(OfferRanking, FeesRoundOnceToTheTickAndCountEachStartedYear)
     EXPECT_EQ(RankOffers({holding("1,201", 0, "100", "50")}, {})->at(0).asItIs.cost, dollars("100"));
 }
 
+TEST(OfferRanking, ReadsAnOffersTextsAsMySavingsDoes)
+{
+    // Half months go to the even one; an empty or unreadable fee stays unknown.
+    const RankOffer offer = RankOfferFromTexts({"Zero 21", "http://x/0", "20.5", "1.5 %", "19.99%", "", "3%"});
+    EXPECT_EQ(offer.name + " " + offer.detailsAddress, "Zero 21 http://x/0");
+    EXPECT_EQ(offer.plan.introMonths, 20);
+    EXPECT_EQ(offer.plan.introRate, 1.5);
+    EXPECT_EQ(offer.plan.regularRate, 19.99);
+    EXPECT_EQ(offer.annualFee, std::nullopt);
+    EXPECT_EQ(offer.transferFeePercent, 3.0);
+    const RankOffer priced = RankOfferFromTexts({"", "", "soon", "", "", "$95", "n/a"});
+    EXPECT_EQ(priced.plan.introMonths, 0);
+    EXPECT_EQ(priced.annualFee, dollars("95"));
+    EXPECT_EQ(priced.transferFeePercent, std::nullopt);
+}
+
 TEST(OfferRanking, PartsMergeIntoTheWholeAndWorkCanBeCancelled)
 {
     const std::vector<DebtCard> cards = {holding("5,000", 24.99, "300"), holding("2,000", 18, "90")};
     std::vector<std::pair<std::size_t, std::size_t>> progress;
-    RankingControl control;
-    control.progress = [&](std::size_t done, std::size_t total) { progress.emplace_back(done, total); };
+    RankingControl control{{}, [&](std::size_t done, std::size_t total) { progress.emplace_back(done, total); }};
     const std::vector<OfferRuns> parts = {*RunOffers(cards, kOffers, 2, 3, control), *RunOffers(cards, kOffers, 0, 2)};
     EXPECT_EQ(progress, (std::vector<std::pair<std::size_t, std::size_t>>{{1, 1}}));
     EXPECT_TRUE(RunOffers(cards, kOffers, 5, 9)->cards.at(0).empty()); // past the end of the list
     auto order = [](const std::optional<std::vector<CardRanking>>& rankings) {
         std::vector<std::pair<std::size_t, std::optional<MoneyAmount>>> offers;
-        for (const CardRanking& ranking : *rankings) {
+        for (const CardRanking& ranking : *rankings)
             for (const OfferOutcome& outcome : ranking.offers)
                 offers.emplace_back(outcome.offer, outcome.netSaving);
-        }
         return offers;
     };
     EXPECT_EQ(order(RankRuns(cards, parts)), order(RankOffers(cards, kOffers)));
 
+    // Asked before every run, and once per card when ranking.
     int asked = 0;
     int answerNoTimes = 4;
     control.cancelled = [&] { return ++asked > answerNoTimes; };
-    EXPECT_FALSE(RankOffers(cards, kOffers, control)); // asked before every run
-    EXPECT_EQ(asked, 5);
-    asked = 0;
+    EXPECT_FALSE(RankOffers(cards, kOffers, control));
+    EXPECT_EQ(std::exchange(asked, 0), 5);
     answerNoTimes = 1;
-    EXPECT_FALSE(RankRuns(cards, parts, control)); // and once per card
+    EXPECT_FALSE(RankRuns(cards, parts, control));
     EXPECT_EQ(asked, 2);
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <span>
 #include <string>
 
 namespace plenwick {
@@ -15,7 +16,32 @@ const std::string kTooSmall = "-0." + std::string(330, '0') + "1";
 
 using Ticks = std::optional<std::int64_t>;
 
+MoneyAmount ticks(std::int64_t count) { return MoneyAmount::fromTicks(count); }
 Ticks ticksOf(std::optional<MoneyAmount> amount) { return amount ? std::optional(amount->ticks()) : std::nullopt; }
+
+TEST(MoneyAmount, ArithmeticIsExactFailsOrIsHeldAtTheEnds)
+{
+    // Running totals (plusTimesHeld) are held at the ends, even when only the product is out of range.
+    const std::pair<std::optional<MoneyAmount>, Ticks> cases[] = {{ticks(10000001).plus(ticks(-3)), 9999998},
+                                                                  {ticks(10000001).minus(ticks(-3)), 10000004},
+                                                                  {ticks(-7).times(3), -21},
+                                                                  {ticks(kMax).plus(ticks(1)), kNone},
+                                                                  {ticks(kMin).minus(ticks(1)), kNone},
+                                                                  {ticks(0).minus(ticks(kMin)), kNone},
+                                                                  {ticks(kMin).plus(ticks(kMax)), -1},
+                                                                  {ticks(kMax).minus(ticks(kMax)), 0},
+                                                                  {ticks(kMin).times(-1), kNone},
+                                                                  {ticks(kMax).times(-1), kMin + 1},
+                                                                  {ticks(kMax / 2 + 1).times(2), kNone},
+                                                                  {ticks(kMin / 2).times(2), kMin},
+                                                                  {ticks(4).plusTimesHeld(ticks(5), 3), 19},
+                                                                  {ticks(kMax - 1).plusTimesHeld(ticks(1), 5), kMax},
+                                                                  {ticks(kMin + 1).plusTimesHeld(ticks(-1), 5), kMin},
+                                                                  {ticks(kMin).plusTimesHeld(ticks(kMax), 2), kMax - 1},
+                                                                  {ticks(kMin).plusTimesHeld(ticks(kMin), kMax), kMin}};
+    for (std::size_t i = 0; i < std::size(cases); ++i)
+        EXPECT_EQ(ticksOf(cases[i].first), cases[i].second) << "case " << i;
+}
 
 TEST(Reading, NumbersFollowUsEnglishRules)
 {
@@ -26,12 +52,11 @@ TEST(Reading, NumbersFollowUsEnglishRules)
         EXPECT_EQ(number(text), expected) << text;
     EXPECT_EQ(number(std::string(40, '9')), 1e40);
     EXPECT_EQ(number(std::string(400, '9')), kNone);
-    EXPECT_EQ(number(kTooSmall), -0.0);
+    EXPECT_TRUE(std::signbit(number(kTooSmall).value()));
     // A text cut from a longer one ends where it ends.
     EXPECT_EQ(number(std::string_view("1,5").substr(0, 2)), kNone);
     EXPECT_EQ(number(std::string_view("5.5").substr(0, 1)), 5);
     EXPECT_EQ(number(std::string_view("1.5").substr(0, 2)), 1);
-    EXPECT_TRUE(std::signbit(*number(kTooSmall)));
 
     for (const char* text : {"", " ", "abc", "(5)", "1.2.3", ",123", "123,", "1,,2", "1.2,3", "1,.5", ".", "-.", "--5",
                              "- 5", "1 2", "$"}) {
@@ -52,18 +77,14 @@ TEST(Reading, MoneyDropsDollarSignsAndRoundsToTheNearestTickTiesToEven)
     // The ends of the range.
     EXPECT_EQ(ticksOf(money("922,337,203,685,477.5807")), kMax);
     EXPECT_EQ(ticksOf(money("-922,337,203,685,477.5808")), kMin);
-    for (const char* text : {"922,337,203,685,477.5808", "-922,337,203,685,477.5809", "922,337,203,685,477.58075"})
+    for (const char* text : {"922,337,203,685,477.5808", "-922,337,203,685,477.5809", "922,337,203,685,477.58075",
+                             "99999999999999999999.99999", "9999999999999999999999999999999999999999"})
         EXPECT_EQ(money(text), kNone) << text;
-    EXPECT_EQ(money(std::string(40, '9')), kNone);
-    EXPECT_EQ(money(std::string(20, '9') + ".99999"), kNone);
-}
 
-TEST(Reading, RatesMayEndInAPercentSign)
-{
-    const std::pair<const char*, std::optional<double>> cases[] = {
+    const std::pair<const char*, std::optional<double>> rates[] = {
         {"29.99%", 29.99},   {"18.9 %", 18.9}, {" 18.9 % ", 18.9}, {"18.90", 18.9}, {"1.%", 1},
         {"APR 18.9", kNone}, {"%", kNone},     {"5%%", kNone},     {"% 5", kNone},  {"$5%", kNone}};
-    for (const auto& [text, expected] : cases)
+    for (const auto& [text, expected] : rates)
         EXPECT_EQ(rate(text), expected) << text;
 }
 
@@ -89,24 +110,34 @@ TEST(Reading, ToMoneyRoundsToTheNearestTickTiesToEven)
 
 TEST(FormatByPattern, ShowsTypedTextInItsBoxPattern)
 {
-    const std::pair<const char*, const char*> moneyBoxes[] = {
-        {"1234.5", "$1,234.50"}, {"$1,234.5", "$1,234.50"}, {"-5", "-$5.00"}, {"12.346", "$12.35"},
-        {"0.125", "$0.13"},      {"-0.125", "-$0.13"},      {".5", "$0.50"},  {"999.995", "$1,000.00"},
-        {"-0.004", "$0.00"},     {"7.", "$7.00"},           {"18%", "18%"},   {"1234567.8", "$1,234,567.80"}};
+    const std::pair<const char*, const char*> moneyBoxes[] = {{"1234.5", "$1,234.50"},
+                                                              {"$1,234.5", "$1,234.50"},
+                                                              {"-5", "-$5.00"},
+                                                              {"12.346", "$12.35"},
+                                                              {"0.125", "$0.13"},
+                                                              {"-0.125", "-$0.13"},
+                                                              {".5", "$0.50"},
+                                                              {"999.995", "$1,000.00"},
+                                                              {"-0.004", "$0.00"},
+                                                              {"7.", "$7.00"},
+                                                              {"18%", "18%"},
+                                                              {"1234567.8", "$1,234,567.80"},
+                                                              {"", ""},
+                                                              {" ", " "},
+                                                              {"abc", "abc"},
+                                                              {"12abc", "12abc"}};
     const std::pair<const char*, const char*> rateBoxes[] = {
         {"18.9", "18.90"}, {"1,234", "1234.00"}, {"19.999", "20.00"}, {"-3", "-3.00"},
         {"$12", "12.00"},  {"29.99%", "29.99"},  {"18.9 %", "18.90"}, {"APR 18.9", "APR 18.9"}};
-    const auto expectShown = [](const char* typed, Pattern pattern, const std::string& shown) {
-        EXPECT_EQ(FormatByPattern(typed, pattern), shown) << typed;
-        EXPECT_EQ(FormatByPattern(shown, pattern), shown) << typed; // leaving the box again changes nothing
-    };
-    for (const auto& [typed, shown] : moneyBoxes)
-        expectShown(typed, Pattern::Money, shown);
-    for (const auto& [typed, shown] : rateBoxes)
-        expectShown(typed, Pattern::Rate, shown);
+    using Boxes = std::span<const std::pair<const char*, const char*>>;
+    for (const auto& [boxes, pattern] :
+         {std::pair<Boxes, Pattern>(moneyBoxes, Pattern::Money), {rateBoxes, Pattern::Rate}}) {
+        for (const auto& [typed, shown] : boxes) {
+            EXPECT_EQ(FormatByPattern(typed, pattern), shown) << typed;
+            EXPECT_EQ(FormatByPattern(shown, pattern), shown) << typed; // leaving the box again changes nothing
+        }
+    }
     EXPECT_EQ(FormatByPattern("0.12499999999999999999", Pattern::Money), "$0.12");
-    for (const char* text : {"", " ", "abc", "12abc"})
-        expectShown(text, Pattern::Money, text);
     EXPECT_EQ(FormatByPattern("123456789012345678901234.5", Pattern::Money), "$123,456,789,012,345,678,901,234.50");
 }
 
@@ -123,10 +154,10 @@ TEST(FormatByPattern, ShowsDoublesAtFifteenDigitsAndAmountsExactly)
 
     const std::pair<std::int64_t, const char*> amounts[] = {
         {10591078, "$1,059.11"}, {-23500000, "-$2,350.00"}, {1250, "$0.13"}, {1249, "$0.12"}, {-49, "$0.00"}};
-    for (const auto& [ticks, shown] : amounts)
-        EXPECT_EQ(FormatByPattern(MoneyAmount::fromTicks(ticks), Pattern::Money), shown);
-    EXPECT_EQ(FormatByPattern(MoneyAmount::fromTicks(kMin), Pattern::Money), "-$922,337,203,685,477.58");
-    EXPECT_EQ(FormatByPattern(MoneyAmount::fromTicks(kMax), Pattern::Rate), "922337203685477.58");
+    for (const auto& [count, shown] : amounts)
+        EXPECT_EQ(FormatByPattern(ticks(count), Pattern::Money), shown);
+    EXPECT_EQ(FormatByPattern(ticks(kMin), Pattern::Money), "-$922,337,203,685,477.58");
+    EXPECT_EQ(FormatByPattern(ticks(kMax), Pattern::Rate), "922337203685477.58");
 }
 
 } // namespace
