@@ -37,15 +37,13 @@ struct Field {
     std::optional<Pattern> pattern; // the normal form the box takes on leaving
 };
 
-constexpr Qt::Alignment kAmount = Qt::AlignRight | Qt::AlignVCenter;
-
 const Field kFields[CardRow::FieldCount] = {
     {"CardNameText", "Label3_0", "Card Name", Qt::AlignCenter, std::nullopt},
-    {"AnnualFeeText", "Label4", "Annual Fee", kAmount, Pattern::Money},
-    {"InterestRateText", "Label5", "Interest Rate", kAmount, Pattern::Rate},
-    {"TotalDueText", "Label6", "Total Due", kAmount, Pattern::Money},
-    {"MinimumPaymentText", "Label7", "Minimum Monthly Payment", kAmount, Pattern::Money},
-    {"ActualPaymentText", "Label8", "Actual Monthly Payment", kAmount, Pattern::Money},
+    {"AnnualFeeText", "Label4", "Annual Fee", theme::kAmountAlignment, Pattern::Money},
+    {"InterestRateText", "Label5", "Interest Rate", theme::kAmountAlignment, Pattern::Rate},
+    {"TotalDueText", "Label6", "Total Due", theme::kAmountAlignment, Pattern::Money},
+    {"MinimumPaymentText", "Label7", "Minimum Monthly Payment", theme::kAmountAlignment, Pattern::Money},
+    {"ActualPaymentText", "Label8", "Actual Monthly Payment", theme::kAmountAlignment, Pattern::Money},
 };
 
 } // namespace

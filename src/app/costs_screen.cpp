@@ -14,8 +14,6 @@ namespace plenwick {
 
 namespace {
 
-constexpr Qt::Alignment kAmount = Qt::AlignRight | Qt::AlignVCenter;
-
 // The "Min. Amount" check box with its caption beside it.
 QWidget* minimumChoice(QWidget* panel, int card, QCheckBox*& check)
 {
@@ -84,7 +82,7 @@ void CostsScreen::addPaymentRows(CardGrid& grid)
     grid.addCaption(paymentRow, QStringLiteral("Label10_0"),
                     QStringLiteral("I will pay this amount per month. How much time it will take to pay off? "), 3);
     AmountIcanPayText = grid.addPerCard<QLineEdit>(paymentRow, "AmountIcanPayText", QStringLiteral("Monthly payment"),
-                                                   [&](int) { return textBox(this, kAmount); });
+                                                   [&](int) { return textBox(this, theme::kAmountAlignment); });
     grid.addPerCard<QWidget>(paymentRow + 1, "MinimumAmountChoice", QStringLiteral("Minimum amount"),
                              [&](int card) { return minimumChoice(this, card, MiniMumCheck[card]); });
     CalTimeCMD =
@@ -108,7 +106,7 @@ void CostsScreen::addMonthsRows(CardGrid& grid)
                     2);
     DebtFreeMonthsText =
         grid.addPerCard<QLineEdit>(monthsRow, "DebtFreeMonthsText", QStringLiteral("Months to be debt free"),
-                                   [&](int) { return textBox(this, kAmount); });
+                                   [&](int) { return textBox(this, theme::kAmountAlignment); });
     CalAmountCMD =
         grid.addPerCard<QPushButton>(monthsRow + 1, "CalAmountCMD", QStringLiteral("Calculate payment"),
                                      [&](int) { return commandButton(this, {}, QStringLiteral("Calculate")); });

@@ -1,6 +1,7 @@
 #include "app/offer_ranking_model.h"
 
 #include "app/card_grid.h"
+#include "app/plan_result.h"
 #include "app/theme.h"
 #include "money/money_text.h"
 
@@ -39,7 +40,6 @@ QString shortText(const std::string& text, int characters)
 
 namespace {
 
-QString moneyText(MoneyAmount amount) { return QString::fromStdString(FormatByPattern(amount, Pattern::Money)); }
 QString rateText(double rate) { return QString::fromStdString(FormatByPattern(rate, Pattern::Rate)) + u'%'; }
 
 QString monthsText(const PayoffRunResult& run)

@@ -49,6 +49,8 @@ QFont splashFont();
 QFont documentFont(qreal pointSize); // printed pages
 QFont noteFont();                    // a small line under an answer
 
+// Boxes that hold amounts and rates keep their figures on the right.
+inline constexpr Qt::Alignment kAmountAlignment = Qt::AlignRight | Qt::AlignVCenter;
 inline constexpr QColor kFocus(0xd9, 0x6a, 0x00); // the frame of the focused control
 
 // Texts on a painted panel are dark whatever the palette says.

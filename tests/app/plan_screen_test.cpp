@@ -33,12 +33,6 @@ protected:
 TEST_F(PlanScreen, TheBudgetAndOrderChosenGiveTheSummaryTheScheduleAndWhatAMoveGains)
 {
     EXPECT_EQ(control<QLineEdit>(QStringLiteral("BudgetText"))->text(), QStringLiteral("$150.00"));
-    click("PrevCMD", 3); // My Savings leads on to My Plan, and so does Alt+4
-    click("NextCMD", 2);
-    EXPECT_EQ(window->screenIndex(), frmMain::Screen::MyPlan);
-    click("MyCardsCMD", 0);
-    QTest::keyClick(window.get(), Qt::Key_4, Qt::AltModifier);
-    ASSERT_EQ(window->screenIndex(), frmMain::Screen::MyPlan);
     chooseWithKeyboard(control<QComboBox>(QStringLiteral("StrategyCombo")), 1); // smallest balance first
     calculate(QStringLiteral("200"));
     EXPECT_EQ(control<QLineEdit>(QStringLiteral("BudgetText"))->text(), QStringLiteral("$200.00"));

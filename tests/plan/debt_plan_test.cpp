@@ -1,6 +1,7 @@
 #include "plan/debt_plan.h"
 #include "plan/plan_csv.h"
 
+#include "dollars.h"
 #include "money/money_text.h"
 
 #include <gtest/gtest.h>
@@ -9,8 +10,6 @@
 
 namespace plenwick {
 namespace {
-
-MoneyAmount dollars(const char* text) { return money(text).value(); }
 
 template <typename T, typename... More>
 std::vector<T> list(T first, More... more)

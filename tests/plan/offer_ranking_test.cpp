@@ -1,6 +1,7 @@
 #include "plan/offer_ranking.h"
 #include "plan/offer_terms.h"
 
+#include "dollars.h"
 #include "money/money_text.h"
 
 #include <gtest/gtest.h>
@@ -10,7 +11,6 @@
 namespace plenwick {
 namespace {
 
-MoneyAmount dollars(const char* text) { return money(text).value(); }
 std::optional<MoneyAmount> amount(const char* text) { return *text != 0 ? money(text) : std::nullopt; }
 
 DebtCard holding(const char* balance, double rate, const char* payment, const char* annualFee = "0")
