@@ -2,7 +2,7 @@
 """Mutation check of the window-free libraries (src/money, src/textfile, src/calculations, src/cards,
 src/offers, src/plan).
 
-Usage: mutants.py CHECKOUT [--work DIR] [--count N] [--seed S] [--only TEXT] [--list] [--timeout SEC]
+Usage: mutants.py CHECKOUT [--work DIR] [--count N] [--seed S] [--only REGEX] [--list] [--timeout SEC]
 
 CHECKOUT is the project's checkout. It is never changed: the script makes a git clone of its
 committed HEAD in a temporary folder (or under --work), builds the core test programs there
@@ -306,7 +306,7 @@ def main():
     ap.add_argument("--work", help="folder for the clone, the build and the report (default: a new temporary one)")
     ap.add_argument("--count", type=int, default=100, help="how many mutants to draw (default 100)")
     ap.add_argument("--seed", type=int, default=20261206)
-    ap.add_argument("--only", help="draw only from files whose path contains this text")
+    ap.add_argument("--only", help="draw only from files whose path matches this regular expression, such as src/(cards|offers)/")
     ap.add_argument("--list", action="store_true", help="print the drawn mutants and stop")
     ap.add_argument("--timeout", type=float, default=0, help="seconds per test program (default: 10 x its baseline, at least 20)")
     ap.add_argument("--jobs", type=int, default=os.cpu_count() or 2)
@@ -350,7 +350,7 @@ def main():
 
     per_file = find_candidates(src, libs)
     if args.only:
-        per_file = {f: c for f, c in per_file.items() if args.only in f}
+        per_file = {f: c for f, c in per_file.items() if re.search(args.only, f)}
     mutants = draw(per_file, args.count, args.seed)
     found = sum(len(c) for c, _ in per_file.values())
     print(f"checkout {checkout} at {head}; {found} candidates, {len(mutants)} drawn; work folder {work}")
