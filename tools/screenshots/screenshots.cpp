@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QPalette>
 #include <QPushButton>
@@ -33,6 +34,10 @@ void type(QWidget* window, const QString& name, const QString& text)
     box->selectAll(); // typing replaces what the box proposes
     QTest::keyClicks(box, text);
     QTest::keyClick(box, Qt::Key_Tab);
+    // Without a window manager the window is never active and gets no focus
+    // events: leave the box as a person's Tab would.
+    QFocusEvent left(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(box, &left);
 }
 
 void click(QWidget* window, const QString& name)
