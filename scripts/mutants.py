@@ -2,7 +2,7 @@
 """Mutation check of the window-free libraries (src/money, src/textfile, src/calculations, src/cards,
 src/offers, src/plan).
 
-Usage: mutants.py CHECKOUT [--work DIR] [--count N] [--seed S] [--only REGEX] [--list] [--timeout SEC]
+Usage: mutants.py CHECKOUT [--work DIR] [--count N] [--draw N] [--only REGEX] [--list] [--timeout SEC]
 
 CHECKOUT is the project's checkout. It is never changed: the script makes a git clone of its
 committed HEAD in a temporary folder (or under --work), builds the core test programs there
@@ -19,8 +19,8 @@ A mutant is
               (the compiler proves the change changes nothing); left out of the score;
   stillborn   when it does not compile; left out of the score.
 
-The mutants are drawn deterministically (--seed) from every candidate the operators find,
-spread over the files in proportion to their code lines and over the operators within a file.
+The mutants are drawn deterministically (--draw: the same number draws the same mutants) from
+every candidate the operators find, spread over the files in proportion to their code lines and over the operators within a file.
 --list prints the drawn mutants without building. Results go to WORK/report.txt and
 WORK/results.json; the last lines printed are the score, which tests kill which mutants, and
 the surviving mutants. Surviving mutants still need reading: some are equivalent in effect
@@ -222,9 +222,9 @@ def find_candidates(root, libs):
     return per_file
 
 
-def draw(per_file, count, seed):
+def draw(per_file, count, draw_number):
     """Spreads `count` mutants over the files by code lines, and within a file over operators."""
-    rng = random.Random(seed)
+    rng = random.Random(draw_number)
     files = {f: c for f, c in per_file.items() if c[0]}
     total_lines = sum(sloc for _, sloc in files.values())
     quota = {f: max(1, round(count * sloc / total_lines)) for f, (_, sloc) in files.items()}
@@ -305,7 +305,7 @@ def main():
     ap.add_argument("checkout")
     ap.add_argument("--work", help="folder for the clone, the build and the report (default: a new temporary one)")
     ap.add_argument("--count", type=int, default=100, help="how many mutants to draw (default 100)")
-    ap.add_argument("--seed", type=int, default=20261206)
+    ap.add_argument("--draw", type=int, default=20261206, help="which deterministic draw of mutants")
     ap.add_argument("--only", help="draw only from files whose path matches this regular expression, such as src/(cards|offers)/")
     ap.add_argument("--list", action="store_true", help="print the drawn mutants and stop")
     ap.add_argument("--timeout", type=float, default=0, help="seconds per test program (default: 10 x its baseline, at least 20)")
@@ -351,7 +351,7 @@ def main():
     per_file = find_candidates(src, libs)
     if args.only:
         per_file = {f: c for f, c in per_file.items() if re.search(args.only, f)}
-    mutants = draw(per_file, args.count, args.seed)
+    mutants = draw(per_file, args.count, args.draw)
     found = sum(len(c) for c, _ in per_file.values())
     print(f"checkout {checkout} at {head}; {found} candidates, {len(mutants)} drawn; work folder {work}")
     if args.list:
@@ -421,7 +421,7 @@ def main():
     for r_ in results:
         counts[r_["outcome"]] += 1
     scored = counts["killed"] + counts["survived"]
-    lines = [f"checkout {checkout} at {head}, seed {args.seed}, {len(results)} mutants in "
+    lines = [f"checkout {checkout} at {head}, draw {args.draw}, {len(results)} mutants in "
              f"{(time.time() - started) / 60:.1f} min",
              f"killed {counts['killed']}, survived {counts['survived']}, equivalent (identical objects) "
              f"{counts['equivalent']}, stillborn (no build) {counts['stillborn']}",
