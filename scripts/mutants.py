@@ -20,7 +20,8 @@ A mutant is
   stillborn   when it does not compile; left out of the score.
 
 The mutants are drawn deterministically (--draw: the same number draws the same mutants) from
-every candidate the operators find, spread over the files in proportion to their code lines and over the operators within a file.
+every candidate the operators find, spread over the files in proportion to their code lines and
+over the operators within a file.
 --list prints the drawn mutants without building. Results go to WORK/report.txt and
 WORK/results.json; the last lines printed are the score, which tests kill which mutants, and
 the surviving mutants. Surviving mutants still need reading: some are equivalent in effect
