@@ -1,6 +1,7 @@
 #include "app/best_offers_screen.h"
 
 #include "app/offer_ranking_model.h"
+#include "app/plan_result.h"
 #include "app/theme.h"
 #include "screens/result_blinker.h"
 
@@ -28,18 +29,6 @@ QString count(std::size_t number, const char* one, const char* many)
     return QStringLiteral("%1 %2").arg(
         QLocale(QLocale::English, QLocale::UnitedStates).toString(static_cast<qulonglong>(number)),
         QLatin1String(number == 1 ? one : many));
-}
-
-std::vector<CardRowTexts> rowTexts(const std::array<CardRow, kShownCards>& cards)
-{
-    std::vector<CardRowTexts> rows;
-    rows.reserve(cards.size());
-    for (const CardRow& card : cards) {
-        rows.push_back({card[CardRow::Name].toStdString(), card[CardRow::AnnualFee].toStdString(),
-                        card[CardRow::InterestRate].toStdString(), card[CardRow::TotalDue].toStdString(),
-                        card[CardRow::MinimumPayment].toStdString(), card[CardRow::ActualPayment].toStdString()});
-    }
-    return rows;
 }
 
 } // namespace
@@ -207,7 +196,7 @@ void BestOffersScreen::start(Inputs inputs)
     m_job.cancel();
     m_model->show(nullptr);
     m_cancelled = false;
-    std::vector<DebtCard> cards = DebtCardsFromRows(rowTexts(inputs.cards));
+    std::vector<DebtCard> cards = debtCardsOf(inputs.cards);
     const std::size_t offers = inputs.offers.size();
     m_inputs = std::move(inputs);
     if (offers == 0 || cards.empty()) {

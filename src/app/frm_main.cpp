@@ -489,14 +489,7 @@ void frmMain::offerChosen(int row)
 std::vector<DebtCard> frmMain::planCards() const
 {
     const CardBook book = m_cards->cards();
-    std::vector<CardRowTexts> rows;
-    for (int row = 0; row < kShownCards; ++row) {
-        const CardRow& card = book[row];
-        rows.push_back({card[CardRow::Name].toStdString(), card[CardRow::AnnualFee].toStdString(),
-                        card[CardRow::InterestRate].toStdString(), card[CardRow::TotalDue].toStdString(),
-                        card[CardRow::MinimumPayment].toStdString(), card[CardRow::ActualPayment].toStdString()});
-    }
-    return DebtCardsFromRows(rows);
+    return debtCardsOf(std::span(book).first<kShownCards>());
 }
 
 void frmMain::calculatePlan(MoneyAmount budget, PlanStrategy strategy)

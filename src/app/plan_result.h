@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cards/card_book.h"
 #include "plan/debt_card.h"
 #include "plan/debt_plan.h"
 
@@ -7,6 +8,7 @@
 #include <QStringList>
 
 #include <optional>
+#include <span>
 #include <vector>
 
 namespace plenwick {
@@ -29,6 +31,9 @@ struct PlanSummary {
 };
 
 PlanSummary summarisePlan(const PlanResult& result);
+
+// The cards shown on My Cards that owe, as the plan and the ranking take them.
+std::vector<DebtCard> debtCardsOf(std::span<const CardRow> shown);
 
 QString moneyText(MoneyAmount amount);         // "$1,234.56"
 QString monthText(const CalendarMonth& month); // "March 2029"

@@ -90,6 +90,18 @@ void movesGain(const PlanResult& result, PlanSummary& summary)
 
 } // namespace
 
+std::vector<DebtCard> debtCardsOf(std::span<const CardRow> shown)
+{
+    std::vector<CardRowTexts> rows;
+    rows.reserve(shown.size());
+    for (const CardRow& card : shown) {
+        rows.push_back({card[CardRow::Name].toStdString(), card[CardRow::AnnualFee].toStdString(),
+                        card[CardRow::InterestRate].toStdString(), card[CardRow::TotalDue].toStdString(),
+                        card[CardRow::MinimumPayment].toStdString(), card[CardRow::ActualPayment].toStdString()});
+    }
+    return DebtCardsFromRows(rows);
+}
+
 QString moneyText(MoneyAmount amount) { return QString::fromStdString(FormatByPattern(amount, Pattern::Money)); }
 
 QString monthText(const CalendarMonth& month) { return QString::fromStdString(month.name()); }
