@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets and runs each for a while (default 60 s),
-# starting from the committed seeds, as many side by side as there are cores.
-# Every tests/fuzz/fuzz_NAME.cpp is a target fuzz_NAME with its seeds in
+# starting from the committed inputs, as many side by side as there are cores.
+# Every tests/fuzz/fuzz_NAME.cpp is a target fuzz_NAME with its starting inputs in
 # tests/fuzz/corpus/NAME. New inputs stay in build/fuzz/corpus; an input that
 # breaks a target is kept as build/fuzz/crash-*.
 # usage: bash scripts/fuzz.sh [seconds]
@@ -22,10 +22,10 @@ cmake --build --preset fuzz --target "${names[@]/#/fuzz_}"
 # Each fuzzer gets a core of its own for the whole time, so running them side
 # by side shortens the wait without fuzzing any of them less.
 fuzz() {
-  local name=$1 corpus=build/fuzz/corpus/$1 seeds=() status=0
+  local name=$1 corpus=build/fuzz/corpus/$1 starts=() status=0
   mkdir -p "$corpus"
-  [ -d "tests/fuzz/corpus/$name" ] && seeds=("tests/fuzz/corpus/$name")
-  build/fuzz/tests/fuzz/fuzz_"$name" "$corpus" "${seeds[@]}" -max_total_time="$seconds" \
+  [ -d "tests/fuzz/corpus/$name" ] && starts=("tests/fuzz/corpus/$name")
+  build/fuzz/tests/fuzz/fuzz_"$name" "$corpus" "${starts[@]}" -max_total_time="$seconds" \
     -print_final_stats=1 -artifact_prefix=build/fuzz/ >"build/fuzz/$name.log" 2>&1 || status=$?
   echo "$status" >"build/fuzz/$name.status"
 }
