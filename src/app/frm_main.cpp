@@ -484,8 +484,8 @@ void frmMain::offerChosen(int row)
         calculateSavings(row);
 }
 
-// The cards shown on My Cards that owe, each moved to its offer if the
-// person chose one for the plan.
+// The cards shown on My Cards that owe, as they are; calculatePlan moves
+// those the person chose an offer for.
 std::vector<DebtCard> frmMain::planCards() const
 {
     const CardBook book = m_cards->cards();
