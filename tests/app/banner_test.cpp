@@ -11,14 +11,9 @@
 
 inline void PrintTo(const QUrl& url, std::ostream* os) { *os << url.toString().toStdString(); }
 
-namespace plenwick {
-namespace {
+namespace plenwick::testing_support {
 
-using testing_support::MainWindowTest;
-using testing_support::RecordingOpener;
-using testing_support::TestHttpServer;
-
-const QString kBanner = QStringLiteral("/app/CCAppBanner.htm");
+const QString kBanner = "/app/CCAppBanner.htm";
 
 // Waits until the banner has loaded the page and shows its title.
 bool shows(const QWebEngineView& view, const QUrl& page, const QString& title)
@@ -29,45 +24,33 @@ bool shows(const QWebEngineView& view, const QUrl& page, const QString& title)
 
 TEST(WebBanner, ShowsOurOwnPageWhenTheServersCannotBeShown)
 {
-    const struct {
-        const char* name;
-        TestHttpServer::Route route;
-        bool hasServer = true;
-        bool serversPage = false;
-    } cases[] = {
-        {"answers", {200, "<title>Sample banner</title>"}, true, true},
-        {"no server", {200, "<title>Sample banner</title>"}, false},
-        {"HTTP error", {404, "<title>Not here</title>"}},
-        {"no answer", {200, {}, TestHttpServer::Mode::Stall}},
-    };
-    for (const auto& test : cases) {
-        SCOPED_TRACE(test.name);
+    using Mode = TestHttpServer::Mode;
+    const std::tuple<int, Mode, bool> cases[] = {
+        {200, Mode::Answer, true}, {200, Mode::Answer, false}, {404, Mode::Answer, true}, {200, Mode::Stall, true}};
+    for (const auto& [status, mode, hasServer] : cases) {
+        SCOPED_TRACE(testing::Message() << status << hasServer);
         TestHttpServer server;
-        server.route(kBanner, test.route);
-        const QUrl page = test.hasServer ? server.url(kBanner) : QUrl();
-        const int timeoutMs = test.route.mode == TestHttpServer::Mode::Stall ? 2000 : 30000;
-        WebBanner view(page, std::make_shared<RecordingOpener>(), nullptr, timeoutMs);
+        server.route(kBanner, {status, "<title>Sample banner</title>", mode});
+        const QUrl page = hasServer ? server.url(kBanner) : QUrl();
+        WebBanner view(page, std::make_shared<RecordingOpener>(), nullptr, mode == Mode::Stall ? 2000 : 30000);
         view.show();
-        EXPECT_TRUE(test.serversPage ? shows(view, page, QStringLiteral("Sample banner"))
-                                     : shows(view, ownBannerPage(), QStringLiteral("Plenwick")));
-        EXPECT_EQ(server.requests(kBanner), test.hasServer ? 1 : 0);
+        EXPECT_TRUE(status == 200 && mode == Mode::Answer && hasServer ? shows(view, page, "Sample banner")
+                                                                       : shows(view, ownBannerPage(), "Plenwick"));
+        EXPECT_EQ(server.requests(kBanner), hasServer ? 1 : 0);
     }
 }
 
 TEST(WebBanner, ShowsNoDialogsAndSendsLinksLeavingTheServerToTheBrowser)
 {
     TestHttpServer server;
-    server.route(kBanner, {200, R"(<title>hostile</title>
-        <style>a { position: absolute; top: 0; width: 100px; height: 100px; }</style>
-        <a href="http://elsewhere.example/offer" style="left: 0"></a>
-        <a href="https://elsewhere.example/new" target="_blank" style="left: 100px"></a>
-        <a href="/app/second.htm" style="left: 200px"></a>
-        <script>
-          alert("a"); confirm("b"); prompt("Enter your card number");
-          window.open("http://elsewhere.example/pop-up");
-          setTimeout(() => { location.href = "http://elsewhere.example/moved"; }, 0);
-        </script>)"});
-    server.route(QStringLiteral("/app/second.htm"), {200, "<title>second</title>"});
+    server.route(kBanner,
+                 {200, "<title>hostile</title><style>a { position: absolute; top: 0; width: 100px; height: "
+                       "100px; }</style><a href='http://elsewhere.example/offer' style='left: 0'></a>"
+                       "<a href='https://elsewhere.example/new' target=_blank style='left: 100px'></a>"
+                       "<a href='/app/second.htm' style='left: 200px'></a><script>alert('a'); confirm('b'); "
+                       "prompt('Enter your card number'); window.open('http://elsewhere.example/pop-up'); "
+                       "setTimeout(() => { location.href = 'http://elsewhere.example/moved'; }, 0);</script>"});
+    server.route("/app/second.htm", {200, "<title>second</title>"});
     auto opener = std::make_shared<RecordingOpener>();
     WebBanner view(server.url(kBanner), opener, nullptr);
     view.resize(400, 100);
@@ -81,16 +64,16 @@ TEST(WebBanner, ShowsNoDialogsAndSendsLinksLeavingTheServerToTheBrowser)
     });
     closer.start(50);
     view.show();
-    ASSERT_TRUE(shows(view, server.url(kBanner), QStringLiteral("hostile")));
+    ASSERT_TRUE(shows(view, server.url(kBanner), "hostile"));
     QTest::qWait(500); // the script's own moves
     for (const int x : {50, 150, 250}) {
         QTest::mouseClick(view.focusProxy(), Qt::LeftButton, {}, QPoint(x, 50));
         QTest::qWait(300);
     }
-    EXPECT_TRUE(shows(view, server.url(QStringLiteral("/app/second.htm")), QStringLiteral("second")));
+    EXPECT_TRUE(shows(view, server.url("/app/second.htm"), "second"));
     EXPECT_EQ(dialogs, 0);
-    EXPECT_EQ(opener->opened, (std::vector<QUrl>{QUrl(QStringLiteral("http://elsewhere.example/offer")),
-                                                 QUrl(QStringLiteral("https://elsewhere.example/new"))}));
+    EXPECT_EQ(opener->opened,
+              QList<QUrl>({QUrl("http://elsewhere.example/offer"), QUrl("https://elsewhere.example/new")}));
 }
 
 // Keeps the address of every request the banner browser makes.
@@ -100,10 +83,7 @@ public:
     QList<QUrl> urls;
 };
 
-class BannerWindow : public MainWindowTest {
-protected:
-    void SetUp() override { } // each test opens the window itself
-};
+using BannerWindow = MainWindowTest;
 
 TEST_F(BannerWindow, WithNoServerTheBannerFollowsTheFirstPaintAndNothingGoesOnTheNetwork)
 {
@@ -118,63 +98,50 @@ TEST_F(BannerWindow, WithNoServerTheBannerFollowsTheFirstPaintAndNothingGoesOnTh
     window->show();
     ASSERT_TRUE(QTest::qWaitFor([this] { return window->findChild<WebBanner*>(); }, 5000));
     EXPECT_TRUE(window->findChild<WebBanner*>()->isVisible());
-    EXPECT_TRUE(shows(*window->findChild<WebBanner*>(), ownBannerPage(), QStringLiteral("Plenwick")));
+    EXPECT_TRUE(shows(*window->findChild<WebBanner*>(), ownBannerPage(), "Plenwick"));
     QTest::qWait(1200); // past the offer download's start
     QWebEngineProfile::defaultProfile()->setUrlRequestInterceptor(nullptr);
     for (const QUrl& url : std::as_const(log.urls))
-        EXPECT_EQ(url.scheme(), QStringLiteral("qrc")) << url.toString().toStdString();
+        EXPECT_EQ(url.scheme(), "qrc") << url.toString().toStdString();
 }
 
-TEST(CommandLine, ReadsTheServerHelpAndVersion)
+TEST(CommandLine, ReadsTheServerHelpAndVersionAndRemembersTheServerUntilChanged)
 {
     using Action = CommandLine::Action;
-    const struct {
-        QStringList arguments;
-        Action action;
-        std::optional<QString> server;
-        const char* text = "";
-    } cases[] = {
-        {{}, Action::Run, std::nullopt},
-        {{"--server", "http://127.0.0.1:9/"}, Action::Run, QStringLiteral("http://127.0.0.1:9/")},
-        {{"--server="}, Action::Run, QString()},
+    const std::tuple<QStringList, Action, std::optional<QString>, const char*> cases[] = {
+        {{}, Action::Run, std::nullopt, ""},
+        {{"--server", "http://127.0.0.1:9/"}, Action::Run, "http://127.0.0.1:9/", ""},
+        {{"--server="}, Action::Run, "", ""},
         {{"--help"}, Action::ShowHelp, std::nullopt, "--server <address>"},
         {{"--version"}, Action::ShowVersion, std::nullopt, "Plenwick 0."},
         {{"--server", "ftp://127.0.0.1/"}, Action::Refuse, std::nullopt, "ftp://127.0.0.1/"},
         {{"--sever", "http://a.example"}, Action::Refuse, std::nullopt, "sever"},
         {{"extra"}, Action::Refuse, std::nullopt, "extra"},
     };
-    for (const auto& test : cases) {
-        SCOPED_TRACE(test.arguments.join(' ').toStdString());
-        const CommandLine line = readCommandLine(QStringList{QStringLiteral("plenwick")} + test.arguments);
-        EXPECT_EQ(line.action, test.action);
-        EXPECT_EQ(line.server, test.server);
-        EXPECT_TRUE(line.text.contains(QLatin1String(test.text))) << line.text.toStdString();
+    for (const auto& [arguments, action, server, text] : cases) {
+        const CommandLine line = readCommandLine(QStringList{"plenwick"} + arguments);
+        EXPECT_EQ(line.action, action) << arguments.join(' ').toStdString();
+        EXPECT_EQ(line.server, server) << arguments.join(' ').toStdString();
+        EXPECT_TRUE(line.text.contains(text)) << line.text.toStdString();
     }
-}
 
-TEST(CommandLine, AServerGivenIsRememberedUntilChanged)
-{
     QTemporaryDir folder;
-    QSettings settings(folder.filePath(QStringLiteral("Plenwick.conf")), QSettings::IniFormat);
-    const QUrl builtIn(QStringLiteral("http://127.0.0.1:8765"));
-    const struct {
-        std::optional<QString> given;
-        const char* server;
-    } runs[] = {
+    QSettings settings(folder.filePath("Plenwick.conf"), QSettings::IniFormat);
+    const QUrl builtIn("http://127.0.0.1:8765");
+    const std::pair<std::optional<QString>, const char*> runs[] = {
         {std::nullopt, "http://127.0.0.1:8765"},
-        {QStringLiteral("http://a.example:81"), "http://a.example:81"},
+        {"http://a.example:81", "http://a.example:81"},
         {std::nullopt, "http://a.example:81"},
-        {QString(), ""},
+        {"", ""},
         {std::nullopt, ""},
     };
-    for (const auto& run : runs)
-        EXPECT_EQ(chooseServer(run.given, settings, builtIn), QUrl(QLatin1String(run.server))) << run.server;
-    settings.setValue(QStringLiteral("server"), QStringLiteral("ftp://a.example"));
+    for (const auto& [given, server] : runs)
+        EXPECT_EQ(chooseServer(given, settings, builtIn), QUrl(server)) << server;
+    settings.setValue("server", "ftp://a.example");
     EXPECT_EQ(chooseServer(std::nullopt, settings, builtIn), builtIn);
 }
 
-} // namespace
-} // namespace plenwick
+} // namespace plenwick::testing_support
 
 int main(int argc, char** argv)
 {

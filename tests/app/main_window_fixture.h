@@ -4,7 +4,6 @@
 #include "offers/test_http_server.h"
 #include "screens/result_blinker.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
@@ -16,40 +15,36 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <vector>
+
+inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
 
 namespace plenwick::testing_support {
 
 // Stands in for the modal message boxes: keeps what would have been shown.
-class RecordedMessages : public MessageBoxes {
-public:
-    void show(QWidget*, const QString& text, MessageIcon icon) override { shown.push_back({text, icon}); }
-    bool choose(QWidget*, const QString& text, const QString&, const QString&) override
+struct RecordedMessages : MessageBoxes {
+    void show(QWidget*, const QString& text, MessageIcon icon) override
     {
-        shown.push_back({text, MessageIcon::Warning});
+        texts << text;
+        icons << icon;
+    }
+    bool choose(QWidget* parent, const QString& text, const QString&, const QString&) override
+    {
+        show(parent, text, MessageIcon::Warning);
         return chooseFirst;
     }
-    QStringList texts() const
-    {
-        QStringList result;
-        for (const auto& seen : shown)
-            result << seen.first;
-        return result;
-    }
-
-    std::vector<std::pair<QString, MessageIcon>> shown;
+    QStringList texts;
+    QList<MessageIcon> icons;
     bool chooseFirst = true;
 };
 
 // Stands in for the person's browser: keeps the pages it was asked to open.
-class RecordingOpener : public UrlOpener {
-public:
+struct RecordingOpener : UrlOpener {
     bool open(const QUrl& page) override
     {
-        opened.push_back(page);
+        opened << page;
         return browserAnswers;
     }
-    std::vector<QUrl> opened;
+    QList<QUrl> opened;
     bool browserAnswers = true;
 };
 
@@ -61,13 +56,7 @@ protected:
 
     Surroundings surroundings()
     {
-        Surroundings result;
-        result.messages = messages;
-        result.cardFilePath = cardFilePath();
-        result.now = [this] { return now; };
-        result.server = server.url();
-        result.offerTimeoutMs = 3000;
-        result.opener = opener;
+        Surroundings result{messages, cardFilePath(), [this] { return now; }, server.url(), 3000, opener};
         result.makeBanner = [](QWidget* strip, const QUrl&) { return new QWidget(strip); };
         result.askSavePath = [this](QWidget*, const QString&, const QString&, const QString&, QString*) {
             return savePath;
@@ -75,7 +64,13 @@ protected:
         return result;
     }
 
-    QString cardFilePath() const { return folder.filePath(QStringLiteral("mycards.dat")); }
+    QString cardFilePath() const { return folder.filePath("mycards.dat"); }
+    QByteArray savedBytes() const { return bytesOf(cardFilePath()); }
+    static QByteArray bytesOf(const QString& path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
 
     void openWindow()
     {
@@ -84,60 +79,46 @@ protected:
         window->show();
         QApplication::setActiveWindow(window.get());
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        // The banner follows the window's first paint.
-        ASSERT_TRUE(QTest::qWaitFor([this] { return window->findChild<QWidget*>(QStringLiteral("wb1")); }, 5000));
-        QTest::qWait(1); // start-up messages come once the window shows
+        // The banner follows the window's first paint; start-up messages come once the window shows.
+        ASSERT_TRUE(QTest::qWaitFor([this] { return window->findChild<QWidget*>("wb1"); }, 5000));
+        QTest::qWait(1);
     }
 
-    static QByteArray bytesOf(const QString& path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-    QByteArray savedBytes() const { return bytesOf(cardFilePath()); }
-
+    // The control named so, or "name_row" when a row is given.
     template <class T = QWidget>
-    T* control(const QString& name) const
+    T* control(const QString& name, int row = -1) const
     {
-        T* found = window->findChild<T*>(name);
-        EXPECT_NE(found, nullptr) << name.toStdString();
+        T* found = window->findChild<T*>(row < 0 ? name : name + '_' + QString::number(row));
+        EXPECT_NE(found, nullptr) << name.toStdString() << " " << row;
         return found;
     }
-
-    template <class T = QWidget>
-    T* control(const char* name, int row) const
-    {
-        return control<T>(QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(row));
-    }
-
-    QLineEdit* box(const char* name, int row) const { return control<QLineEdit>(name, row); }
-    QComboBox* choice(const char* name, int row) const { return control<QComboBox>(name, row); }
-    QString caption(const char* name, int row) const { return control<QLabel>(name, row)->text(); }
+    QLineEdit* box(const QString& name, int row = -1) const { return control<QLineEdit>(name, row); }
+    QComboBox* choice(const QString& name, int row = -1) const { return control<QComboBox>(name, row); }
+    QString caption(const QString& name, int row = -1) const { return control<QLabel>(name, row)->text(); }
+    bool shown(const QString& name, int row = -1) const { return control(name, row)->isVisibleTo(window.get()); }
 
     // Types into a box as a person would and leaves it with Tab.
-    void type(QLineEdit* target, const QString& text)
+    void type(const QString& name, int row, const QString& text)
     {
+        QLineEdit* target = box(name, row);
         target->setFocus();
         target->selectAll();
         QTest::keyClick(target, Qt::Key_Backspace);
         QTest::keyClicks(target, text);
         QTest::keyClick(target, Qt::Key_Tab);
     }
-    void type(const char* name, int row, const QString& text) { type(box(name, row), text); }
+    // Name, interest rate, total due, actual payment, and the minimum payment when given.
+    void enterCard(int row, const QStringList& fields)
+    {
+        const char* boxes[] = {"CardNameText", "InterestRateText", "TotalDueText", "ActualPaymentText",
+                               "MinimumPaymentText"};
+        for (int field = 0; field < fields.size(); ++field)
+            type(boxes[field], row, fields[field]);
+    }
 
     void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
-    void click(const char* name, int row) { click(control(name, row)); }
-    void click(const char* name) { click(control(QString::fromLatin1(name))); }
-
-    void enterCard(int row, const QString& name, const QString& rate, const QString& totalDue,
-                   const QString& actualPayment, const QString& minimumPayment = {})
-    {
-        type("CardNameText", row, name);
-        type("InterestRateText", row, rate);
-        type("TotalDueText", row, totalDue);
-        type("MinimumPaymentText", row, minimumPayment);
-        type("ActualPaymentText", row, actualPayment);
-    }
+    void click(const QString& name, int row = -1) { click(control(name, row)); }
+    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) { QTest::keyClick(window.get(), key, modifiers); }
 
     // Picks an item with the keyboard, as a person can without the mouse.
     void chooseWithKeyboard(QComboBox* list, int index)
@@ -145,6 +126,12 @@ protected:
         list->setFocus();
         while (list->currentIndex() != index)
             QTest::keyClick(list, list->currentIndex() < index ? Qt::Key_Down : Qt::Key_Up);
+    }
+
+    void writeCardFile(const QByteArray& bytes)
+    {
+        QFile file(cardFilePath());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
     }
 
     std::shared_ptr<RecordedMessages> messages = std::make_shared<RecordedMessages>();
