@@ -51,9 +51,8 @@ frmMain::frmMain(Surroundings surroundings, QWidget* parent)
 
     startBanner();
     LoadMyCards();
-    screenButton(Screen::MyCards)->setChecked(true);
-    panel(Screen::MyCards)->raise();
-    m_screenIndex = Screen::MyCards;
+    // The covered screens are hidden too, so that Tab never reaches a box the person cannot see.
+    showOnly(Screen::MyCards);
 
     // Work that needs the window to exist runs on the first tick of a timer
     // that then stops.
@@ -299,11 +298,10 @@ void frmMain::closeEvent(QCloseEvent* event)
         event->ignore();
 }
 
-void frmMain::switchScreen(Screen screen)
+void frmMain::showOnly(Screen screen)
 {
-    if (m_screenIndex == Screen::MyCards)
-        SaveMyCards();
     panel(screen)->setVisible(true);
+    screenButton(screen)->setChecked(true);
     m_screenIndex = screen;
     for (int other = 0; other < kScreenCount; ++other) {
         if (other == static_cast<int>(screen))
@@ -311,6 +309,13 @@ void frmMain::switchScreen(Screen screen)
         m_screenButtons[other]->setChecked(false);
         m_panels[other]->setVisible(false);
     }
+}
+
+void frmMain::switchScreen(Screen screen)
+{
+    if (m_screenIndex == Screen::MyCards)
+        SaveMyCards();
+    showOnly(screen);
     if (screen == Screen::MyCosts)
         m_costs->copyCards(m_cards->cards());
     if (screen == Screen::MySavings) {
@@ -327,7 +332,6 @@ void frmMain::switchScreen(Screen screen)
     }
     if (screen == Screen::BestOffers)
         m_bestOffers->showFor(m_cards->cards(), m_offers);
-    screenButton(screen)->setChecked(true);
 }
 
 void frmMain::rebuildOfferChoices()

@@ -71,6 +71,7 @@ private:
     std::optional<QString> saveCards();
     QString saveFailure(const QString& reason) const;
     void addShortcuts();
+    void showOnly(Screen screen);
 
     void rebuildOfferChoices();
     void selectFirstOffers();
