@@ -8,17 +8,16 @@ using CardsScreen = MainWindowTest;
 
 TEST_F(CardsScreen, BoxesTakeTheirNormalFormWhenLeftAndTabRunsCardByCard)
 {
-    const char* cases[][3] = {
-        {"TotalDueText", "1234.5", "$1,234.50"},
-        {"AnnualFeeText", "-5", "-$5.00"},
-        {"MinimumPaymentText", "0.125", "$0.13"},
-        {"ActualPaymentText", "abc", "abc"},
-        {"TotalDueText", "", ""},
-        {"InterestRateText", "19.999", "20.00"},
-        {"InterestRateText", "29.99 %", "29.99"},
-        {"CardNameText", " 1234.5 ", " 1234.5 "},
-        {"CardNameText", "Gold|Card", "GoldCard"}, // a "|" never gets in
-    };
+    // A "|" never gets in.
+    const char* cases[][3] = {{"TotalDueText", "1234.5", "$1,234.50"},
+                              {"AnnualFeeText", "-5", "-$5.00"},
+                              {"MinimumPaymentText", "0.125", "$0.13"},
+                              {"ActualPaymentText", "abc", "abc"},
+                              {"TotalDueText", "", ""},
+                              {"InterestRateText", "19.999", "20.00"},
+                              {"InterestRateText", "29.99 %", "29.99"},
+                              {"CardNameText", " 1234.5 ", " 1234.5 "},
+                              {"CardNameText", "Gold|Card", "GoldCard"}};
     for (const auto& [name, typed, normal] : cases) {
         type(name, 1, typed);
         EXPECT_EQ(box(name, 1)->text(), normal) << name << " " << typed;
