@@ -25,18 +25,16 @@ bool shows(const QWebEngineView& view, const QUrl& page, const QString& title)
 TEST(WebBanner, ShowsOurOwnPageWhenTheServersCannotBeShown)
 {
     using Mode = TestHttpServer::Mode;
-    const std::tuple<int, Mode, bool> cases[] = {
-        {200, Mode::Answer, true}, {200, Mode::Answer, false}, {404, Mode::Answer, true}, {200, Mode::Stall, true}};
-    for (const auto& [status, mode, hasServer] : cases) {
-        SCOPED_TRACE(testing::Message() << status << hasServer);
+    for (const auto& [status, mode] : {std::pair{200, Mode::Answer}, {404, Mode::Answer}, {200, Mode::Stall}}) {
         TestHttpServer server;
         server.route(kBanner, {status, "<title>Sample banner</title>", mode});
-        const QUrl page = hasServer ? server.url(kBanner) : QUrl();
+        const QUrl page = server.url(kBanner);
         WebBanner view(page, std::make_shared<RecordingOpener>(), nullptr, mode == Mode::Stall ? 2000 : 30000);
         view.show();
-        EXPECT_TRUE(status == 200 && mode == Mode::Answer && hasServer ? shows(view, page, "Sample banner")
-                                                                       : shows(view, ownBannerPage(), "Plenwick"));
-        EXPECT_EQ(server.requests(kBanner), hasServer ? 1 : 0);
+        EXPECT_TRUE(status == 200 && mode == Mode::Answer ? shows(view, page, "Sample banner")
+                                                          : shows(view, ownBannerPage(), "Plenwick"))
+            << status;
+        EXPECT_EQ(server.requests(kBanner), 1);
     }
 }
 
