@@ -22,28 +22,25 @@ const QByteArray kGood =
 
 // For as long as it lives, root is held to the file modes like anyone else
 // (without these two capabilities), and the disk fills up after so many bytes.
-class Hardship {
-public:
+struct Hardship {
     explicit Hardship(rlim_t fileSizeLimit)
     {
-        syscall(SYS_capget, &m_header, m_caps);
-        __user_cap_data_struct lowered[2] = {m_caps[0], m_caps[1]};
+        syscall(SYS_capget, &header, caps);
+        __user_cap_data_struct lowered[2] = {caps[0], caps[1]};
         lowered[0].effective &= ~((1U << CAP_DAC_OVERRIDE) | (1U << CAP_DAC_READ_SEARCH));
-        syscall(SYS_capset, &m_header, lowered);
-        getrlimit(RLIMIT_FSIZE, &m_limit);
-        const rlimit limit{fileSizeLimit ? fileSizeLimit : m_limit.rlim_cur, m_limit.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &limit);
+        syscall(SYS_capset, &header, lowered);
+        getrlimit(RLIMIT_FSIZE, &limit);
+        const rlimit lowerLimit{fileSizeLimit ? fileSizeLimit : limit.rlim_cur, limit.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &lowerLimit);
     }
     ~Hardship()
     {
-        syscall(SYS_capset, &m_header, m_caps);
-        setrlimit(RLIMIT_FSIZE, &m_limit);
+        syscall(SYS_capset, &header, caps);
+        setrlimit(RLIMIT_FSIZE, &limit);
     }
-
-private:
-    __user_cap_header_struct m_header{_LINUX_CAPABILITY_VERSION_3, 0};
-    __user_cap_data_struct m_caps[2]{};
-    rlimit m_limit{};
+    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct caps[2]{};
+    rlimit limit{};
 };
 
 // The ordinary file's mode and bytes ("600:..."); "" when there is none.
