@@ -118,8 +118,7 @@ TEST(PayoffRun, ChargesIntroductoryRatesAndStopsAtTheBound)
         const char* payment;
         std::int64_t months;
         RunEnd end;
-        std::int64_t interestTicks;
-        std::int64_t mostInterestMonths = 5'000'000;
+        std::int64_t interestTicks, mostInterestMonths = 5'000'000;
     };
     const Case cases[] = {
         // Months 1 to 12 free, then 13.99 %; no introductory months is the regular rate from month 1.
