@@ -113,24 +113,22 @@ TEST(DebtPlan, AsYouPayNowRunsEachCardAloneAtItsActualPayment)
 {
     std::vector<DebtCard> cards = {card(0, "300", "100"), card(12, "10000", "100")};
     DebtPlan plan = BuildDebtPlan(cards, dollars("500"), kInOrder, kJanuary2027);
-    EXPECT_EQ(plan.asYouPayNow.neverPaidOff, std::vector<std::size_t>{1});
-    EXPECT_EQ(plan.asYouPayNow.months, std::nullopt);
-    EXPECT_EQ(plan.asYouPayNow.balances.size(), 1200U);
-    EXPECT_EQ(plan.asYouPayNow.balances[2], dollars("10000"));
+    ASSERT_EQ(plan.asYouPayNow.balances.size(), 1200U);
+    EXPECT_EQ(std::tuple(plan.asYouPayNow.neverPaidOff, plan.asYouPayNow.months, plan.asYouPayNow.balances[2]),
+              std::tuple(std::vector<std::size_t>{1}, std::nullopt, dollars("10000")));
 
     cards[1] = card(12, "1000", "0");
     cards[1].actualPayment = dollars("100");
     cards.push_back(card(12, "-50", "0")); // owes nothing
     plan = BuildDebtPlan(cards, dollars("500"), kInOrder, kJanuary2027);
-    EXPECT_EQ(plan.cards[2].paidOffMonth, 0);
-    EXPECT_EQ(plan.asYouPayNow.months, 11);
-    EXPECT_EQ(plan.asYouPayNow.balances.front(), dollars("1110")); // 200 + 910
-    EXPECT_EQ(plan.asYouPayNow.cards.at(1).interest, dollars("58.9848"));
-    EXPECT_EQ(plan.asYouPayNow.paid, dollars("1,358.9848"));
+    // The first month's balances: 200 + 910.
+    EXPECT_EQ(std::tuple(plan.cards[2].paidOffMonth, plan.asYouPayNow.months, plan.asYouPayNow.balances.front(),
+                         plan.asYouPayNow.cards.at(1).interest, plan.asYouPayNow.paid),
+              std::tuple(0, 11, dollars("1110"), dollars("58.9848"), dollars("1,358.9848")));
 
     const DebtCard huge = card(0, "500,000,000,000,000", "500,000,000,000,000");
-    EXPECT_EQ(BuildDebtPlan({huge, huge}, dollars("1"), kInOrder, kJanuary2027).asYouPayNow.paid,
-              std::nullopt); // beyond the range of money
+    // Beyond the range of money.
+    EXPECT_EQ(BuildDebtPlan({huge, huge}, dollars("1"), kInOrder, kJanuary2027).asYouPayNow.paid, std::nullopt);
 }
 
 // Every month pays the whole budget but the last, every card's payments add up
