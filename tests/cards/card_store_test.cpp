@@ -102,17 +102,15 @@ TEST(CardStore, NothingOnDiskIsLostWhateverStandsThere)
         const char* mend = nullptr; // what the person puts right before saving again (unhindered)
     };
     const char* kept = "mycards.dat mycards.dat.unreadable";
+    const char* keptTwice = "mycards.dat mycards.dat.unreadable mycards.dat.unreadable-2";
     const Case cases[] = {
         {"", "", "", "mycards.dat"},
         {"mycards.dat=good:640", "", "", "mycards.dat"},
         {"mycards.dat=bad", "mycards.dat.unreadable.", "", kept},
         {"mycards.dat=bad mycards.dat.unreadable=bad", "mycards.dat.unreadable.", "", kept},
-        {"mycards.dat=bad mycards.dat.unreadable=good", "mycards.dat.unreadable-2.", "",
-         "mycards.dat mycards.dat.unreadable mycards.dat.unreadable-2"},
-        {"mycards.dat=bad mycards.dat.unreadable->gone", "mycards.dat.unreadable-2.", "",
-         "mycards.dat mycards.dat.unreadable mycards.dat.unreadable-2"},
-        {"mycards.dat=bad", "could not be copied (File too large)", "could not be copied (File too large)", kept, 40,
-         ""},
+        {"mycards.dat=bad mycards.dat.unreadable=good", "mycards.dat.unreadable-2.", "", keptTwice},
+        {"mycards.dat=bad mycards.dat.unreadable->gone", "mycards.dat.unreadable-2.", "", keptTwice},
+        {"mycards.dat=bad", "be copied (File too large)", "be copied (File too large)", kept, 40, ""},
         {"mycards.dat=long", "mycards.dat.unreadable.", "", kept},
         {"mycards.dat=x", "mycards.dat.unreadable.", "", kept},
         {"mycards.dat=good:000", "Permission denied", "(Permission denied)", kept, 0, "mycards.dat=good"},
