@@ -8,7 +8,6 @@
 #include <cmath>
 #include <random>
 #include <string>
-#include <vector>
 
 namespace plenwick {
 namespace {

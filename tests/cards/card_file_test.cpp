@@ -61,8 +61,7 @@ TEST(CardFile, WhatIsWrittenReadsBackWithItsUsTimeStampWhateverTheLocale)
                                                            "|||||\r\n  Café"));
         EXPECT_TRUE(text.endsWith("\r\n|||||\r\n|||||\r\n"));
         const CardFileContents read = readCardFile(text.toUtf8());
-        EXPECT_EQ(read.book, book);
-        EXPECT_EQ(read.savedAt, savedAt);
+        EXPECT_EQ(std::tie(read.book, read.savedAt), std::tie(book, savedAt));
     }
     for (const char* text : {"14.03.2008 21:05", "13/40/2008", ""})
         EXPECT_FALSE(readTimeStamp(QLatin1String(text))) << text;

@@ -105,8 +105,7 @@ TEST(OfferRanking, PartsMergeIntoTheWholeAndWorkCanBeCancelled)
     EXPECT_EQ(order(RankRuns(cards, parts)), order(RankOffers(cards, kOffers)));
 
     // Asked before every run, and once per card when ranking.
-    int asked = 0;
-    int answerNoTimes = 4;
+    int asked = 0, answerNoTimes = 4;
     control.cancelled = [&] { return ++asked > answerNoTimes; };
     EXPECT_FALSE(RankOffers(cards, kOffers, control));
     EXPECT_EQ(std::exchange(asked, 0), 5);
