@@ -45,10 +45,8 @@ TEST(DebtCardsFromRows, TakesTheRowsThatOweAndFallsBackToTheActualPayment)
     EXPECT_EQ(list(cards[0].row, cards[1].row, cards[2].row), (std::vector<std::size_t>{0, 3, 4}));
     EXPECT_EQ(list(cards[0].minimumPayment, cards[1].minimumPayment, cards[2].minimumPayment),
               list(dollars("35"), dollars("50"), MoneyAmount()));
-    EXPECT_EQ(cards[0].name, "Gold");
-    EXPECT_EQ(cards[0].annualFee, dollars("25"));
-    EXPECT_DOUBLE_EQ(cards[0].annualRate, 18.9);
-    EXPECT_EQ(cards[2].actualPayment, std::nullopt);
+    EXPECT_EQ(std::tuple(cards[0].name, cards[0].annualFee, cards[0].annualRate, cards[2].actualPayment),
+              std::tuple("Gold", dollars("25"), 18.9, std::nullopt));
 }
 
 TEST(DebtPlan, PaysTheBudgetOutMonthByMonthOrSaysWhyNot)
@@ -137,9 +135,7 @@ TEST(DebtPlan, AsYouPayNowRunsEachCardAloneAtItsActualPayment)
 TEST(DebtPlan, InvariantsHoldOnRandomBooks)
 {
     std::mt19937_64 random(20270101);
-    auto between = [&](std::int64_t low, std::int64_t high) {
-        return std::uniform_int_distribution<std::int64_t>(low, high)(random);
-    };
+    auto between = [&](std::int64_t low, std::int64_t top) { return std::uniform_int_distribution(low, top)(random); };
     int finished = 0;
     for (int book = 0; book < 400; ++book) {
         SCOPED_TRACE(book);
