@@ -26,9 +26,8 @@ struct Case {
 void expectAnswer(const PayoffAnswer& answer, const Case& c)
 {
     SCOPED_TRACE(c.balance + " at " + c.rate + " with [" + c.third + "]");
-    EXPECT_EQ(answer.caption, c.caption);
-    EXPECT_EQ(answer.message, c.message);
-    EXPECT_EQ(answer.icon, c.message == kNotEnough ? MessageIcon::Information : MessageIcon::None);
+    EXPECT_EQ(std::tie(answer.caption, answer.message, answer.icon),
+              std::tuple(c.caption, c.message, c.message == kNotEnough ? MessageIcon::Information : MessageIcon::None));
     if (c.interestTicks) {
         EXPECT_EQ(answer.interest, MoneyAmount::fromTicks(*c.interestTicks));
     }
@@ -141,8 +140,7 @@ TEST(PayoffRun, ChargesIntroductoryRatesAndStopsAtTheBound)
         const auto run = PayoffRun(*money(c.balance), c.plan, money(c.payment), c.mostInterestMonths);
         EXPECT_EQ(described(run),
                   described({c.months, c.end != kPaidOff, c.end, MoneyAmount::fromTicks(c.interestTicks)}))
-            << c.balance << " at " << c.plan.introMonths << " x " << c.plan.introRate << " then " << c.plan.regularRate
-            << " paying " << c.payment;
+            << c.balance << " paying " << c.payment << " within " << c.mostInterestMonths;
     }
 }
 

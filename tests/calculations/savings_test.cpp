@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <vector>
 
 namespace plenwick {
 namespace {
@@ -88,18 +89,15 @@ TEST(SavingsOptions, MeasuresEachChosenOptionAgainstTheBaseline)
 
 TEST(SavingsOptions, ShowsCaptionsAndMessagesAsTheyHappen)
 {
-    std::string shown;
-    for (const SavingsStep& step : SavingsOptions(card("$5,000.00", "18.00", "$75.00", {}, "$25 ", kHarbor)).steps) {
-        shown += step.kind == SavingsStep::Kind::Caption
-                     ? std::to_string(static_cast<int>(step.label)) + " " + step.text
-                 : step.text == kSavingsPaymentsNotEnough ? "message"
-                                                          : "?";
-        shown += '\n';
-    }
+    std::vector<std::string> shown;
+    for (const SavingsStep& step : SavingsOptions(card("$5,000.00", "18.00", "$75.00", {}, "$25 ", kHarbor)).steps)
+        shown.push_back(step.kind == SavingsStep::Kind::Message
+                            ? (step.text == kSavingsPaymentsNotEnough ? "message" : "?")
+                            : std::to_string(static_cast<int>(step.label)) + " " + step.text);
     // The baseline, $25 (it covers no month's interest), and the baseline
     // again for the sentence each show the message.
-    EXPECT_EQ(shown, "0 -\n1 -\n2 -\nmessage\nmessage\n1 $50,000.00\nmessage\n2 " +
-                         sentence("Harbor Rewards", 900, "$67,500.00") + "\n");
+    EXPECT_EQ(shown, (std::vector<std::string>{"0 -", "1 -", "2 -", "message", "message", "1 $50,000.00", "message",
+                                               "2 " + sentence("Harbor Rewards", 900, "$67,500.00")}));
 }
 
 } // namespace

@@ -145,13 +145,10 @@ TEST(CardStore, NothingOnDiskIsLostWhateverStandsThere)
         const bool link = QFileInfo(path).isSymLink();
 
         CardStore store(path);
-        LoadedCards loaded;
-        std::optional<QString> refused;
-        {
-            Hardship hardship(c.fileSizeLimit);
-            loaded = store.load();
-            refused = store.save(text);
-        }
+        std::optional<Hardship> hardship(std::in_place, c.fileSizeLimit);
+        const LoadedCards loaded = store.load();
+        const std::optional<QString> refused = store.save(text);
+        hardship.reset();
         EXPECT_EQ(loaded.warning.isEmpty(), !*c.toldAtStart) << loaded.warning.toStdString();
         EXPECT_TRUE(loaded.warning.contains(QLatin1String(c.toldAtStart))) << loaded.warning.toStdString();
         EXPECT_EQ(loaded.contents.wholeFile, loaded.warning.isEmpty());
@@ -201,8 +198,7 @@ TEST(CardStore, LivesBesideTheProgramUnlessInstalledOrThatFolderIsClosed)
 {
     QTemporaryDir folder;
     const QDir dir(folder.path());
-    dir.mkpath(QStringLiteral("usr/bin"));
-    dir.mkpath(QStringLiteral("usr/share/applications"));
+    arrange(dir, "usr/ usr/bin/ usr/share/ usr/share/applications/");
     EXPECT_EQ(chooseCardFilePath(dir.filePath("usr/bin"), dir.filePath("data")), dir.filePath("usr/bin/mycards.dat"));
     EXPECT_EQ(chooseCardFilePath(dir.filePath("missing"), dir.filePath("data")), dir.filePath("data/mycards.dat"));
     EXPECT_TRUE(dir.exists(QStringLiteral("data")));

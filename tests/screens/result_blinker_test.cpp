@@ -14,10 +14,8 @@ TEST(ResultBlinker, AnswersBlinkAndLabelsWithoutOneStayHiddenInTheirPlace)
     QWidget window;
     auto* layout = new QVBoxLayout(&window);
     std::vector<QLabel*> labels;
-    for (const char* caption : {"-", "-", " -", "-"}) { // only an exact "-" is no answer
-        labels.push_back(new QLabel(QString::fromLatin1(caption), &window));
-        layout->addWidget(labels.back());
-    }
+    for (const char* caption : {"-", "-", " -", "-"}) // only an exact "-" is no answer
+        layout->addWidget(labels.emplace_back(new QLabel(QString::fromLatin1(caption), &window)));
     window.setFixedSize(200, 160);
     ResultBlinker blinker(labels, &window);
     blinker.timer()->stop(); // the test drives the ticks
