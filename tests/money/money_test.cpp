@@ -9,8 +9,7 @@
 namespace plenwick {
 namespace {
 
-constexpr std::int64_t kMax = 9'223'372'036'854'775'807;
-constexpr std::int64_t kMin = -kMax - 1;
+constexpr std::int64_t kMax = 9'223'372'036'854'775'807, kMin = -kMax - 1;
 const auto kNone = std::nullopt;
 const std::string kTooSmall = "-0." + std::string(330, '0') + "1";
 

@@ -24,8 +24,7 @@ DebtCard card(double rate, const char* balance, const char* minimum, std::option
 }
 
 constexpr CalendarMonth kJanuary2027{2027, 1};
-constexpr PlanStrategy kByRate = PlanStrategy::HighestRateFirst;
-constexpr PlanStrategy kInOrder = PlanStrategy::CardOrder;
+constexpr PlanStrategy kByRate = PlanStrategy::HighestRateFirst, kInOrder = PlanStrategy::CardOrder;
 
 TEST(CalendarMonth, CountsAcrossYearsBothWays)
 {
