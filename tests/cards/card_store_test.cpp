@@ -22,28 +22,25 @@ const QByteArray kGood =
 
 // For as long as it lives, root is held to the file modes like anyone else
 // (without these two capabilities), and the disk fills up after so many bytes.
-class Hardship {
-public:
+struct Hardship {
     explicit Hardship(rlim_t fileSizeLimit)
     {
-        syscall(SYS_capget, &m_header, m_caps);
-        __user_cap_data_struct lowered[2] = {m_caps[0], m_caps[1]};
+        syscall(SYS_capget, &header, caps);
+        __user_cap_data_struct lowered[2] = {caps[0], caps[1]};
         lowered[0].effective &= ~((1U << CAP_DAC_OVERRIDE) | (1U << CAP_DAC_READ_SEARCH));
-        syscall(SYS_capset, &m_header, lowered);
-        getrlimit(RLIMIT_FSIZE, &m_limit);
-        const rlimit limit{fileSizeLimit ? fileSizeLimit : m_limit.rlim_cur, m_limit.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &limit);
+        syscall(SYS_capset, &header, lowered);
+        getrlimit(RLIMIT_FSIZE, &limit);
+        const rlimit lowerLimit{fileSizeLimit ? fileSizeLimit : limit.rlim_cur, limit.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &lowerLimit);
     }
     ~Hardship()
     {
-        syscall(SYS_capset, &m_header, m_caps);
-        setrlimit(RLIMIT_FSIZE, &m_limit);
+        syscall(SYS_capset, &header, caps);
+        setrlimit(RLIMIT_FSIZE, &limit);
     }
-
-private:
-    __user_cap_header_struct m_header{_LINUX_CAPABILITY_VERSION_3, 0};
-    __user_cap_data_struct m_caps[2]{};
-    rlimit m_limit{};
+    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct caps[2]{};
+    rlimit limit{};
 };
 
 // The ordinary file's mode and bytes ("600:..."); "" when there is none.
@@ -105,17 +102,15 @@ TEST(CardStore, NothingOnDiskIsLostWhateverStandsThere)
         const char* mend = nullptr; // what the person puts right before saving again (unhindered)
     };
     const char* kept = "mycards.dat mycards.dat.unreadable";
+    const char* keptTwice = "mycards.dat mycards.dat.unreadable mycards.dat.unreadable-2";
     const Case cases[] = {
         {"", "", "", "mycards.dat"},
         {"mycards.dat=good:640", "", "", "mycards.dat"},
         {"mycards.dat=bad", "mycards.dat.unreadable.", "", kept},
         {"mycards.dat=bad mycards.dat.unreadable=bad", "mycards.dat.unreadable.", "", kept},
-        {"mycards.dat=bad mycards.dat.unreadable=good", "mycards.dat.unreadable-2.", "",
-         "mycards.dat mycards.dat.unreadable mycards.dat.unreadable-2"},
-        {"mycards.dat=bad mycards.dat.unreadable->gone", "mycards.dat.unreadable-2.", "",
-         "mycards.dat mycards.dat.unreadable mycards.dat.unreadable-2"},
-        {"mycards.dat=bad", "could not be copied (File too large)", "could not be copied (File too large)", kept, 40,
-         ""},
+        {"mycards.dat=bad mycards.dat.unreadable=good", "mycards.dat.unreadable-2.", "", keptTwice},
+        {"mycards.dat=bad mycards.dat.unreadable->gone", "mycards.dat.unreadable-2.", "", keptTwice},
+        {"mycards.dat=bad", "be copied (File too large)", "be copied (File too large)", kept, 40, ""},
         {"mycards.dat=long", "mycards.dat.unreadable.", "", kept},
         {"mycards.dat=x", "mycards.dat.unreadable.", "", kept},
         {"mycards.dat=good:000", "Permission denied", "(Permission denied)", kept, 0, "mycards.dat=good"},
@@ -150,13 +145,10 @@ TEST(CardStore, NothingOnDiskIsLostWhateverStandsThere)
         const bool link = QFileInfo(path).isSymLink();
 
         CardStore store(path);
-        LoadedCards loaded;
-        std::optional<QString> refused;
-        {
-            Hardship hardship(c.fileSizeLimit);
-            loaded = store.load();
-            refused = store.save(text);
-        }
+        std::optional<Hardship> hardship(std::in_place, c.fileSizeLimit);
+        const LoadedCards loaded = store.load();
+        const std::optional<QString> refused = store.save(text);
+        hardship.reset();
         EXPECT_EQ(loaded.warning.isEmpty(), !*c.toldAtStart) << loaded.warning.toStdString();
         EXPECT_TRUE(loaded.warning.contains(QLatin1String(c.toldAtStart))) << loaded.warning.toStdString();
         EXPECT_EQ(loaded.contents.wholeFile, loaded.warning.isEmpty());
@@ -206,8 +198,7 @@ TEST(CardStore, LivesBesideTheProgramUnlessInstalledOrThatFolderIsClosed)
 {
     QTemporaryDir folder;
     const QDir dir(folder.path());
-    dir.mkpath(QStringLiteral("usr/bin"));
-    dir.mkpath(QStringLiteral("usr/share/applications"));
+    arrange(dir, "usr/ usr/bin/ usr/share/ usr/share/applications/");
     EXPECT_EQ(chooseCardFilePath(dir.filePath("usr/bin"), dir.filePath("data")), dir.filePath("usr/bin/mycards.dat"));
     EXPECT_EQ(chooseCardFilePath(dir.filePath("missing"), dir.filePath("data")), dir.filePath("data/mycards.dat"));
     EXPECT_TRUE(dir.exists(QStringLiteral("data")));

@@ -3,29 +3,7 @@
 #include "fuzz_check.h"
 #include "textfile/text_lines.h"
 
-#include <QString>
-#include <QStringList>
-
-#include <cstdint>
-
 using namespace plenwick;
-
-namespace {
-
-const QDateTime kSavedAt(QDate(2026, 3, 14), QTime(21, 5, 12));
-
-// Thirty fields cut from the input, as boxes that cannot hold a "|" would.
-CardBook bookFrom(const QString& text)
-{
-    QStringList pieces = text.split(QChar(u'\x1f'));
-    CardBook book;
-    for (int at = 0; at < 5 * CardRow::FieldCount && at < pieces.size(); ++at)
-        book[at / CardRow::FieldCount].fields[at % CardRow::FieldCount] =
-            pieces[at].left(kMostFieldChars).remove(u'|').replace(QStringLiteral("\r\n"), QStringLiteral(" "));
-    return book;
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
@@ -34,15 +12,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Whatever the file holds, every row read is six fields free of "|" and
     // line ends that a box can hold.
     const CardFileContents read = readCardFile(bytes);
-    for (const CardRow& row : read.book) {
+    for (const CardRow& row : read.book)
         for (const QString& field : row.fields)
             FUZZ_CHECK(!field.contains(u'|') && !field.contains(u"\r\n") && field.size() <= kMostFieldChars);
-    }
 
-    // A file written from any rows a box can hold reads back the same rows.
-    const CardBook book = bookFrom(decodeLine(bytes));
-    const CardFileContents again = readCardFile(cardFileText(book, kSavedAt).toUtf8());
-    FUZZ_CHECK(again.wholeFile && again.book == book && again.savedAt == kSavedAt);
+    // A file written from any rows a box can hold reads back the same rows:
+    // thirty fields cut from the input, as boxes that cannot hold a "|" would.
+    const QStringList pieces = decodeLine(bytes).split(QChar(u'\x1f'));
+    CardBook book;
+    for (int at = 0; at < 5 * CardRow::FieldCount && at < pieces.size(); ++at)
+        book[at / CardRow::FieldCount].fields[at % CardRow::FieldCount] =
+            pieces[at].left(kMostFieldChars).remove(u'|').replace("\r\n", " ");
+    const QDateTime savedAt(QDate(2026, 3, 14), QTime(21, 5, 12));
+    const CardFileContents again = readCardFile(cardFileText(book, savedAt).toUtf8());
+    FUZZ_CHECK(again.wholeFile && again.book == book && again.savedAt == savedAt);
 
     // The advance touches only totals, and leaves none below $0.00.
     CardBook advanced = book;

@@ -1,10 +1,10 @@
 #pragma once
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 
 // A property that does not hold is a finding: say which, and stop.
 #define FUZZ_CHECK(condition)                                                                                          \
-    ((condition)                                                                                                       \
-         ? void()                                                                                                      \
-         : (std::fprintf(stderr, "property failed: %s (%s:%d)\n", #condition, __FILE__, __LINE__), std::abort()))
+    ((condition) ? void()                                                                                              \
+                 : (std::fprintf(stderr, "failed: %s (%s:%d)\n", #condition, __FILE__, __LINE__), std::abort()))

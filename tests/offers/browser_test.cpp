@@ -5,6 +5,8 @@
 namespace plenwick {
 namespace {
 
+using namespace Qt::StringLiterals;
+
 // Stands in for the system's browser, which may refuse to start.
 struct RecordingOpener : UrlOpener {
     bool starts = true;
@@ -26,9 +28,8 @@ TEST(OpenInBrowser, HandsOnlyWebAddressesOnAndTellsWhetherTheBrowserStarted)
                                     "ftp://cards.example/a", "mailto:someone@example.com", "http://",
                                     "http://cards example/", "No Card found", "--new-window http://cards.example"})
             EXPECT_FALSE(OpenInBrowser(QString::fromLatin1(address), browser)) << address;
-        EXPECT_EQ(OpenInBrowser(QStringLiteral("http://cards.example/harbor.htm"), browser), starts);
-        EXPECT_EQ(OpenInBrowser(QStringLiteral("HTTPS://cards.example/offers/meadow cash.htm?from=plenwick"), browser),
-                  starts);
+        EXPECT_EQ(OpenInBrowser(u"http://cards.example/harbor.htm"_s, browser), starts);
+        EXPECT_EQ(OpenInBrowser(u"HTTPS://cards.example/offers/meadow cash.htm?from=plenwick"_s, browser), starts);
         EXPECT_EQ(browser.opened, QStringList({"http://cards.example/harbor.htm",
                                                "https://cards.example/offers/meadow cash.htm?from=plenwick"}));
     }
@@ -36,7 +37,7 @@ TEST(OpenInBrowser, HandsOnlyWebAddressesOnAndTellsWhetherTheBrowserStarted)
 
 TEST(OfferPageAddress, ResolvesRelativeAddressesAgainstTheOfferFile)
 {
-    const QUrl offerFile(QStringLiteral("http://127.0.0.1:40123/app/newCCOffers.txt"));
+    const QUrl offerFile(u"http://127.0.0.1:40123/app/newCCOffers.txt"_s);
     const std::pair<const char*, const char*> cases[] = {
         {"offers/harbor.htm", "http://127.0.0.1:40123/app/offers/harbor.htm"},
         {"/app/offers/harbor.htm", "http://127.0.0.1:40123/app/offers/harbor.htm"},
@@ -49,8 +50,7 @@ TEST(OfferPageAddress, ResolvesRelativeAddressesAgainstTheOfferFile)
                                 "javascript:alert(1)", "//cards example", "", "  "})
         EXPECT_EQ(offerPageAddress(QString::fromLatin1(address), offerFile), QString::fromLatin1(address)) << address;
     // An offer file without an address of its own resolves nothing.
-    EXPECT_EQ(offerPageAddress(QStringLiteral("offers/harbor.htm"), QUrl(QStringLiteral("app/newCCOffers.txt"))),
-              QStringLiteral("offers/harbor.htm"));
+    EXPECT_EQ(offerPageAddress(u"offers/harbor.htm"_s, QUrl(u"app/newCCOffers.txt"_s)), u"offers/harbor.htm"_s);
 }
 
 } // namespace

@@ -27,41 +27,37 @@ QByteArray offersOfSize(qsizetype size)
 TEST(OfferDownload, GivesTheServersOffersOrNoneAtAll)
 {
     using Mode = TestHttpServer::Mode;
-    struct Case {
-        const char* what;
-        TestHttpServer::Route route;
-        std::size_t offers;
-        int timeoutMs = 60000; // the answer is awaited for 10 s only: all else ends at once
-        bool noServer = false;
-    };
-    const Case cases[] = {
-        {"two offers", {200, kTwoOffers}, 2},
-        {"1,048,576 bytes", {200, offersOfSize(1048576)}, 2},
-        {"1,048,577 bytes", {200, offersOfSize(1048577)}, 0},
-        {"a body without end", {200, kTwoOffers, Mode::Endless}, 0},
-        {"HTTP 299", {299, kTwoOffers}, 2},
-        {"HTTP 300", {300, kTwoOffers}, 0},
-        {"closed early", {200, kTwoOffers, Mode::CloseEarly}, 0},
-        {"no answer", {200, kTwoOffers, Mode::Stall}, 0, 300},
-        {"a byte every 20 ms", {200, kTwoOffers, Mode::Trickle}, 0, 500},
+    // What, the answer, the offers got, how long the download may take (the
+    // answer is awaited for 10 s only: all else ends at once), whether a
+    // server listens at all.
+    const std::tuple<const char*, TestHttpServer::Route, std::size_t, int, bool> cases[] = {
+        {"two offers", {200, kTwoOffers}, 2, 60000, false},
+        {"1,048,576 bytes", {200, offersOfSize(1048576)}, 2, 60000, false},
+        {"1,048,577 bytes", {200, offersOfSize(1048577)}, 0, 60000, false},
+        {"a body without end", {200, kTwoOffers, Mode::Endless}, 0, 60000, false},
+        {"HTTP 299", {299, kTwoOffers}, 2, 60000, false},
+        {"HTTP 300", {300, kTwoOffers}, 0, 60000, false},
+        {"closed early", {200, kTwoOffers, Mode::CloseEarly}, 0, 60000, false},
+        {"no answer", {200, kTwoOffers, Mode::Stall}, 0, 300, false},
+        {"a byte every 20 ms", {200, kTwoOffers, Mode::Trickle}, 0, 500, false},
         {"no server", {200, kTwoOffers}, 0, 60000, true},
     };
     OfferDownload download; // fetches again after each failure, as if new
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
+    for (const auto& [what, route, count, timeoutMs, noServer] : cases) {
+        SCOPED_TRACE(what);
         TestHttpServer server;
-        server.route(QStringLiteral("/app/newCCOffers.txt"), c.route);
+        server.route(QStringLiteral("/app/newCCOffers.txt"), route);
         QUrl offerFile = server.url(QStringLiteral("/app/newCCOffers.txt"));
-        if (c.noServer) {
+        if (noServer) {
             QTcpServer closed;
             closed.listen(QHostAddress::LocalHost);
             offerFile.setPort(closed.serverPort());
         }
         QSignalSpy done(&download, &OfferDownload::finished);
-        download.start(offerFile, c.timeoutMs);
+        download.start(offerFile, timeoutMs);
         ASSERT_TRUE(done.wait(10000));
         const auto offers = done.takeFirst().at(0).value<OfferList>();
-        ASSERT_EQ(offers.size(), c.offers);
+        ASSERT_EQ(offers.size(), count);
         if (!offers.empty()) {
             EXPECT_EQ(offers.front().detailsAddress, server.url(QStringLiteral("/app/offers/harbor.htm")).toString());
             EXPECT_EQ(offers.back().regularRate, QStringLiteral("13.99"));

@@ -55,10 +55,9 @@ public:
     // Answers the requests that were held back.
     void release()
     {
-        for (const auto& [socket, path] : std::exchange(m_held, {})) {
+        for (const auto& [socket, path] : std::exchange(m_held, {}))
             if (socket)
                 answer(socket, m_routes.value(path));
-        }
     }
 
 private:

@@ -24,8 +24,7 @@ DebtCard card(double rate, const char* balance, const char* minimum, std::option
 }
 
 constexpr CalendarMonth kJanuary2027{2027, 1};
-constexpr PlanStrategy kByRate = PlanStrategy::HighestRateFirst;
-constexpr PlanStrategy kInOrder = PlanStrategy::CardOrder;
+constexpr PlanStrategy kByRate = PlanStrategy::HighestRateFirst, kInOrder = PlanStrategy::CardOrder;
 
 TEST(CalendarMonth, CountsAcrossYearsBothWays)
 {
@@ -45,10 +44,8 @@ TEST(DebtCardsFromRows, TakesTheRowsThatOweAndFallsBackToTheActualPayment)
     EXPECT_EQ(list(cards[0].row, cards[1].row, cards[2].row), (std::vector<std::size_t>{0, 3, 4}));
     EXPECT_EQ(list(cards[0].minimumPayment, cards[1].minimumPayment, cards[2].minimumPayment),
               list(dollars("35"), dollars("50"), MoneyAmount()));
-    EXPECT_EQ(cards[0].name, "Gold");
-    EXPECT_EQ(cards[0].annualFee, dollars("25"));
-    EXPECT_DOUBLE_EQ(cards[0].annualRate, 18.9);
-    EXPECT_EQ(cards[2].actualPayment, std::nullopt);
+    EXPECT_EQ(std::tuple(cards[0].name, cards[0].annualFee, cards[0].annualRate, cards[2].actualPayment),
+              std::tuple("Gold", dollars("25"), 18.9, std::nullopt));
 }
 
 TEST(DebtPlan, PaysTheBudgetOutMonthByMonthOrSaysWhyNot)
@@ -81,13 +78,7 @@ TEST(DebtPlan, PaysTheBudgetOutMonthByMonthOrSaysWhyNot)
         {list(card(0, "1000", "0", RatePlan{2, 24, 0})), "10", kInOrder, 105, list("0.20"), 105, "40.20"},
         {list(card(0, "1200", "1")), "1", kInOrder, 1200, list("1"), 1200},
         // A failed plan keeps the months it ran, with their totals.
-        {list(card(12, "1000", "100"), card(12, "2000", "245")),
-         "300",
-         kInOrder,
-         0,
-         {},
-         0,
-         "0",
+        {list(card(12, "1000", "100"), card(12, "2000", "245")), "300", kInOrder, 0, std::vector<const char*>(), 0, "0",
          "A budget of $300.00 is below the minimum payments, which add up to $345.00."},
         {list(card(12, "10000", "0")), "100", kInOrder, 1, list("100"), 1, "100",
          "A budget of $100.00 does not cover the interest: the balances stop falling in January 2027."},
@@ -119,24 +110,22 @@ TEST(DebtPlan, AsYouPayNowRunsEachCardAloneAtItsActualPayment)
 {
     std::vector<DebtCard> cards = {card(0, "300", "100"), card(12, "10000", "100")};
     DebtPlan plan = BuildDebtPlan(cards, dollars("500"), kInOrder, kJanuary2027);
-    EXPECT_EQ(plan.asYouPayNow.neverPaidOff, std::vector<std::size_t>{1});
-    EXPECT_EQ(plan.asYouPayNow.months, std::nullopt);
-    EXPECT_EQ(plan.asYouPayNow.balances.size(), 1200U);
-    EXPECT_EQ(plan.asYouPayNow.balances[2], dollars("10000"));
+    ASSERT_EQ(plan.asYouPayNow.balances.size(), 1200U);
+    EXPECT_EQ(std::tuple(plan.asYouPayNow.neverPaidOff, plan.asYouPayNow.months, plan.asYouPayNow.balances[2]),
+              std::tuple(std::vector<std::size_t>{1}, std::nullopt, dollars("10000")));
 
     cards[1] = card(12, "1000", "0");
     cards[1].actualPayment = dollars("100");
     cards.push_back(card(12, "-50", "0")); // owes nothing
     plan = BuildDebtPlan(cards, dollars("500"), kInOrder, kJanuary2027);
-    EXPECT_EQ(plan.cards[2].paidOffMonth, 0);
-    EXPECT_EQ(plan.asYouPayNow.months, 11);
-    EXPECT_EQ(plan.asYouPayNow.balances.front(), dollars("1110")); // 200 + 910
-    EXPECT_EQ(plan.asYouPayNow.cards.at(1).interest, dollars("58.9848"));
-    EXPECT_EQ(plan.asYouPayNow.paid, dollars("1,358.9848"));
+    // The first month's balances: 200 + 910.
+    EXPECT_EQ(std::tuple(plan.cards[2].paidOffMonth, plan.asYouPayNow.months, plan.asYouPayNow.balances.front(),
+                         plan.asYouPayNow.cards.at(1).interest, plan.asYouPayNow.paid),
+              std::tuple(0, 11, dollars("1110"), dollars("58.9848"), dollars("1,358.9848")));
 
     const DebtCard huge = card(0, "500,000,000,000,000", "500,000,000,000,000");
-    EXPECT_EQ(BuildDebtPlan({huge, huge}, dollars("1"), kInOrder, kJanuary2027).asYouPayNow.paid,
-              std::nullopt); // beyond the range of money
+    // Beyond the range of money.
+    EXPECT_EQ(BuildDebtPlan({huge, huge}, dollars("1"), kInOrder, kJanuary2027).asYouPayNow.paid, std::nullopt);
 }
 
 // Every month pays the whole budget but the last, every card's payments add up
@@ -145,9 +134,7 @@ TEST(DebtPlan, AsYouPayNowRunsEachCardAloneAtItsActualPayment)
 TEST(DebtPlan, InvariantsHoldOnRandomBooks)
 {
     std::mt19937_64 random(20270101);
-    auto between = [&](std::int64_t low, std::int64_t high) {
-        return std::uniform_int_distribution<std::int64_t>(low, high)(random);
-    };
+    auto between = [&](std::int64_t low, std::int64_t top) { return std::uniform_int_distribution(low, top)(random); };
     int finished = 0;
     for (int book = 0; book < 400; ++book) {
         SCOPED_TRACE(book);

@@ -36,42 +36,32 @@ TEST(OfferRanking, RanksEachCardsOffersByWhatTheyCost)
     EXPECT_EQ(rankings->at(0).asItIs.cost, dollars("1,255.6542"));
     EXPECT_EQ(rankings->at(1).card, 2U);
     EXPECT_EQ(rankings->at(1).asItIs.cost, std::nullopt);
-    struct Case {
-        std::size_t ranking, rank, offer;
-        std::int64_t months;
-        const char *fee, *cost, *saving; // "": none
-    } const cases[] = {
-        {0, 0, 0, 18, "150", "150", "1,105.6542"},     // 5,150 at 0 %: 17 x 300 + 50
-        {0, 1, 2, 17, "0", "231.1126", "1,024.5416"},  // interest 41.1126 + 2 x 95
-        {0, 2, 1, 22, "0", "1,548.2694", "-292.6152"}, // unknown fees count as 0
-        {1, 0, 2, 226, "0", "8,059.2553", ""},         // paid off, but no saving to show
-        {1, 1, 0, 1000, "150", "", ""},                // never paid off: last, in offer order
-        {1, 2, 1, 1000, "0", "", ""},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << "ranking " << c.ranking << " rank " << c.rank);
-        const OfferOutcome& got = rankings->at(c.ranking).offers.at(c.rank);
-        EXPECT_EQ(got.offer, c.offer);
-        EXPECT_EQ(got.run.months, c.months);
-        EXPECT_EQ(got.transferFee, dollars(c.fee));
-        EXPECT_EQ(got.cost, amount(c.cost));
-        EXPECT_EQ(got.netSaving, amount(c.saving));
+    // ranking, rank, offer, months, fee, cost, saving ("": none)
+    const std::tuple<std::size_t, std::size_t, std::size_t, std::int64_t, const char*, const char*, const char*>
+        cases[] = {
+            {0, 0, 0, 18, "150", "150", "1,105.6542"},     // 5,150 at 0 %: 17 x 300 + 50
+            {0, 1, 2, 17, "0", "231.1126", "1,024.5416"},  // interest 41.1126 + 2 x 95
+            {0, 2, 1, 22, "0", "1,548.2694", "-292.6152"}, // unknown fees count as 0
+            {1, 0, 2, 226, "0", "8,059.2553", ""},         // paid off, but no saving to show
+            {1, 1, 0, 1000, "150", "", ""},                // never paid off: last, in offer order
+            {1, 2, 1, 1000, "0", "", ""},
+        };
+    for (const auto& [ranking, rank, offer, months, fee, cost, saving] : cases) {
+        SCOPED_TRACE(testing::Message() << "ranking " << ranking << " rank " << rank);
+        const OfferOutcome& got = rankings->at(ranking).offers.at(rank);
+        EXPECT_EQ(std::tuple(got.offer, got.run.months, got.transferFee, got.cost, got.netSaving),
+                  std::tuple(offer, months, dollars(fee), amount(cost), amount(saving)));
     }
 }
 
 TEST(OfferRanking, FeesRoundOnceToTheTickAndCountEachStartedYear)
 {
-    struct Case {
-        const char* balance;
-        double percent;
-        std::int64_t ticks;
-    } const cases[] = {{"1,000.01", 2.5, 250002},    {"1,000.03", 2.5, 250008},
-                       {"333.33", 3.333333, 111110}, {"100", -3, 0},
-                       {"10,000", 4e-7, 0},          {"10,000", 6e-7, 1}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.balance);
-        const auto rankings = RankOffers({holding(c.balance, 12, "1000")}, {{"Fee", "", {}, {}, c.percent}});
-        EXPECT_EQ(rankings->at(0).offers.at(0).transferFee.ticks(), c.ticks);
+    const std::tuple<const char*, double, std::int64_t> cases[] = {
+        {"1,000.01", 2.5, 250002}, {"1,000.03", 2.5, 250008}, {"333.33", 3.333333, 111110}, {"100", -3, 0},
+        {"10,000", 4e-7, 0},       {"10,000", 6e-7, 1}};
+    for (const auto& [balance, percent, ticks] : cases) {
+        const auto rankings = RankOffers({holding(balance, 12, "1000")}, {{"Fee", "", {}, {}, percent}});
+        EXPECT_EQ(rankings->at(0).offers.at(0).transferFee.ticks(), ticks) << balance;
     }
     const auto beyondRange = RankOffers({holding("100", 12, "1000")}, {{"Fee", "", {}, {}, 1e30}});
     EXPECT_TRUE(beyondRange->at(0).offers.at(0).run.stoppedEarly);
@@ -87,17 +77,14 @@ TEST(OfferRanking, FeesRoundOnceToTheTickAndCountEachStartedYear)
 TEST(OfferRanking, ReadsAnOffersTextsAsMySavingsDoes)
 {
     // Half months go to the even one; an empty or unreadable fee stays unknown.
-    const RankOffer offer = RankOfferFromTexts({"Zero 21", "http://x/0", "20.5", "1.5 %", "19.99%", "", "3%"});
-    EXPECT_EQ(offer.name + " " + offer.detailsAddress, "Zero 21 http://x/0");
-    EXPECT_EQ(offer.plan.introMonths, 20);
-    EXPECT_EQ(offer.plan.introRate, 1.5);
-    EXPECT_EQ(offer.plan.regularRate, 19.99);
-    EXPECT_EQ(offer.annualFee, std::nullopt);
-    EXPECT_EQ(offer.transferFeePercent, 3.0);
-    const RankOffer priced = RankOfferFromTexts({"", "", "soon", "", "", "$95", "n/a"});
-    EXPECT_EQ(priced.plan.introMonths, 0);
-    EXPECT_EQ(priced.annualFee, dollars("95"));
-    EXPECT_EQ(priced.transferFeePercent, std::nullopt);
+    auto fields = [](const RankOffer& o) {
+        return std::tuple(o.name, o.detailsAddress, o.plan.introMonths, o.plan.introRate, o.plan.regularRate,
+                          o.annualFee, o.transferFeePercent);
+    };
+    EXPECT_EQ(fields(RankOfferFromTexts({"Zero 21", "http://x/0", "20.5", "1.5 %", "19.99%", "", "3%"})),
+              std::tuple("Zero 21", "http://x/0", 20, 1.5, 19.99, std::nullopt, 3.0));
+    EXPECT_EQ(fields(RankOfferFromTexts({"", "", "soon", "", "", "$95", "n/a"})),
+              std::tuple("", "", 0, 0.0, 0.0, dollars("95"), std::nullopt));
 }
 
 TEST(OfferRanking, PartsMergeIntoTheWholeAndWorkCanBeCancelled)
@@ -118,8 +105,7 @@ TEST(OfferRanking, PartsMergeIntoTheWholeAndWorkCanBeCancelled)
     EXPECT_EQ(order(RankRuns(cards, parts)), order(RankOffers(cards, kOffers)));
 
     // Asked before every run, and once per card when ranking.
-    int asked = 0;
-    int answerNoTimes = 4;
+    int asked = 0, answerNoTimes = 4;
     control.cancelled = [&] { return ++asked > answerNoTimes; };
     EXPECT_FALSE(RankOffers(cards, kOffers, control));
     EXPECT_EQ(std::exchange(asked, 0), 5);

@@ -14,10 +14,8 @@ TEST(ResultBlinker, AnswersBlinkAndLabelsWithoutOneStayHiddenInTheirPlace)
     QWidget window;
     auto* layout = new QVBoxLayout(&window);
     std::vector<QLabel*> labels;
-    for (const char* caption : {"-", "-", " -", "-"}) { // only an exact "-" is no answer
-        labels.push_back(new QLabel(QString::fromLatin1(caption), &window));
-        layout->addWidget(labels.back());
-    }
+    for (const char* caption : {"-", "-", " -", "-"}) // only an exact "-" is no answer
+        layout->addWidget(labels.emplace_back(new QLabel(QString::fromLatin1(caption), &window)));
     window.setFixedSize(200, 160);
     ResultBlinker blinker(labels, &window);
     blinker.timer()->stop(); // the test drives the ticks
@@ -25,26 +23,20 @@ TEST(ResultBlinker, AnswersBlinkAndLabelsWithoutOneStayHiddenInTheirPlace)
     const QRect answerPlace = labels[2]->geometry();
 
     // Per tick: the caption written into label 1 before it (if any), then
-    // which labels are on screen after it.
-    const struct {
-        const char* written;
-        bool shown[4];
-    } ticks[] = {
-        {nullptr, {true, true, true, true}},         // show: labels start visible
-        {nullptr, {false, false, false, false}},     // hide: every label
-        {nullptr, {false, false, true, false}},      // show: only answers
-        {"11 months", {false, false, false, false}}, // hide, though just answered
-        {nullptr, {false, true, true, false}},
-    };
-    for (std::size_t tick = 0; tick < std::size(ticks); ++tick) {
-        SCOPED_TRACE(tick);
-        if (ticks[tick].written)
-            labels[1]->setText(QString::fromLatin1(ticks[tick].written));
+    // which labels are on screen after it. Show: labels start visible; hide:
+    // every label; show: only answers; hide, though just answered; show.
+    const std::pair<const char*, const char*> ticks[] = {
+        {nullptr, "1111"}, {nullptr, "0000"}, {nullptr, "0010"}, {"11 months", "0000"}, {nullptr, "0110"}};
+    for (const auto& [written, shown] : ticks) {
+        if (written)
+            labels[1]->setText(QString::fromLatin1(written));
         blinker.tick();
-        for (int label = 0; label < 4; ++label)
-            EXPECT_EQ(labels[label]->isVisibleTo(&window), ticks[tick].shown[label]) << label;
+        QString visible;
+        for (QLabel* label : labels)
+            visible += label->isVisibleTo(&window) ? '1' : '0';
+        EXPECT_EQ(visible, QLatin1String(shown));
         layout->activate();
-        EXPECT_EQ(labels[2]->geometry(), answerPlace);
+        EXPECT_EQ(labels[2]->geometry(), answerPlace) << shown;
     }
 }
 
