@@ -9,8 +9,6 @@
 #include <QWebEngineProfile>
 #include <QWebEngineUrlRequestInterceptor>
 
-inline void PrintTo(const QUrl& url, std::ostream* os) { *os << url.toString().toStdString(); }
-
 namespace plenwick::testing_support {
 
 const QString kBanner = "/app/CCAppBanner.htm";

@@ -17,6 +17,7 @@
 #include <memory>
 
 inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QUrl& url, std::ostream* os) { *os << url.toString().toStdString(); }
 
 namespace plenwick::testing_support {
 

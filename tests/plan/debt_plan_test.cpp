@@ -44,8 +44,9 @@ TEST(DebtCardsFromRows, TakesTheRowsThatOweAndFallsBackToTheActualPayment)
     EXPECT_EQ(list(cards[0].row, cards[1].row, cards[2].row), (std::vector<std::size_t>{0, 3, 4}));
     EXPECT_EQ(list(cards[0].minimumPayment, cards[1].minimumPayment, cards[2].minimumPayment),
               list(dollars("35"), dollars("50"), MoneyAmount()));
-    EXPECT_EQ(std::tuple(cards[0].name, cards[0].annualFee, cards[0].annualRate, cards[2].actualPayment),
-              std::tuple("Gold", dollars("25"), 18.9, std::nullopt));
+    EXPECT_EQ(
+        std::tuple(cards[0].name, cards[0].annualFee, cards[0].annualRate, cards[1].annualRate, cards[2].actualPayment),
+        std::tuple("Gold", dollars("25"), 18.9, 0.0, std::nullopt));
 }
 
 TEST(DebtPlan, PaysTheBudgetOutMonthByMonthOrSaysWhyNot)
@@ -60,20 +61,19 @@ TEST(DebtPlan, PaysTheBudgetOutMonthByMonthOrSaysWhyNot)
         const char* totalInterest = "0";
         std::string message = "";
     };
-    const auto four =
-        list(card(12, "1000", "10"), card(24, "3000", "30"), card(0, "500", "20"), card(24, "3000", "30"));
-    const auto introAndRegular = list(card(0, "1000", "0", RatePlan{2, 0, 24}), card(12, "1000", "0"));
+    const auto four = list(card(12, "500", "10"), card(24, "3000", "30"), card(0, "500", "20"), card(24, "3000", "30"));
+    const auto introAndRegular = list(card(0, "1000", "0", RatePlan{2, 0, 12}), card(12, "1000", "0"));
     const Case cases[] = {
-        // Highest rate first (ties by row), smallest balance first, card order.
+        // Highest rate first, smallest balance first (ties by row), card order.
         {four, "330", kByRate, 1, list("10", "270", "20", "30")},
-        {four, "330", PlanStrategy::SmallestBalanceFirst, 1, list("10", "30", "260", "30")},
+        {four, "330", PlanStrategy::SmallestBalanceFirst, 1, list("250", "30", "20", "30")},
         {four, "330", kInOrder, 1, list("250", "30", "20", "30")},
         // A card paid off passes the rest on; a minimum above the balance pays the balance.
         {list(card(0, "100", "25"), card(0, "1000", "25")), "200", kInOrder, 1, list("100", "100"), 6},
         {list(card(0, "1000", "10"), card(0, "50", "100")), "200", kInOrder, 1, list("150", "50"), 6},
         {list(card(12, "1000", "0", {}, "30")), "500", kInOrder, 3, list("46.16"), 3, "16.16"},
-        // An intro rate waits for its regular rate, then goes first.
-        {introAndRegular, "300", kByRate, 1, list("0", "300")},
+        // An intro rate waits for its regular rate, then goes first (ties by row).
+        {introAndRegular, "300", kByRate, 2, list("0", "300")},
         {introAndRegular, "300", kByRate, 3, list("300", "0")},
         {list(card(0, "1000", "0", RatePlan{2, 24, 0})), "10", kInOrder, 105, list("0.20"), 105, "40.20"},
         {list(card(0, "1200", "1")), "1", kInOrder, 1200, list("1"), 1200},

@@ -63,8 +63,10 @@ TEST(OfferRanking, FeesRoundOnceToTheTickAndCountEachStartedYear)
         const auto rankings = RankOffers({holding(balance, 12, "1000")}, {{"Fee", "", {}, {}, percent}});
         EXPECT_EQ(rankings->at(0).offers.at(0).transferFee.ticks(), ticks) << balance;
     }
-    const auto beyondRange = RankOffers({holding("100", 12, "1000")}, {{"Fee", "", {}, {}, 1e30}});
-    EXPECT_TRUE(beyondRange->at(0).offers.at(0).run.stoppedEarly);
+    for (const auto& [balance, percent] : {std::pair{"100", 1e30}, {"900,000,000,000,000", 200.0}}) {
+        const auto beyondRange = RankOffers({holding(balance, 12, "1000")}, {{"Fee", "", {}, {}, percent}});
+        EXPECT_TRUE(beyondRange->at(0).offers.at(0).run.stoppedEarly) << balance;
+    }
     const auto yearlyBeyondRange =
         RankOffers({holding("1,300", 0, "100")}, {{"Fee", "", {}, dollars("900,000,000,000,000"), {}}});
     EXPECT_FALSE(yearlyBeyondRange->at(0).offers.at(0).paidOff()); // for each of 2 years
