@@ -11,6 +11,7 @@ protected:
         MainWindowTest::SetUp();
         enterCard(0, {"Harbor Gold", "12", "1000", "100", "25"});
         enterCard(1, {"Meadow", "APR 18.9", "1000", "100"});
+        box("TotalDueText", 3)->setText("77"); // card 4 cannot be typed into; its boxes are still copied as they are
         click("MyCardsCMD", 1);
     }
 };
@@ -32,6 +33,7 @@ TEST_F(CostsScreen, EachCalculateWritesItsRowsAnswerOrSaysWhatIsWrong)
         {0, false, "soon", "$88.85 monthly/interest\u00a0$66.18 in all", "Enter re-payment period"},
         {1, true, "100", "-/", "Card 2: the Interest Rate \"APR 18.9\" is not a number"},
     };
+    EXPECT_EQ(box("CardName2Text", 0)->text() + box("TotalDue2Text", 3)->text(), "Harbor Gold77");
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
         messages->texts.clear();

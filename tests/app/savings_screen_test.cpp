@@ -10,7 +10,12 @@ TEST_F(SavingsScreen, OptionsAnswerOnCalculateEachInItsOwnRowAndOnOpening)
 {
     enterCard(0, {"Harbor Gold", "18", "5000", "75"}); // exactly the first month's interest
     enterCard(1, {"Meadow", "12", "1000", "100"});
+    box("CardNameText", 3)->setText("Hidden Card"); // card 4 cannot be typed into; its boxes still take part
+    box("TotalDueText", 3)->setText("77");
     click("MyCardsCMD", 2);
+    EXPECT_EQ(box("CardName3Text", 3)->text(), "Hidden Card");
+    for (int row = 0; row < 5; ++row) // only the cards shown with a total have an offer chosen
+        EXPECT_EQ(choice("CardCombo", row)->currentIndex(), row < 2 ? 0 : -1) << row;
     ASSERT_EQ(messages->icons, QList{MessageIcon::Information});
     // Choosing the item already shown, with the mouse, calculates again.
     QComboBox* list = choice("CardCombo", 0);

@@ -42,22 +42,6 @@ TEST_F(MainWindow, ButtonsAndKeysSwitchScreens)
     EXPECT_TRUE(QFile::exists(cardFilePath()));
 }
 
-TEST_F(MainWindow, OtherScreensCopyEveryCardVerbatimAndPreselectShownCardsWithATotal)
-{
-    type("CardNameText", 0, "Harbor Gold");
-    type("TotalDueText", 0, "1500");
-    type("TotalDueText", 2, "250");
-    box("CardNameText", 3)->setText("Hidden Card"); // card 4 cannot be typed into; its boxes still take part
-    box("TotalDueText", 3)->setText("77");
-    click("MyCardsCMD", 1);
-    EXPECT_EQ(box("CardName2Text", 0)->text() + box("TotalDue2Text", 0)->text() + box("TotalDue2Text", 3)->text(),
-              "Harbor Gold$1,500.0077");
-    click("MyCardsCMD", 2);
-    EXPECT_EQ(box("CardName3Text", 3)->text(), "Hidden Card");
-    for (int row = 0; row < 5; ++row)
-        EXPECT_EQ(choice("CardCombo", row)->currentIndex(), row % 2 == 0 && row < 4 ? 0 : -1) << row;
-}
-
 TEST_F(MainWindow, EveryCaptionFits)
 {
     for (int screen = 0; screen < 5; ++screen) {
