@@ -37,7 +37,7 @@ TEST_F(CardsScreen, BoxesTakeTheirNormalFormWhenLeftAndTabRunsCardByCard)
     EXPECT_TRUE(control("SaveCMD")->hasFocus());
 }
 
-TEST_F(CardsScreen, CardsAreSavedOnSaveOnLeavingAndOnClosingOrThePersonIsTold)
+TEST_F(CardsScreen, CardsAreSavedOnSaveOnLeavingAndOnClosingOrThePersonIsToldAndANewMonthLowersTheBalances)
 {
     type("CardNameText", 1, "Meadow");
     QTest::keyClick(control("SaveCMD"), Qt::Key_Return);
@@ -72,10 +72,9 @@ TEST_F(CardsScreen, CardsAreSavedOnSaveOnLeavingAndOnClosingOrThePersonIsTold)
     EXPECT_TRUE(window->isVisible());
     messages->chooseFirst = true; // "Close anyway"
     EXPECT_TRUE(window->close());
-}
 
-TEST_F(CardsScreen, ANewMonthLowersTheShownBalancesAndSaysSo)
-{
+    // A new month lowers the shown balances and says so.
+    QDir(folder.path()).rmdir("mycards.dat");
     const QByteArray saved = "1/15/2026 8:00:00 AM\r\nHarbor Gold|$45.00|18.90|$1,000.00|$35.00|$150.00\r\n"
                              "Meadow||12.00||$25.00|$100.00\r\n|||||\r\n|||||\r\n|||||\r\n";
     writeCardFile(saved);

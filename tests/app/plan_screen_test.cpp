@@ -26,11 +26,22 @@ protected:
     QString cell(int row, int column) const { return table()->index(row, column).data().toString(); }
 };
 
-TEST_F(PlanScreen, TheBudgetAndOrderChosenGiveTheSummaryTheScheduleAndWhatAMoveGains)
+TEST_F(PlanScreen, TheBudgetAndOrderChosenGiveTheSummaryTheScheduleWhatAMoveGainsAndTheExports)
 {
     EXPECT_EQ(box("BudgetText")->text(), "$150.00");
+    // Export saves the schedule or tells where and why not.
+    calculate("200"); // highest rate first: Harbor Gold gets what is left
+    savePath = folder.filePath("plan.csv");
+    click("ExportCMD");
+    EXPECT_TRUE(bytesOf(savePath).startsWith("Month,Date,Harbor Gold payment,"));
+    EXPECT_TRUE(bytesOf(savePath).endsWith("\r\nTotal,,1034.16,34.16,,300.00,0.00,\r\n"));
+    savePath = folder.filePath("none/plan.csv");
+    click("ExportCMD");
+    EXPECT_EQ(messages->texts.join(""),
+              "The plan could not be saved to " + QDir::toNativeSeparators(savePath) + ":\nNo such file or directory");
+
     chooseWithKeyboard(choice("StrategyCombo"), 1); // smallest balance first
-    calculate("200");
+    click("CalPlanCMD");
     EXPECT_EQ(box("BudgetText")->text(), "$200.00");
     EXPECT_EQ(caption("PlanHeadline"), "Debt-free in October 2026 (7\u00a0months)\nTotal interest $46.57\nTotal paid "
                                        "$1,346.57\nAgainst paying as now: 4 months sooner, $12.41 less interest");
@@ -46,19 +57,6 @@ TEST_F(PlanScreen, TheBudgetAndOrderChosenGiveTheSummaryTheScheduleAndWhatAMoveG
     EXPECT_EQ(caption("PlanMoves"), "Harbor Gold moved to Zero Intro, fee $30.00\nThe moves: the same debt-free "
                                     "month, $16.57 less to pay, fees included");
     EXPECT_TRUE(caption("PlanHeadline").endsWith("4 months sooner, $28.98 less interest and fees"));
-}
-
-TEST_F(PlanScreen, ExportSavesTheScheduleOrTellsWhereAndWhyNot)
-{
-    calculate("200"); // highest rate first: Harbor Gold gets what is left
-    savePath = folder.filePath("plan.csv");
-    click("ExportCMD");
-    EXPECT_TRUE(bytesOf(savePath).startsWith("Month,Date,Harbor Gold payment,"));
-    EXPECT_TRUE(bytesOf(savePath).endsWith("\r\nTotal,,1034.16,34.16,,300.00,0.00,\r\n"));
-    savePath = folder.filePath("none/plan.csv");
-    click("ExportCMD");
-    EXPECT_EQ(messages->texts.join(""),
-              "The plan could not be saved to " + QDir::toNativeSeparators(savePath) + ":\nNo such file or directory");
 
     // A long plan stops at 1,200 months, is drawn from a sample and goes on over many pages.
     click("MyCardsCMD", 0);
