@@ -81,7 +81,7 @@ protected:
         QApplication::setActiveWindow(window.get());
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
         // The banner follows the window's first paint; start-up messages come once the window shows.
-        ASSERT_TRUE(QTest::qWaitFor([this] { return window->findChild<QWidget*>("wb1"); }, 5000));
+        ASSERT_TRUE(QTest::qWaitFor([this] { return window->findChild<QWidget*>("wb1"); }));
         QTest::qWait(1);
     }
 

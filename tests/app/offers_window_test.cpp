@@ -16,7 +16,7 @@ protected:
         server.route(kOfferPath, offers);
         const int before = server.requests(kOfferPath);
         openWindow();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return server.requests(kOfferPath) > before; }, 5000));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return server.requests(kOfferPath) > before; }));
         QTest::qWait(100); // an answer the server does not hold has arrived
     }
 
@@ -119,13 +119,10 @@ protected:
     QString cell(int row, int column) const { return table()->model()->index(row, column).data().toString(); }
     bool ranked() const
     {
-        return QTest::qWaitFor([this] { return rows() > 0; }, 5000);
+        return QTest::qWaitFor([this] { return rows() > 0; });
     }
-    void clickRow(int row)
-    {
-        QTest::mouseClick(table()->viewport(), Qt::LeftButton, {},
-                          table()->visualRect(table()->model()->index(row, 1)).center());
-    }
+    void clickRow(int row) { QTest::mouseClick(table()->viewport(), Qt::LeftButton, {}, cellCentre(row)); }
+    QPoint cellCentre(int row) const { return table()->visualRect(table()->model()->index(row, 1)).center(); }
 };
 
 TEST_F(BestOffers, RanksEveryOfferForEachCardAndActsOnTheChosenRow)
