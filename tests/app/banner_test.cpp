@@ -11,6 +11,9 @@
 
 namespace plenwick::testing_support {
 
+// The banner browser is settled before the test program's application object exists.
+[[maybe_unused]] const bool kBannerBrowserPrepared = (prepareBannerBrowser(), true);
+
 const QString kBanner = "/app/CCAppBanner.htm";
 
 // Waits until the banner has loaded the page and shows its title.
@@ -138,13 +141,3 @@ TEST(CommandLine, ReadsTheServerHelpAndVersionAndRemembersTheServerUntilChanged)
 }
 
 } // namespace plenwick::testing_support
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    plenwick::prepareBannerBrowser();
-    QApplication app(argc, argv);
-    testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
