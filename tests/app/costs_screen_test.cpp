@@ -4,20 +4,14 @@
 
 namespace plenwick::testing_support {
 
-class CostsScreen : public MainWindowTest {
-protected:
-    void SetUp() override
-    {
-        MainWindowTest::SetUp();
-        enterCard(0, {"Harbor Gold", "12", "1000", "100", "25"});
-        enterCard(1, {"Meadow", "APR 18.9", "1000", "100"});
-        box("TotalDueText", 3)->setText("77"); // card 4 cannot be typed into; its boxes are still copied as they are
-        click("MyCardsCMD", 1);
-    }
-};
+using CostsScreen = MainWindowTest;
 
 TEST_F(CostsScreen, EachCalculateWritesItsRowsAnswerOrSaysWhatIsWrongAndOnlyAnswersBlink)
 {
+    enterCard(0, {"Harbor Gold", "12", "1000", "100", "25"});
+    enterCard(1, {"Meadow", "APR 18.9", "1000", "100"});
+    box("TotalDueText", 3)->setText("77"); // card 4 cannot be typed into; its boxes are still copied as they are
+    click("MyCardsCMD", 1);
     const struct {
         int row;
         bool months; // how long at a payment, or what payment for a number of months

@@ -119,7 +119,6 @@ protected:
 
     void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
     void click(const QString& name, int row = -1) { click(control(name, row)); }
-    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) { QTest::keyClick(window.get(), key, modifiers); }
 
     // Picks an item with the keyboard, as a person can without the mouse.
     void chooseWithKeyboard(QComboBox* list, int index)

@@ -113,7 +113,7 @@ protected:
         openWith(offers);
         enterCard(0, {"Harbor Gold", "24.99", "3000", "150"});
     }
-    void openBestOffers() { press(Qt::Key_5, Qt::AltModifier); }
+    void openBestOffers() { QTest::keyClick(window.get(), Qt::Key_5, Qt::AltModifier); }
     QTableView* table() const { return control<QTableView>("OffersTable"); }
     int rows() const { return table()->model()->rowCount(); }
     QString cell(int row, int column) const { return table()->model()->index(row, column).data().toString(); }

@@ -9,14 +9,6 @@ namespace plenwick::testing_support {
 
 class PlanScreen : public MainWindowTest {
 protected:
-    void SetUp() override
-    {
-        MainWindowTest::SetUp();
-        enterCard(0, {"Harbor Gold", "12", "1000", "100", "25"});
-        enterCard(1, {"Meadow", "0", "300", "50", "20"});
-        click("MyCardsCMD", 3);
-    }
-
     void calculate(const QString& budget)
     {
         type("BudgetText", -1, budget);
@@ -28,6 +20,9 @@ protected:
 
 TEST_F(PlanScreen, TheBudgetAndOrderChosenGiveTheSummaryTheScheduleWhatAMoveGainsAndTheExports)
 {
+    enterCard(0, {"Harbor Gold", "12", "1000", "100", "25"});
+    enterCard(1, {"Meadow", "0", "300", "50", "20"});
+    click("MyCardsCMD", 3);
     EXPECT_EQ(box("BudgetText")->text(), "$150.00");
     // Export saves the schedule or tells where and why not.
     calculate("200"); // highest rate first: Harbor Gold gets what is left
