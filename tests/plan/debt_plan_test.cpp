@@ -176,9 +176,11 @@ TEST(DebtPlan, InvariantsHoldOnRandomBooks)
 
 TEST(PlanCsv, TwoCardsMonthByMonthWithTotalsQuotedWhereNeeded)
 {
-    // The second card has no name (it is called after its row) and no interest.
-    std::vector<DebtCard> cards = {card(12, "100", "10"), card(0, "30", "10")};
+    // The second card is left as built: no name (it is called after its row), no interest.
+    std::vector<DebtCard> cards = {card(12, "100", "10"), {}};
     cards[0].name = "Harbor \"Gold\", Plus";
+    cards[1].balance = dollars("30");
+    cards[1].minimumPayment = dollars("10");
     const DebtPlan plan = BuildDebtPlan(cards, dollars("50"), kInOrder, {2027, 3});
 
     // Month 3: 21.61 + 0.2161 interest is paid off, 21.8261 in all.
