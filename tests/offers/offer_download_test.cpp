@@ -24,7 +24,6 @@ QByteArray offersOfSize(qsizetype size)
 
 TEST(OfferDownload, GivesTheServersOffersOrNoneAtAll)
 {
-    using Mode = TestHttpServer::Mode;
     // What, the answer, the offers got, how long the download may take (the
     // answer is awaited for 10 s only: all else ends at once), whether a
     // server listens at all.
@@ -32,12 +31,12 @@ TEST(OfferDownload, GivesTheServersOffersOrNoneAtAll)
         {"two offers", {200, kTwoOffers}, 2, 60000, false},
         {"1,048,576 bytes", {200, offersOfSize(1048576)}, 2, 60000, false},
         {"1,048,577 bytes", {200, offersOfSize(1048577)}, 0, 60000, false},
-        {"a body without end", {200, kTwoOffers, Mode::Endless}, 0, 60000, false},
+        {"a body without end", {200, kTwoOffers, TestHttpServer::Mode::Endless}, 0, 60000, false},
         {"HTTP 299", {299, kTwoOffers}, 2, 60000, false},
         {"HTTP 300", {300, kTwoOffers}, 0, 60000, false},
-        {"closed early", {200, kTwoOffers, Mode::CloseEarly}, 0, 60000, false},
-        {"no answer", {200, kTwoOffers, Mode::Stall}, 0, 300, false},
-        {"a byte every 20 ms", {200, kTwoOffers, Mode::Trickle}, 0, 500, false},
+        {"closed early", {200, kTwoOffers, TestHttpServer::Mode::CloseEarly}, 0, 60000, false},
+        {"no answer", {200, kTwoOffers, TestHttpServer::Mode::Stall}, 0, 300, false},
+        {"a byte every 20 ms", {200, kTwoOffers, TestHttpServer::Mode::Trickle}, 0, 500, false},
         {"no server", {200, kTwoOffers}, 0, 60000, true},
     };
     OfferDownload download; // fetches again after each failure, as if new
