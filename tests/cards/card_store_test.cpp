@@ -55,10 +55,7 @@ QByteArray onDisk(const QString& path)
 
 // A card file padded with blanks after its time-stamp to the size asked for;
 // its last byte is the last row's last "|".
-QByteArray ofSize(qsizetype size)
-{
-    return kGood.left(20) + QByteArray(size + 2 - kGood.size(), ' ') + kGood.mid(20).chopped(2);
-}
+QByteArray ofSize(qsizetype size) { return kGood.chopped(2).insert(20, size + 2 - kGood.size(), ' '); }
 
 // What stands in the folder, entry by entry: "name=good|bad|long|big|mib|text[:mode[:nobody]]"
 // (a file, 0600 unless told), "name->target" (a link), "name/" (a folder), "name|" (a named pipe).
@@ -154,9 +151,8 @@ TEST(CardStore, NothingOnDiskIsLostWhateverStandsThere)
         EXPECT_EQ(loaded.contents.wholeFile, loaded.warning.isEmpty());
         EXPECT_EQ(loaded.contents.book[0][CardRow::Name] == "Gold", loaded.warning.isEmpty() && !found.isEmpty());
         EXPECT_EQ(loaded.keptCopy.isEmpty(), !loaded.warning.contains("kept in " + loaded.keptCopy));
-        if (!loaded.keptCopy.isEmpty()) { // a copy of its own, readable by its owner only
-            EXPECT_EQ(onDisk(loaded.keptCopy), found);
-        }
+        // A copy of its own, readable by its owner only.
+        EXPECT_EQ(loaded.keptCopy.isEmpty() ? found : onDisk(loaded.keptCopy), found);
         EXPECT_EQ(refused.has_value(), *c.toldOnSave != 0);
         if (refused) {
             EXPECT_TRUE(refused->contains(QLatin1String(c.toldOnSave))) << refused->toStdString();
@@ -174,9 +170,9 @@ TEST(CardStore, NothingOnDiskIsLostWhateverStandsThere)
             EXPECT_FALSE(CardStore(path).save(text)); // the next start's first save, over its own good file
         }
         EXPECT_EQ(QFileInfo(path).isSymLink(), link);
-        QStringList entries =
-            dir.entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Unsorted);
-        entries.sort(); // the same order in every locale
+        // Sorted by name alone: the same order in every locale.
+        const QStringList entries =
+            dir.entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
         EXPECT_EQ(entries.join(' ').toStdString(), c.afterwards);
     }
 }

@@ -31,9 +31,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (text.find('$') == std::string::npos)
         FUZZ_CHECK(value && std::fabs(*value - amount->toDouble()) <= 0.0001 + std::fabs(*value) * 1e-14);
     // An exact amount is shown as its own decimal text is: plain digits with four decimals.
-    std::string digits = std::to_string(amount->magnitude());
-    digits.insert(0, digits.size() < 5 ? 5 - digits.size() : 0, '0');
-    digits.insert(digits.size() - 4, ".");
+    const std::uint64_t ticks = amount->magnitude();
+    const std::string digits = std::to_string(ticks / 10000) + '.' + std::to_string(ticks % 10000 + 10000).substr(1);
     FUZZ_CHECK(FormatByPattern(*amount, Pattern::Money) ==
                FormatByPattern((*amount < MoneyAmount() ? "-" : "") + digits, Pattern::Money));
     const auto doubled = amount->plus(*amount);

@@ -81,14 +81,13 @@ TEST(Reading, MoneyDropsDollarSignsAndRoundsToTheNearestTickTiesToEven)
 
 TEST(Reading, ToMoneyRoundsToTheNearestTickTiesToEven)
 {
-    // 0.00025 is 2.5 ticks.
-    const std::pair<double, Ticks> cases[] = {{31.5, 315000},    {0.00025, 2},  {0.00035, 4},
-                                              {-0.00025, -2},    {0.000251, 3}, {-9e14, -9000000000000000000},
-                                              {INFINITY, kNone}, {NAN, kNone}};
+    // 0.00025 is 2.5 ticks; 2^63 ticks is just past the largest amount.
+    const std::pair<double, Ticks> cases[] = {{31.5, 315000},       {0.00025, 2},  {0.00035, 4},
+                                              {-0.00025, -2},       {0.000251, 3}, {-9e14, -9000000000000000000},
+                                              {INFINITY, kNone},    {NAN, kNone},  {-0x1p63 / 1e4, kMin},
+                                              {0x1p63 / 1e4, kNone}};
     for (const auto& [x, expected] : cases)
         EXPECT_EQ(ticksOf(toMoney(x)), expected) << x;
-    EXPECT_EQ(ticksOf(toMoney(-922337203685477.5808)), kMin); // -2^63 ticks
-    EXPECT_EQ(ticksOf(toMoney(922337203685477.5807)), kNone); // 2^63 ticks as a double
 
     // Whole numbers from 2^52 on have no fraction to round.
     const std::pair<double, double> rounded[] = {{0.5, 0}, {1.5, 2}, {-2.5, -2}, {-2.5000001, -3}};
@@ -111,13 +110,12 @@ TEST(FormatByPattern, ShowsTypedTextInItsBoxPattern)
         {Pattern::Rate,
          {"18.9|18.90", "1,234|1234.00", "19.999|20.00", "-3|-3.00", "$12|12.00", "29.99%|29.99", "18.9 %|18.90",
           "APR 18.9|APR 18.9"}}};
-    for (const auto& [pattern, rows] : boxes) {
+    for (const auto& [pattern, rows] : boxes)
         for (const std::string& row : rows) {
             const std::string typed = row.substr(0, row.find('|')), shown = row.substr(row.find('|') + 1);
             EXPECT_EQ(FormatByPattern(typed, pattern), shown) << typed;
             EXPECT_EQ(FormatByPattern(shown, pattern), shown) << typed; // leaving the box again changes nothing
         }
-    }
 }
 
 TEST(FormatByPattern, ShowsDoublesAtFifteenDigitsAndAmountsExactly)
@@ -133,9 +131,9 @@ TEST(FormatByPattern, ShowsDoublesAtFifteenDigitsAndAmountsExactly)
 
     const std::pair<std::int64_t, const char*> amounts[] = {
         {10591078, "$1,059.11"}, {-23500000, "-$2,350.00"}, {1250, "$0.13"}, {1249, "$0.12"}, {-49, "$0.00"}};
+    EXPECT_EQ(FormatByPattern(ticks(kMin), Pattern::Money), "-$922,337,203,685,477.58");
     for (const auto& [count, shown] : amounts)
         EXPECT_EQ(FormatByPattern(ticks(count), Pattern::Money), shown);
-    EXPECT_EQ(FormatByPattern(ticks(kMin), Pattern::Money), "-$922,337,203,685,477.58");
     EXPECT_EQ(FormatByPattern(ticks(kMax), Pattern::Rate), "922337203685477.58");
 }
 

@@ -10,9 +10,8 @@ QString shown(const OfferList& offers)
 {
     QStringList shown;
     for (const OfferRecord& o : offers)
-        shown << QStringList{o.cardName,    o.detailsAddress, o.introMonths, o.introRate,
-                             o.regularRate, o.annualFee,      o.transferFee}
-                     .join('|');
+        shown << o.cardName + '|' + o.detailsAddress + '|' + o.introMonths + '|' + o.introRate + '|' + o.regularRate +
+                     '|' + o.annualFee + '|' + o.transferFee;
     return shown.join(';');
 }
 
@@ -39,9 +38,8 @@ TEST(OfferFile, HoldsNoMoreOffersThanAChoiceCan)
     QByteArray body;
     for (int line = 0; line < 32768; ++line)
         body += "Card " + QByteArray::number(line) + "|x|1|2|3\r\n";
-    const OfferList offers = readOfferFile(body);
-    ASSERT_EQ(offers.size(), 32767U);
-    EXPECT_EQ(offers.back().cardName, QStringLiteral("Card 32766"));
+    // The first 32,767 lines.
+    EXPECT_EQ(readOfferFile(body).back().cardName, QStringLiteral("Card 32766"));
 }
 
 } // namespace

@@ -69,12 +69,21 @@ private:
         const QString path = QString::fromLatin1(socket->readAll().split(' ').value(1));
         ++m_requests[path];
         const Route response = m_routes.value(path, Route{404, "not here"});
-        if (response.mode == Mode::Answer || response.mode == Mode::CloseEarly) {
-            answer(socket, response, response.mode == Mode::CloseEarly ? 500 : 0);
-        } else if (response.mode == Mode::Hold) {
+        if (response.mode == Mode::Hold)
             m_held.append({socket, path});
-        } else if (response.mode == Mode::Trickle) {
-            socket->write(head(response.status, response.body.size()));
+        else if (response.mode != Mode::Stall)
+            answer(socket, response);
+    }
+
+    void answer(QTcpSocket* socket, const Route& response)
+    {
+        // Without a length, the body ends when the connection does; promising
+        // more than is sent closes the connection in the middle of the body.
+        const qsizetype length = response.body.size() + (response.mode == Mode::CloseEarly ? 500 : 0);
+        const QByteArray lengthLine = "Content-Length: " + QByteArray::number(length) + "\r\n";
+        socket->write("HTTP/1.1 " + QByteArray::number(response.status) + " Test\r\nConnection: close\r\n" +
+                      (response.mode == Mode::Endless ? QByteArray() : lengthLine) + "\r\n");
+        if (response.mode == Mode::Trickle) {
             auto* timer = new QTimer(socket);
             QObject::connect(timer, &QTimer::timeout, socket, [socket, body = response.body, at = 0]() mutable {
                 socket->write(body.mid(at++, 1));
@@ -84,28 +93,16 @@ private:
             timer->start(20);
         } else if (response.mode == Mode::Endless) {
             // A little waits in the socket, topped up whenever it is sent.
-            socket->write(head(response.status, -1));
             const QByteArray chunk = response.body.repeated(qsizetype{64} * 1024 / response.body.size() + 1);
             QObject::connect(socket, &QTcpSocket::bytesWritten, socket, [this, socket, chunk](qint64 sent) {
                 m_served += sent;
                 if (socket->bytesToWrite() < chunk.size())
                     socket->write(chunk);
             });
+        } else {
+            socket->write(response.body);
+            socket->disconnectFromHost();
         }
-    }
-
-    // Without a length, the body ends when the connection does.
-    static QByteArray head(int status, qsizetype length)
-    {
-        return "HTTP/1.1 " + QByteArray::number(status) + " Test\r\nConnection: close\r\n" +
-               (length < 0 ? QByteArray() : "Content-Length: " + QByteArray::number(length) + "\r\n") + "\r\n";
-    }
-
-    // Promising more than is sent closes the connection in the middle of the body.
-    static void answer(QTcpSocket* socket, const Route& response, qsizetype promisedMore = 0)
-    {
-        socket->write(head(response.status, response.body.size() + promisedMore) + response.body);
-        socket->disconnectFromHost();
     }
 
     QTcpServer m_server;

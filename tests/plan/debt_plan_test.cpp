@@ -1,8 +1,8 @@
 #include "plan/debt_plan.h"
 #include "plan/plan_csv.h"
 
-#include "dollars.h"
 #include "money/money_text.h"
+#include "plan_cases.h"
 
 #include <gtest/gtest.h>
 
@@ -15,12 +15,6 @@ template <typename T, typename... More>
 std::vector<T> list(T first, More... more)
 {
     return {first, more...};
-}
-
-DebtCard card(double rate, const char* balance, const char* minimum, std::optional<RatePlan> plan = {},
-              const char* openingFee = "0")
-{
-    return {"", rate, dollars(balance), dollars(minimum), dollars(minimum), {}, plan, dollars(openingFee), 0};
 }
 
 constexpr CalendarMonth kJanuary2027{2027, 1};
@@ -41,12 +35,11 @@ TEST(DebtCardsFromRows, TakesTheRowsThatOweAndFallsBackToTheActualPayment)
                                           {"No minimum", "", "abc", "$500", "", "$50.00"},
                                           {"Unreadable", "", "12", "$200", "n/a", "x"}});
     ASSERT_EQ(cards.size(), 3U);
-    EXPECT_EQ(list(cards[0].row, cards[1].row, cards[2].row), (std::vector<std::size_t>{0, 3, 4}));
-    EXPECT_EQ(list(cards[0].minimumPayment, cards[1].minimumPayment, cards[2].minimumPayment),
-              list(dollars("35"), dollars("50"), MoneyAmount()));
-    EXPECT_EQ(
-        std::tuple(cards[0].name, cards[0].annualFee, cards[0].annualRate, cards[1].annualRate, cards[2].actualPayment),
-        std::tuple("Gold", dollars("25"), 18.9, 0.0, std::nullopt));
+    EXPECT_EQ(std::tuple(cards[0].row, cards[1].row, cards[2].row, cards[0].minimumPayment, cards[1].minimumPayment,
+                         cards[2].minimumPayment, cards[0].name, cards[0].annualFee, cards[0].annualRate,
+                         cards[1].annualRate, cards[2].actualPayment),
+              std::tuple(0U, 3U, 4U, dollars("35"), dollars("50"), MoneyAmount(), "Gold", dollars("25"), 18.9, 0.0,
+                         std::nullopt));
 }
 
 TEST(DebtPlan, PaysTheBudgetOutMonthByMonthOrSaysWhyNot)
@@ -71,7 +64,7 @@ TEST(DebtPlan, PaysTheBudgetOutMonthByMonthOrSaysWhyNot)
         // A card paid off passes the rest on; a minimum above the balance pays the balance.
         {list(card(0, "100", "25"), card(0, "1000", "25")), "200", kInOrder, 1, list("100", "100"), 6},
         {list(card(0, "1000", "10"), card(0, "50", "100")), "200", kInOrder, 1, list("150", "50"), 6},
-        {list(card(12, "1000", "0", {}, "30")), "500", kInOrder, 3, list("46.16"), 3, "16.16"},
+        {list(card(12, "1000", "0", {}, "0", "30")), "500", kInOrder, 3, list("46.16"), 3, "16.16"},
         // An intro rate waits for its regular rate, then goes first (ties by row).
         {introAndRegular, "300", kByRate, 2, list("0", "300")},
         {introAndRegular, "300", kByRate, 3, list("300", "0")},
@@ -114,8 +107,7 @@ TEST(DebtPlan, AsYouPayNowRunsEachCardAloneAtItsActualPayment)
     EXPECT_EQ(std::tuple(plan.asYouPayNow.neverPaidOff, plan.asYouPayNow.months, plan.asYouPayNow.balances[2]),
               std::tuple(std::vector<std::size_t>{1}, std::nullopt, dollars("10000")));
 
-    cards[1] = card(12, "1000", "0");
-    cards[1].actualPayment = dollars("100");
+    cards[1] = card(12, "1000", "100");
     cards.push_back(card(12, "-50", "0")); // owes nothing
     plan = BuildDebtPlan(cards, dollars("500"), kInOrder, kJanuary2027);
     // The first month's balances: 200 + 910.

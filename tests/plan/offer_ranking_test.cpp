@@ -1,8 +1,8 @@
 #include "plan/offer_ranking.h"
 #include "plan/offer_terms.h"
 
-#include "dollars.h"
 #include "money/money_text.h"
+#include "plan_cases.h"
 
 #include <gtest/gtest.h>
 
@@ -12,11 +12,6 @@ namespace plenwick {
 namespace {
 
 std::optional<MoneyAmount> amount(const char* text) { return *text != 0 ? money(text) : std::nullopt; }
-
-DebtCard holding(const char* balance, double rate, const char* payment, const char* annualFee = "0")
-{
-    return {"", rate, dollars(balance), {}, dollars(payment), dollars(annualFee), {}, {}, 0};
-}
 
 // 0: 21 free months, 3 % fee; 1: dearer than the card, fees unknown;
 // 2: 12 free months, no transfer fee, $95 a year.
@@ -31,11 +26,10 @@ TEST(OfferRanking, RanksEachCardsOffersByWhatTheyCost)
     // $5,000.00 at 24.99 % and $25 a year, paying $300.00: 21 months,
     // interest $1,205.6542, cost $1,255.6542. Paying $50.00 it never ends.
     const auto rankings = RankOffers(
-        {holding("5,000", 24.99, "300", "25"), holding("0", 18, "100"), holding("5,000", 24.99, "50", "25")}, kOffers);
+        {card(24.99, "5,000", "300", {}, "25"), card(18, "0", "100"), card(24.99, "5,000", "50", {}, "25")}, kOffers);
     ASSERT_EQ(rankings->size(), 2U);
-    EXPECT_EQ(rankings->at(0).asItIs.cost, dollars("1,255.6542"));
-    EXPECT_EQ(rankings->at(1).card, 2U);
-    EXPECT_EQ(rankings->at(1).asItIs.cost, std::nullopt);
+    EXPECT_EQ(std::tuple(rankings->at(0).asItIs.cost, rankings->at(1).card, rankings->at(1).asItIs.cost),
+              std::tuple(dollars("1,255.6542"), 2U, std::nullopt));
     // ranking, rank, offer, months, fee, cost, saving ("": none)
     const std::tuple<std::size_t, std::size_t, std::size_t, std::int64_t, const char*, const char*, const char*>
         cases[] = {
@@ -59,21 +53,20 @@ TEST(OfferRanking, FeesRoundOnceToTheTickAndCountEachStartedYear)
     const std::tuple<const char*, double, std::int64_t> cases[] = {
         {"1,000.01", 2.5, 250002}, {"1,000.03", 2.5, 250008}, {"333.33", 3.333333, 111110}, {"100", -3, 0},
         {"10,000", 4e-7, 0},       {"10,000", 6e-7, 1}};
-    for (const auto& [balance, percent, ticks] : cases) {
-        const auto rankings = RankOffers({holding(balance, 12, "1000")}, {{"Fee", "", {}, {}, percent}});
-        EXPECT_EQ(rankings->at(0).offers.at(0).transferFee.ticks(), ticks) << balance;
-    }
-    for (const auto& [balance, percent] : {std::pair{"100", 1e30}, {"900,000,000,000,000", 200.0}}) {
-        const auto beyondRange = RankOffers({holding(balance, 12, "1000")}, {{"Fee", "", {}, {}, percent}});
-        EXPECT_TRUE(beyondRange->at(0).offers.at(0).run.stoppedEarly) << balance;
-    }
-    const auto yearlyBeyondRange =
-        RankOffers({holding("1,300", 0, "100")}, {{"Fee", "", {}, dollars("900,000,000,000,000"), {}}});
-    EXPECT_FALSE(yearlyBeyondRange->at(0).offers.at(0).paidOff()); // for each of 2 years
+    // The one offer's outcome for a card at 12 %, paying $1,000.00 a month.
+    auto ranked = [](const char* balance, const RankOffer& offer) {
+        return RankOffers({card(12, balance, "1000")}, {offer})->at(0).offers.at(0);
+    };
+    for (const auto& [balance, percent, ticks] : cases)
+        EXPECT_EQ(ranked(balance, {"Fee", "", {}, {}, percent}).transferFee.ticks(), ticks) << balance;
+    // Fees beyond the range of money: the transfer fee, and the yearly one for each of 2 years.
+    EXPECT_TRUE(ranked("100", {"Fee", "", {}, {}, 1e30}).run.stoppedEarly);
+    EXPECT_TRUE(ranked("900,000,000,000,000", {"Fee", "", {}, {}, 200.0}).run.stoppedEarly);
+    EXPECT_FALSE(ranked("13,000", {"Fee", "", {}, dollars("900,000,000,000,000"), {}}).paidOff()); // 14 months
 
     // 12 months at 0 %: one year's fee; 13: two.
-    EXPECT_EQ(RankOffers({holding("1,200", 0, "100", "50")}, {})->at(0).asItIs.cost, dollars("50"));
-    EXPECT_EQ(RankOffers({holding("1,201", 0, "100", "50")}, {})->at(0).asItIs.cost, dollars("100"));
+    EXPECT_EQ(RankOffers({card(0, "1,200", "100", {}, "50")}, {})->at(0).asItIs.cost, dollars("50"));
+    EXPECT_EQ(RankOffers({card(0, "1,201", "100", {}, "50")}, {})->at(0).asItIs.cost, dollars("100"));
 }
 
 TEST(OfferRanking, ReadsAnOffersTextsAsMySavingsDoes)
@@ -91,7 +84,7 @@ TEST(OfferRanking, ReadsAnOffersTextsAsMySavingsDoes)
 
 TEST(OfferRanking, PartsMergeIntoTheWholeAndWorkCanBeCancelled)
 {
-    const std::vector<DebtCard> cards = {holding("5,000", 24.99, "300"), holding("2,000", 18, "90")};
+    const std::vector<DebtCard> cards = {card(24.99, "5,000", "300"), card(18, "2,000", "90")};
     std::vector<std::pair<std::size_t, std::size_t>> progress;
     RankingControl control{{}, [&](std::size_t done, std::size_t total) { progress.emplace_back(done, total); }};
     const std::vector<OfferRuns> parts = {*RunOffers(cards, kOffers, 2, 3, control), *RunOffers(cards, kOffers, 0, 2)};
