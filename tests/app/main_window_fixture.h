@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/frm_main.h"
+#include "offers/recording_opener.h"
 #include "offers/test_http_server.h"
 #include "screens/result_blinker.h"
 
@@ -17,7 +18,6 @@
 #include <memory>
 
 inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
-inline void PrintTo(const QUrl& url, std::ostream* os) { *os << url.toString().toStdString(); }
 
 namespace plenwick::testing_support {
 
@@ -36,17 +36,6 @@ struct RecordedMessages : MessageBoxes {
     QStringList texts;
     QList<MessageIcon> icons;
     bool chooseFirst = true;
-};
-
-// Stands in for the person's browser: keeps the pages it was asked to open.
-struct RecordingOpener : UrlOpener {
-    bool open(const QUrl& page) override
-    {
-        opened << page;
-        return browserAnswers;
-    }
-    QList<QUrl> opened;
-    bool browserAnswers = true;
 };
 
 // A main window driven through real widget events on the offscreen platform,

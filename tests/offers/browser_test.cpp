@@ -1,5 +1,7 @@
 #include "offers/browser.h"
 
+#include "recording_opener.h"
+
 #include <gtest/gtest.h>
 
 namespace plenwick {
@@ -7,31 +9,22 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-// Stands in for the system's browser, which may refuse to start.
-struct RecordingOpener : UrlOpener {
-    bool starts = true;
-    QStringList opened;
-    bool open(const QUrl& page) override
-    {
-        opened << page.toString();
-        return starts;
-    }
-};
+using testing_support::RecordingOpener;
 
 TEST(OpenInBrowser, HandsOnlyWebAddressesOnAndTellsWhetherTheBrowserStarted)
 {
     for (const bool starts : {true, false}) {
         SCOPED_TRACE(starts ? "the browser starts" : "the system refuses to open the page");
         RecordingOpener browser;
-        browser.starts = starts;
+        browser.browserAnswers = starts;
         for (const char* address : {"", " ", "cards.example/harbor.htm", "file:///etc/passwd", "javascript:alert(1)",
                                     "ftp://cards.example/a", "mailto:someone@example.com", "http://",
                                     "http://cards example/", "No Card found", "--new-window http://cards.example"})
             EXPECT_FALSE(OpenInBrowser(QString::fromLatin1(address), browser)) << address;
         EXPECT_EQ(OpenInBrowser(u"http://cards.example/harbor.htm"_s, browser), starts);
         EXPECT_EQ(OpenInBrowser(u"HTTPS://cards.example/offers/meadow cash.htm?from=plenwick"_s, browser), starts);
-        EXPECT_EQ(browser.opened, QStringList({"http://cards.example/harbor.htm",
-                                               "https://cards.example/offers/meadow cash.htm?from=plenwick"}));
+        EXPECT_EQ(browser.opened, QList<QUrl>({QUrl(u"http://cards.example/harbor.htm"_s),
+                                               QUrl(u"https://cards.example/offers/meadow cash.htm?from=plenwick"_s)}));
     }
 }
 
