@@ -1,27 +1,18 @@
 #include "app/frm_main.h"
 
-#include "app/best_offers_screen.h"
-#include "app/cards_screen.h"
-#include "app/costs_screen.h"
-#include "app/plan_result.h"
-#include "app/plan_screen.h"
-#include "app/savings_screen.h"
-#include "app/theme.h"
 #include "app/web_banner.h"
-#include "calculations/payoff.h"
-#include "calculations/savings.h"
-#include "money/money_text.h"
-#include "plan/debt_card.h"
-#include "screens/result_blinker.h"
+#include "screens/best_offers_screen.h"
+#include "screens/cards_screen.h"
+#include "screens/costs_screen.h"
+#include "screens/plan_screen.h"
+#include "screens/savings_screen.h"
+#include "widgets/result_blinker.h"
+#include "widgets/theme.h"
 
-#include <QCheckBox>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QDir>
 #include <QFrame>
 #include <QGuiApplication>
-#include <QLabel>
-#include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
 #include <QScreen>
@@ -34,8 +25,6 @@ namespace {
 constexpr int kPaintDelayMs = 10;
 constexpr int kOfferDelayMs = 1000;
 
-std::string text(const QLineEdit* box) { return box->text().toStdString(); }
-
 } // namespace
 
 frmMain::frmMain(Surroundings surroundings, QWidget* parent)
@@ -46,7 +35,7 @@ frmMain::frmMain(Surroundings surroundings, QWidget* parent)
     , m_paintTimer(this)
 {
     buildWindow();
-    connectHandlers();
+    connectScreens();
     addShortcuts();
 
     startBanner();
@@ -92,24 +81,22 @@ void frmMain::buildWindow()
     addScreenButton(Screen::MySavings, QStringLiteral("My Savings"));
     addScreenButton(Screen::MyPlan, QStringLiteral("My Plan"));
     addScreenButton(Screen::BestOffers, QStringLiteral("Best Offers"));
+    addScreens();
+    setTabOrder(screenButton(Screen::BestOffers), m_cards->firstField());
+}
+
+void frmMain::addScreens()
+{
+    m_blinker = new ResultBlinker(this);
+    const ScreenContext context{m_surroundings.messages, m_surroundings.opener, m_surroundings.now,
+                                m_surroundings.askSavePath, m_blinker};
     m_cards = new CardsScreen(this);
-    m_costs = new CostsScreen(this);
-    m_savings = new SavingsScreen(this);
-    m_plan = new PlanScreen(this);
-    m_bestOffers = new BestOffersScreen(this);
-    m_panels = {m_cards, m_costs, m_savings, m_plan, m_bestOffers};
-    for (ScreenPanel* screen : m_panels)
+    m_savings = new SavingsScreen(context, this);
+    m_plan = new PlanScreen(context, this);
+    m_bestOffers = new BestOffersScreen(context, this);
+    m_screens = {m_cards, new CostsScreen(context, this), m_savings, m_plan, m_bestOffers};
+    for (CardScreen* screen : m_screens)
         screen->setGeometry(theme::kPanelArea);
-
-    std::vector<QLabel*> resultLabels;
-    for (int row = 0; row < kCardCount; ++row) {
-        resultLabels.insert(resultLabels.end(),
-                            {m_costs->MonthsLable[row], m_costs->AmountLable[row], m_savings->Savings1Lable[row],
-                             m_savings->Savings2Lable[row], m_savings->Savings3Lable[row]});
-    }
-    m_blinker = new ResultBlinker(std::move(resultLabels), this);
-
-    setTabOrder(screenButton(static_cast<Screen>(kScreenCount - 1)), m_cards->CardNameText[0]);
 }
 
 void frmMain::addScreenButton(Screen screen, const QString& caption)
@@ -128,40 +115,19 @@ void frmMain::addScreenButton(Screen screen, const QString& caption)
     connect(button, &QPushButton::clicked, this, [this, screen] { switchScreen(screen); });
 }
 
-void frmMain::connectHandlers()
+void frmMain::connectScreens()
 {
-    connect(m_cards, &CardsScreen::nextRequested, this, [this] { switchScreen(Screen::MyCosts); });
+    for (int index = 0; index < kScreenCount; ++index) {
+        connect(m_screens[index], &CardScreen::previousRequested, this,
+                [this, index] { switchScreen(static_cast<Screen>(std::max(index - 1, 0))); });
+        connect(m_screens[index], &CardScreen::nextRequested, this,
+                [this, index] { switchScreen(static_cast<Screen>(std::min(index + 1, kScreenCount - 1))); });
+    }
     connect(m_cards, &CardsScreen::saveRequested, this, &frmMain::SaveMyCards);
-
-    connect(m_costs, &CostsScreen::previousRequested, this, [this] { switchScreen(Screen::MyCards); });
-    connect(m_costs, &CostsScreen::nextRequested, this, [this] { switchScreen(Screen::MySavings); });
-    connect(m_costs, &CostsScreen::minimumChecked, this, &frmMain::fillMinimumPayment);
-    connect(m_costs, &CostsScreen::monthsAsked, this, &frmMain::calculateTime);
-    connect(m_costs, &CostsScreen::paymentAsked, this, &frmMain::calculateAmount);
-
-    connect(m_savings, &SavingsScreen::previousRequested, this, [this] { switchScreen(Screen::MyCosts); });
-    connect(m_savings, &SavingsScreen::savingsAsked, this, &frmMain::calculateSavings);
-    connect(m_savings, &SavingsScreen::offerChosen, this, &frmMain::offerChosen);
-    connect(m_savings, &SavingsScreen::detailsAsked, this, &frmMain::showDetails);
-    m_savings->NextCMD->setVisible(true);
-    connect(m_savings->NextCMD, &QPushButton::clicked, this, [this] { switchScreen(Screen::MyPlan); });
-
-    connect(m_plan, &PlanScreen::previousRequested, this, [this] { switchScreen(Screen::MySavings); });
-    connect(m_plan, &PlanScreen::planAsked, this, &frmMain::calculatePlan);
-    connect(m_plan, &PlanScreen::exportAsked, this, &frmMain::exportPlan);
-    m_plan->NextCMD->setVisible(true);
-    connect(m_plan, &PlanScreen::nextRequested, this, [this] { switchScreen(Screen::BestOffers); });
-
     // A changed card makes the ranking under way worthless.
     connect(m_cards, &CardsScreen::cardsEdited, m_bestOffers, &BestOffersScreen::dropRanking);
-    connect(m_bestOffers, &BestOffersScreen::previousRequested, this, // to the screen before it
-            [this] { switchScreen(static_cast<Screen>(static_cast<int>(Screen::BestOffers) - 1)); });
-    connect(m_bestOffers, &BestOffersScreen::rankAsked, this,
-            [this] { m_bestOffers->rank(m_cards->cards(), m_offers); });
-    connect(m_bestOffers, &BestOffersScreen::detailsAsked, this,
-            [this](const QString& address) { OpenInBrowser(address, *m_surroundings.opener); });
-    connect(m_bestOffers, &BestOffersScreen::planMoveAsked, this, [this](int row, const OfferMove& move) {
-        useOfferInPlan(row, move);
+    connect(m_bestOffers, &BestOffersScreen::planMoveAsked, this, [this](std::size_t row, const OfferMove& move) {
+        m_plan->useOffer(row, move);
         switchScreen(Screen::MyPlan);
     });
 }
@@ -193,16 +159,14 @@ void frmMain::startOfferDownload()
 // new one at once.
 void frmMain::offersArrived(const OfferList& offers)
 {
-    m_offers = offers;
-    m_bestOffers->dropRanking();
-    if (m_screenIndex == Screen::BestOffers)
-        m_bestOffers->showFor(m_cards->cards(), m_offers);
+    m_savings->setOffers(offers);
+    m_bestOffers->setOffers(offers);
 }
 
 void frmMain::paintPanels()
 {
     const QPixmap tile(QStringLiteral(":/plenwick/tile_strip.png"));
-    for (ScreenPanel* screen : m_panels)
+    for (CardScreen* screen : m_screens)
         screen->FillPic(tile);
 }
 
@@ -224,7 +188,7 @@ void frmMain::LoadMyCards()
         AdvanceBalances(book, monthsToAdvance(loaded.contents.savedAt->date(), m_surroundings.now().date()));
         tellAboutAdvance(stored, book, *loaded.contents.savedAt);
     }
-    m_cards->showCards(book);
+    m_cards->setCards(book);
     m_savedCards = book;
 
     // Told once the window is on the screen.
@@ -277,8 +241,6 @@ void frmMain::SaveMyCards()
                                   MessageIcon::Warning);
 }
 
-void frmMain::useOfferInPlan(int row, const OfferMove& move) { m_planMoves.at(static_cast<std::size_t>(row)) = move; }
-
 void frmMain::closeEvent(QCloseEvent* event)
 {
     if (m_cards->cards() == m_savedCards) {
@@ -298,249 +260,25 @@ void frmMain::closeEvent(QCloseEvent* event)
         event->ignore();
 }
 
-void frmMain::showOnly(Screen screen)
+void frmMain::showOnly(Screen which)
 {
-    panel(screen)->setVisible(true);
-    screenButton(screen)->setChecked(true);
-    m_screenIndex = screen;
+    screen(which)->setVisible(true);
+    screenButton(which)->setChecked(true);
+    m_screenIndex = which;
     for (int other = 0; other < kScreenCount; ++other) {
-        if (other == static_cast<int>(screen))
+        if (other == static_cast<int>(which))
             continue;
         m_screenButtons[other]->setChecked(false);
-        m_panels[other]->setVisible(false);
+        m_screens[other]->setVisible(false);
     }
 }
 
-void frmMain::switchScreen(Screen screen)
+void frmMain::switchScreen(Screen which)
 {
     if (m_screenIndex == Screen::MyCards)
         SaveMyCards();
-    showOnly(screen);
-    if (screen == Screen::MyCosts)
-        m_costs->copyCards(m_cards->cards());
-    if (screen == Screen::MySavings) {
-        m_savings->copyCards(m_cards->cards());
-        rebuildOfferChoices();
-        selectFirstOffers();
-    }
-    if (screen == Screen::MyPlan) {
-        MoneyAmount payments;
-        for (const DebtCard& card : planCards())
-            payments = payments.plus(card.actualPayment.value_or(MoneyAmount())).value_or(payments);
-        m_plan->suggestBudget(payments);
-        m_plan->calculate();
-    }
-    if (screen == Screen::BestOffers)
-        m_bestOffers->showFor(m_cards->cards(), m_offers);
-}
-
-void frmMain::rebuildOfferChoices()
-{
-    m_offerChoicesArePlaceholders = m_offers.empty();
-    QStringList names;
-    if (m_offerChoicesArePlaceholders) {
-        names << QString::fromLatin1(kNoCardFound.data(), static_cast<qsizetype>(kNoCardFound.size()));
-    } else {
-        for (const OfferRecord& offer : m_offers)
-            names << offer.cardName;
-    }
-    m_savings->setOfferChoices(names);
-}
-
-void frmMain::selectFirstOffers()
-{
-    for (int row = 0; row < kShownCards; ++row) {
-        if (m_savings->TotalDue3Text[row]->text().isEmpty())
-            continue;
-        m_savings->CardCombo[row]->setCurrentIndex(0);
-        offerChosen(row);
-    }
-}
-
-void frmMain::fillMinimumPayment(int row, bool checked)
-{
-    if (!checked)
-        return;
-    m_costs->AmountIcanPayText[row]->setText(
-        QString::fromStdString(FormatByPattern(text(m_cards->MinimumPaymentText[row]), Pattern::Money)));
-}
-
-void frmMain::showAnswer(QLabel* label, const PayoffAnswer& answer)
-{
-    if (answer.message)
-        m_surroundings.messages->show(this, QString::fromStdString(*answer.message), answer.icon);
-    if (answer.caption)
-        label->setText(QString::fromStdString(*answer.caption));
-}
-
-// A rate or total due that is typed but is no number would silently count as
-// 0; the click says so and computes nothing instead. Empty boxes count as 0.
-bool frmMain::cardNumbersReadable(int row, const QLineEdit* totalDue)
-{
-    const std::string rateText = text(m_cards->InterestRateText[row]);
-    const std::string totalText = text(totalDue);
-    const struct {
-        const char* box;
-        const std::string& text;
-        bool readable;
-    } inputs[] = {
-        {"Interest Rate", rateText, rateText.empty() || rate(rateText).has_value()},
-        {"Total Due", totalText, totalText.empty() || money(totalText).has_value()},
-    };
-    for (const auto& input : inputs) {
-        if (input.readable)
-            continue;
-        m_surroundings.messages->show(
-            this,
-            QStringLiteral("%1: the %2 \"%3\" is not a number")
-                .arg(cardTitle(row), QLatin1String(input.box), QString::fromStdString(input.text)),
-            MessageIcon::Warning);
-        return false;
-    }
-    return true;
-}
-
-void frmMain::calculateTime(int row)
-{
-    if (!cardNumbersReadable(row, m_costs->TotalDue2Text[row]))
-        return;
-    const PayoffAnswer answer = PayoffMonths(text(m_costs->TotalDue2Text[row]), text(m_cards->InterestRateText[row]),
-                                             text(m_costs->AmountIcanPayText[row]));
-    showAnswer(m_costs->MonthsLable[row], answer);
-    if (!answer.caption)
-        return;
-    const QDate today = m_surroundings.now().date();
-    CostsScreen::showNote(m_costs->MonthsNote[row],
-                          answer.months && answer.interest
-                              ? QStringLiteral("%1 · interest\u00a0%2")
-                                    .arg(monthText(CalendarMonth{today.year(), today.month()}.plus(*answer.months)),
-                                         moneyText(*answer.interest))
-                              : QString());
-}
-
-void frmMain::calculateAmount(int row)
-{
-    if (!cardNumbersReadable(row, m_costs->TotalDue2Text[row]))
-        return;
-    const PayoffAnswer answer = PayoffPayment(text(m_costs->TotalDue2Text[row]), text(m_cards->InterestRateText[row]),
-                                              text(m_costs->DebtFreeMonthsText[row]));
-    showAnswer(m_costs->AmountLable[row], answer);
-    if (!answer.caption)
-        return;
-    CostsScreen::showNote(m_costs->AmountNote[row],
-                          answer.interest ? QStringLiteral("interest\u00a0%1 in all").arg(moneyText(*answer.interest))
-                                          : QString());
-}
-
-SavingsRow frmMain::savingsRowOf(int row) const
-{
-    SavingsRow savingsRow;
-    savingsRow.totalDue = text(m_savings->TotalDue3Text[row]);
-    savingsRow.interestRate = text(m_cards->InterestRateText[row]);
-    savingsRow.actualPayment = text(m_cards->ActualPaymentText[row]);
-    savingsRow.monthsItem = SavingsScreen::chosenItem(m_savings->MonthsCombo[row]);
-    savingsRow.amountItem = SavingsScreen::chosenItem(m_savings->AmountCombo[row]);
-
-    const QComboBox* choice = m_savings->CardCombo[row];
-    const int position = choice->currentIndex();
-    if (position < 0)
-        return savingsRow;
-    if (m_offerChoicesArePlaceholders) {
-        savingsRow.offer = SavingsOffer{choice->currentText().toStdString(), {}, {}, {}, true};
-    } else {
-        const OfferRecord& offer = m_offers.at(static_cast<std::size_t>(position));
-        savingsRow.offer = SavingsOffer{choice->currentText().toStdString(), offer.introMonths.toStdString(),
-                                        offer.introRate.toStdString(), offer.regularRate.toStdString()};
-    }
-    return savingsRow;
-}
-
-void frmMain::calculateSavings(int row)
-{
-    if (!cardNumbersReadable(row, m_savings->TotalDue3Text[row]))
-        return;
-    const PerCard<QLabel>* labels[] = {&m_savings->Savings1Lable, &m_savings->Savings2Lable, &m_savings->Savings3Lable};
-    for (const SavingsStep& step : SavingsOptions(savingsRowOf(row)).steps) {
-        const QString stepText = QString::fromStdString(step.text);
-        if (step.kind == SavingsStep::Kind::Message)
-            m_surroundings.messages->show(this, stepText, MessageIcon::Information);
-        else
-            (*labels[static_cast<int>(step.label)])[row]->setText(stepText);
-    }
-}
-
-void frmMain::showDetails(int row)
-{
-    const int position = m_savings->CardCombo[row]->currentIndex();
-    if (position < 0 || m_offerChoicesArePlaceholders)
-        return;
-    const QString& address = m_offers.at(static_cast<std::size_t>(position)).detailsAddress;
-    if (!OpenInBrowser(address, *m_surroundings.opener) && WebAddress(address)) {
-        m_surroundings.messages->show(
-            this, QStringLiteral("No web browser could be started to show the offer's page:\n%1").arg(address),
-            MessageIcon::Warning);
-    }
-}
-
-void frmMain::offerChosen(int row)
-{
-    if (m_savings->CardCombo[row]->currentIndex() >= 0)
-        calculateSavings(row);
-}
-
-// The cards shown on My Cards that owe, as they are; calculatePlan moves
-// those the person chose an offer for.
-std::vector<DebtCard> frmMain::planCards() const
-{
-    const CardBook book = m_cards->cards();
-    return debtCardsOf(std::span(book).first<kShownCards>());
-}
-
-void frmMain::calculatePlan(MoneyAmount budget, PlanStrategy strategy)
-{
-    for (int row = 0; row < kShownCards; ++row) {
-        if (!cardNumbersReadable(row, m_cards->TotalDueText[row]))
-            return;
-    }
-    auto result = std::make_shared<PlanResult>();
-    result->cards = planCards();
-    const std::vector<DebtCard> asTheyAre = result->cards;
-    bool moved = false;
-    for (DebtCard& card : result->cards) {
-        const std::optional<OfferMove>& move = m_planMoves.at(card.row);
-        result->offerNames.push_back(move ? move->offerName : QString());
-        if (move) {
-            card.ratePlan = move->ratePlan;
-            card.openingFee = move->transferFee;
-            moved = true;
-        }
-    }
-    const QDate today = m_surroundings.now().date();
-    const CalendarMonth firstMonth = CalendarMonth{today.year(), today.month()}.plus(1);
-    result->plan = BuildDebtPlan(result->cards, budget, strategy, firstMonth);
-    if (moved)
-        result->withoutMoves = BuildDebtPlan(asTheyAre, budget, strategy, firstMonth);
-    m_plan->showPlan(std::move(result));
-}
-
-void frmMain::exportPlan()
-{
-    const QString csv = QStringLiteral("Spreadsheet (*.csv)");
-    const QString pdf = QStringLiteral("PDF (*.pdf)");
-    QString chosen;
-    const QString path = m_surroundings.askSavePath(this, QStringLiteral("Export My Plan"),
-                                                    QDir::home().filePath(QStringLiteral("My Plan.csv")),
-                                                    csv + QStringLiteral(";;") + pdf, &chosen);
-    if (path.isEmpty())
-        return;
-    const bool asPdf = path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive) ||
-                       (chosen == pdf && !path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive));
-    if (const auto failure = m_plan->exportTo(path, asPdf)) {
-        m_surroundings.messages->show(
-            this,
-            QStringLiteral("The plan could not be saved to %1:\n%2").arg(QDir::toNativeSeparators(path), *failure),
-            MessageIcon::Warning);
-    }
+    showOnly(which);
+    screen(which)->enter(m_cards->cards());
 }
 
 } // namespace plenwick

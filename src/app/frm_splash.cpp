@@ -1,6 +1,6 @@
 #include "app/frm_splash.h"
 
-#include "app/theme.h"
+#include "widgets/theme.h"
 
 #include <QGuiApplication>
 #include <QLabel>

@@ -1,8 +1,9 @@
 #pragma once
 
-#include "calculations/payoff.h"
 #include "offers/browser.h"
 #include "offers/offer_download.h"
+#include "screens/card_screen.h"
+#include "widgets/message_boxes.h"
 
 #include <QDateTime>
 #include <QFileDialog>
@@ -15,22 +16,6 @@
 class QWidget;
 
 namespace plenwick {
-
-// Shows the program's message boxes. Tests put a recorder in its place.
-class MessageBoxes {
-public:
-    virtual ~MessageBoxes() = default;
-    virtual void show(QWidget* parent, const QString& text, MessageIcon icon) = 0;
-    // A warning with two choices; true when the person takes the first.
-    virtual bool choose(QWidget* parent, const QString& text, const QString& first, const QString& second) = 0;
-};
-
-// Modal, with the caption "Plenwick" and an OK button, or the two choices.
-class ModalMessageBoxes : public MessageBoxes {
-public:
-    void show(QWidget* parent, const QString& text, MessageIcon icon) override;
-    bool choose(QWidget* parent, const QString& text, const QString& first, const QString& second) override;
-};
 
 // The program's web server, chosen when the program is built; empty when it
 // was built without one.
@@ -54,13 +39,10 @@ struct Surroundings {
     int offerTimeoutMs = OfferDownload::kDefaultTimeoutMs;
     std::shared_ptr<UrlOpener> opener = std::make_shared<DesktopUrlOpener>();
     std::function<QWidget*(QWidget* strip, const QUrl& page)> makeBanner = createWebBanner;
-    // Where to save a file, as the person chooses it; empty when they cancel.
-    std::function<QString(QWidget*, const QString& caption, const QString& suggested, const QString& filters,
-                          QString* chosenFilter)>
-        askSavePath = [](QWidget* parent, const QString& caption, const QString& suggested, const QString& filters,
-                         QString* chosenFilter) {
-            return QFileDialog::getSaveFileName(parent, caption, suggested, filters, chosenFilter);
-        };
+    SavePathAsker askSavePath = [](QWidget* parent, const QString& caption, const QString& suggested,
+                                   const QString& filters, QString* chosenFilter) {
+        return QFileDialog::getSaveFileName(parent, caption, suggested, filters, chosenFilter);
+    };
 };
 
 } // namespace plenwick

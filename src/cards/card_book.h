@@ -20,4 +20,7 @@ struct CardRow {
 // The five rows of cards; the screens show the first three.
 using CardBook = std::array<CardRow, 5>;
 
+// "Card 1" for the first row.
+inline QString cardTitle(int row) { return QStringLiteral("Card %1").arg(row + 1); }
+
 } // namespace plenwick

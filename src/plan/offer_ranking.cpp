@@ -1,9 +1,11 @@
 #include "plan/offer_ranking.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <thread>
 
 namespace plenwick {
 
@@ -123,6 +125,42 @@ std::optional<std::vector<CardRanking>> RankOffers(const std::vector<DebtCard>& 
         return std::nullopt;
     std::vector<OfferRuns> parts;
     parts.push_back(std::move(*runs));
+    return RankRuns(cards, std::move(parts), control);
+}
+
+std::optional<std::vector<CardRanking>> RankOffersOnThreads(const std::vector<DebtCard>& cards,
+                                                            const std::vector<RankOffer>& offers, std::size_t threads,
+                                                            const RankingControl& control)
+{
+    const std::size_t total = offers.size();
+    threads = std::clamp<std::size_t>(threads, 1, std::max<std::size_t>(total, 1));
+    std::vector<std::atomic<std::size_t>> done(threads);
+    std::vector<std::optional<OfferRuns>> runs(threads);
+    const auto runPart = [&](std::size_t part) {
+        RankingControl own{control.cancelled, {}};
+        if (control.progress) {
+            own.progress = [&, part](std::size_t offersDone, std::size_t) {
+                done[part].store(offersDone, std::memory_order_relaxed);
+                std::size_t sum = 0;
+                for (const auto& count : done)
+                    sum += count.load(std::memory_order_relaxed);
+                control.progress(sum, total);
+            };
+        }
+        runs[part] = RunOffers(cards, offers, total * part / threads, total * (part + 1) / threads, own);
+    };
+    {
+        std::vector<std::jthread> others;
+        for (std::size_t part = 1; part < threads; ++part)
+            others.emplace_back(runPart, part);
+        runPart(0);
+    }
+    std::vector<OfferRuns> parts;
+    for (std::optional<OfferRuns>& part : runs) {
+        if (!part)
+            return std::nullopt;
+        parts.push_back(std::move(*part));
+    }
     return RankRuns(cards, std::move(parts), control);
 }
 

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -79,5 +80,20 @@ std::optional<std::vector<CardRanking>> RankRuns(const std::vector<DebtCard>& ca
 std::optional<std::vector<CardRanking>> RankOffers(const std::vector<DebtCard>& cards,
                                                    const std::vector<RankOffer>& offers,
                                                    const RankingControl& control = {});
+
+// Both steps with the list cut into `threads` parts run side by side, this
+// thread taking the first. The control is asked from every thread; progress
+// counts the offers done in all parts together.
+std::optional<std::vector<CardRanking>> RankOffersOnThreads(const std::vector<DebtCard>& cards,
+                                                            const std::vector<RankOffer>& offers, std::size_t threads,
+                                                            const RankingControl& control = {});
+
+// A finished ranking with what it was made of, for a table to show. The
+// offers are shared with the list they were read from.
+struct RankedOffers {
+    std::vector<DebtCard> cards;
+    std::shared_ptr<const std::vector<RankOffer>> offers;
+    std::vector<CardRanking> rankings;
+};
 
 } // namespace plenwick

@@ -1,8 +1,8 @@
 // The real banner browser, the server it comes from, and the command line
 // that names that server.
-#include "app/main_window_fixture.h"
 #include "app/program_options.h"
 #include "app/web_banner.h"
+#include "main_window_fixture.h"
 
 #include <QDialog>
 #include <QSettings>

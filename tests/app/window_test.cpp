@@ -1,10 +1,11 @@
 #include "main_window_fixture.h"
 
 #include "app/frm_splash.h"
-#include "screens/screen_panel.h"
+#include "widgets/screen_panel.h"
 
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTableView>
 
 namespace plenwick::testing_support {
 
@@ -28,18 +29,18 @@ TEST_F(MainWindow, ButtonsAndKeysSwitchScreens)
         click(name, row);
         expectOnly(screen);
     }
-    // Hidden navigation does nothing; a button pressed from code is no click.
-    control<QPushButton>("PrevCMD", 0)->click();
-    control<QPushButton>("MyCardsCMD", 2)->setChecked(true);
+    control<QPushButton>("MyCardsCMD", 2)->setChecked(true); // pressed from code: no click
     EXPECT_EQ(static_cast<int>(window->screenIndex()), 1);
 
-    for (const int screen : {4, 2, 3, 0, 1}) {
+    for (const int screen : {4, 2, 3, 1, 0}) {
         QTest::keyClick(window.get(), static_cast<Qt::Key>(Qt::Key_1 + screen), Qt::AltModifier);
         expectOnly(screen);
     }
-    QFile::remove(cardFilePath());
     QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
     EXPECT_TRUE(QFile::exists(cardFilePath()));
+    control("MyCardsCMD", 4)->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_TRUE(box("CardNameText", 0)->hasFocus());
 }
 
 TEST_F(MainWindow, EveryCaptionFits)
@@ -58,6 +59,120 @@ TEST_F(MainWindow, EveryCaptionFits)
         for (const QPushButton* button : panel->findChildren<QPushButton*>())
             EXPECT_LE(button->sizeHint().width(), button->width()) << button->objectName().toStdString();
     }
+}
+
+TEST_F(MainWindow, CardsAreSavedOnSaveOnLeavingAndOnClosingOrThePersonIsTold)
+{
+    type("CardNameText", 1, "Meadow");
+    click("SaveCMD");
+    EXPECT_EQ(savedBytes(), "3/14/2026 9:05:12 PM\r\n|||||\r\nMeadow|||||\r\n|||||\r\n|||||\r\n|||||\r\n");
+
+    enterCard(0, {"Harbor Gold", "18.9", "5000", "150"});
+    click("MyCardsCMD", 2); // leaving writes
+    EXPECT_TRUE(savedBytes().contains("Harbor Gold||18.90|$5,000.00||$150.00"));
+    QFile::remove(cardFilePath());
+    click("PrevCMD", 2); // leaving another screen does not
+    click("PrevCMD", 1);
+    EXPECT_TRUE(savedBytes().isEmpty());
+    type("ActualPaymentText", 0, "175");
+    EXPECT_TRUE(window->close());
+    EXPECT_TRUE(savedBytes().contains("$175.00"));
+
+    openWindow(); // nothing changed: nothing written
+    QFile::remove(cardFilePath());
+    EXPECT_TRUE(window->close());
+    EXPECT_FALSE(QFile::exists(cardFilePath()));
+    EXPECT_TRUE(messages->texts.isEmpty());
+
+    openWindow();
+    QDir(folder.path()).mkdir("mycards.dat"); // nothing can be written there
+    type("CardNameText", 0, "Harbor Gold");
+    click("NextCMD", 0);
+    ASSERT_EQ(messages->texts.size(), 1);
+    EXPECT_TRUE(messages->texts[0].contains(cardFilePath()));
+    EXPECT_EQ(box("CardName2Text", 0)->text(), "Harbor Gold"); // the program goes on
+    messages->chooseFirst = false;                             // "Stay"
+    EXPECT_FALSE(window->close());
+    messages->chooseFirst = true; // "Close anyway"
+    EXPECT_TRUE(window->close());
+}
+
+TEST_F(MainWindow, ANewMonthLowersTheBalancesAndSaysSoUntilTheNextSave)
+{
+    const QByteArray saved = "1/15/2026 8:00:00 AM\r\nHarbor Gold|$45.00|18.90|$1,000.00|$35.00|$150.00\r\n"
+                             "Meadow||12.00||$25.00|$100.00\r\n|||||\r\n|||||\r\n|||||\r\n";
+    writeCardFile(saved);
+    now = QDateTime(QDate(2026, 3, 20), QTime(9, 0));
+    openWindow();
+    EXPECT_EQ(box("TotalDueText", 0)->text(), "$700.00");
+    EXPECT_EQ(caption("advanceNote"), "Balances lowered by 2 months of payments since your save of 15 January 2026; "
+                                      "check them against your statements.");
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(savedBytes(), saved); // nothing typed: the file stays as it was
+    openWindow();
+    click("SaveCMD");
+    EXPECT_FALSE(shown("advanceNote"));
+}
+
+const QString kOfferPath = "/app/newCCOffers.txt";
+const QByteArray kOffers = "Zero Fee Plus|offers/zero.htm|12|0|19.99\r\nPricey Gold|http://x/p|0|0|29.99|$95|3\r\n";
+
+class OffersWindow : public MainWindowTest {
+protected:
+    void SetUp() override { }
+
+    void openWith(const TestHttpServer::Route& offers)
+    {
+        server.route(kOfferPath, offers);
+        const int before = server.requests(kOfferPath);
+        openWindow();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return server.requests(kOfferPath) > before; }));
+        QTest::qWait(100); // an answer the server does not hold has arrived
+        enterCard(0, {"Harbor Gold", "24.99", "3000", "150"});
+    }
+};
+
+TEST_F(OffersWindow, TheOffersReachMySavingsAndBestOffersWhoseChoiceMovesACardInMyPlan)
+{
+    openWith({200, kOffers});
+    click("MyCardsCMD", 2);
+    EXPECT_EQ(choice("CardCombo", 0)->currentText(), "Zero Fee Plus");
+    click("ShowDetailsLable", 0); // the address is the offer file's own neighbour
+    EXPECT_EQ(opener->opened, QList{server.url("/app/offers/zero.htm")});
+
+    QTest::keyClick(window.get(), Qt::Key_5, Qt::AltModifier);
+    auto* table = control<QTableView>("offersView");
+    ASSERT_TRUE(QTest::qWaitFor([table] { return table->model()->rowCount() == 2; }));
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualRect(table->model()->index(1, 1)).center());
+    click("useInPlanButton");
+    EXPECT_EQ(window->screenIndex(), frmMain::Screen::MyPlan);
+    EXPECT_TRUE(caption("planMoves").startsWith("Harbor Gold moved to Pricey Gold, fee $90.00\n"));
+
+    // A changed card drops the ranking, which the next showing makes afresh.
+    click("MyCardsCMD", 0);
+    type("CardNameText", 0, "Harbor Blue");
+    QTest::keyClick(window.get(), Qt::Key_5, Qt::AltModifier);
+    ASSERT_TRUE(QTest::qWaitFor([table] { return table->model()->rowCount() == 2; }));
+    EXPECT_EQ(table->model()->index(0, 0).data().toString(), "Harbor Blue");
+}
+
+TEST_F(OffersWindow, TheWindowKeepsWorkingWhileTheOffersAreOnTheirWayAndSaysNothingWhenTheyFail)
+{
+    openWith({503, kOffers});
+    click("MyCardsCMD", 2);
+    EXPECT_EQ(choice("CardCombo", 0)->currentText(), "No Card found");
+    EXPECT_TRUE(messages->texts.isEmpty());
+
+    openWith({200, kOffers, TestHttpServer::Mode::Hold});
+    click("MyCardsCMD", 4);
+    EXPECT_EQ(caption("rankStatus"), "No offers have come from the server yet.");
+    window->blinker()->timer()->start(); // timers keep their time during the download
+    const bool before = window->blinker()->resultsShown();
+    QTest::qWait(600);
+    EXPECT_NE(window->blinker()->resultsShown(), before);
+
+    server.release(); // Best Offers, in view, ranks at once
+    ASSERT_TRUE(QTest::qWaitFor([this] { return control<QTableView>("offersView")->model()->rowCount() == 2; }));
 }
 
 TEST(Splash, OpensTheMainWindowOnceShortlyAfterShowingAndCloses)

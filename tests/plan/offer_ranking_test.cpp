@@ -98,6 +98,8 @@ TEST(OfferRanking, PartsMergeIntoTheWholeAndWorkCanBeCancelled)
         return offers;
     };
     EXPECT_EQ(order(RankRuns(cards, parts)), order(RankOffers(cards, kOffers)));
+    EXPECT_EQ(order(RankOffersOnThreads(cards, kOffers, 2, control)), order(RankOffers(cards, kOffers)));
+    EXPECT_EQ(progress.back(), (std::pair<std::size_t, std::size_t>(3, 3))); // the parts' counts added up
 
     // Asked before every run, and once per card when ranking.
     int asked = 0, answerNoTimes = 4;

@@ -2,7 +2,7 @@
 // PNG files so that a person can look at them, in the light palette or a dark one.
 #include "app/frm_main.h"
 #include "app/frm_splash.h"
-#include "screens/result_blinker.h"
+#include "widgets/result_blinker.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -153,12 +153,12 @@ int main(int argc, char** argv)
     ok = save(&window, folder + QStringLiteral("/my_savings.png")) && ok;
 
     window.switchScreen(plenwick::frmMain::Screen::MyPlan);
-    type(&window, QStringLiteral("BudgetText"), QStringLiteral("450"));
-    click(&window, QStringLiteral("CalPlanCMD"));
+    type(&window, QStringLiteral("budgetBox"), QStringLiteral("450"));
+    click(&window, QStringLiteral("calculatePlanButton"));
     ok = save(&window, folder + QStringLiteral("/my_plan.png")) && ok;
 
     window.switchScreen(plenwick::frmMain::Screen::BestOffers);
-    click(&window, QStringLiteral("RankCMD"));
+    click(&window, QStringLiteral("rankButton"));
     QTest::qWait(1500); // the ranking runs beside the window
     ok = save(&window, folder + QStringLiteral("/best_offers.png")) && ok;
     return ok ? 0 : 1;

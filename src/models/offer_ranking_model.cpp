@@ -1,0 +1,296 @@
+#include "models/offer_ranking_model.h"
+
+#include "cards/card_book.h"
+#include "models/shown_text.h"
+
+#include <QLocale>
+
+#include <algorithm>
+#include <numeric>
+#include <tuple>
+
+namespace plenwick {
+
+namespace {
+
+constexpr int kToolTipCharacters = 1000;
+constexpr int kPlainToolTipCharacters = 80; // longer ones wrap
+const QString kUnknown = QStringLiteral("unknown");
+const QString kNever = QStringLiteral("never");
+const QString kArrow = QStringLiteral(" \u2192 ");
+const QString kBestMark = QStringLiteral("\u2605 ");
+
+} // namespace
+
+// Never cut inside a character.
+QString shortText(const std::string& text, int characters)
+{
+    std::size_t bytes = std::min(text.size(), static_cast<std::size_t>(characters) * 4);
+    while (bytes < text.size() && bytes > 0 && (static_cast<unsigned char>(text[bytes]) & 0xC0) == 0x80)
+        --bytes;
+    QString result = QString::fromUtf8(text.data(), static_cast<qsizetype>(bytes));
+    if (result.size() > characters || bytes < text.size()) {
+        result.truncate(characters);
+        result += QChar(0x2026);
+    }
+    return result;
+}
+
+namespace {
+
+QString rateText(double rate) { return QString::fromStdString(FormatByPattern(rate, Pattern::Rate)) + u'%'; }
+
+QString monthsText(const PayoffRunResult& run)
+{
+    return run.stoppedEarly ? kNever : QLocale(QLocale::English, QLocale::UnitedStates).toString(run.months);
+}
+
+QString interestText(const PayoffRunResult& run) { return run.stoppedEarly ? kNever : moneyText(run.interest); }
+
+QString whyNever(const PayoffRunResult& run)
+{
+    return run.end == RunEnd::TooLong ? QStringLiteral("Still owing after 5,000,000 months of interest.")
+                                      : QStringLiteral("The actual payment does not cover a month's interest.");
+}
+
+QString toolTipOf(const std::string& name)
+{
+    const QString shown = shortText(name, kToolTipCharacters);
+    return shown.size() <= kPlainToolTipCharacters ? shown : QStringLiteral("<p>%1</p>").arg(shown.toHtmlEscaped());
+}
+
+// A saving where the card as it is never pays off is larger than any other;
+// among those, the lower cost wins.
+std::tuple<bool, std::int64_t> savingKey(const OfferOutcome& outcome)
+{
+    if (outcome.netSaving)
+        return {false, outcome.netSaving->ticks()};
+    return {true, outcome.cost ? -outcome.cost->ticks() : 0};
+}
+
+std::int64_t feeKey(const std::optional<MoneyAmount>& fee) { return fee ? fee->ticks() : -1; }
+
+} // namespace
+
+QString cardLabel(const DebtCard& card)
+{
+    return card.name.empty() ? cardTitle(static_cast<int>(card.row))
+                             : shortText(card.name, OfferRankingModel::kShownCharacters);
+}
+
+OfferRankingModel::OfferRankingModel(QObject* parent)
+    : QAbstractTableModel(parent)
+{
+    setFont(m_font);
+}
+
+void OfferRankingModel::setFont(const QFont& font)
+{
+    m_font = font;
+    m_boldFont = font;
+    m_boldFont.setBold(true);
+}
+
+void OfferRankingModel::show(std::shared_ptr<const RankedOffers> ranked)
+{
+    beginResetModel();
+    m_ranked = std::move(ranked);
+    ++m_generation;
+    m_rows.clear();
+    m_never.clear();
+    if (m_ranked) {
+        for (std::size_t r = 0; r < m_ranked->rankings.size(); ++r) {
+            for (std::size_t p = 0; p < m_ranked->rankings[r].offers.size(); ++p) {
+                m_rows.push_back({static_cast<std::uint32_t>(r), static_cast<std::uint32_t>(p)});
+                m_never.push_back(m_ranked->rankings[r].offers[p].paidOff() ? 0 : 1);
+            }
+        }
+    }
+    endResetModel();
+}
+
+int OfferRankingModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
+}
+
+int OfferRankingModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : ColumnCount; }
+
+const DebtCard& OfferRankingModel::cardOf(int row) const { return m_ranked->cards[rankingAt(row).card]; }
+
+const OfferOutcome& OfferRankingModel::outcomeOf(int row) const
+{
+    return rankingAt(row).offers[m_rows[static_cast<std::size_t>(row)].position];
+}
+
+const RankOffer& OfferRankingModel::offerOf(int row) const { return (*m_ranked->offers)[outcomeOf(row).offer]; }
+
+bool OfferRankingModel::isBest(int row) const
+{
+    return m_rows[static_cast<std::size_t>(row)].position == 0 && outcomeOf(row).paidOff();
+}
+
+QVariant OfferRankingModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= rowCount())
+        return {};
+    const int row = index.row();
+    const int column = index.column();
+    switch (role) {
+    case Qt::DisplayRole: return text(row, column);
+    case Qt::ToolTipRole: return toolTip(row, column);
+    case Qt::FontRole: return isBest(row) ? m_boldFont : m_font;
+    case Qt::TextAlignmentRole:
+        return QVariant::fromValue(Qt::AlignVCenter |
+                                   (column <= OfferColumn ? Qt::AlignLeft : Qt::Alignment(Qt::AlignRight)));
+    default: return {};
+    }
+}
+
+QVariant OfferRankingModel::text(int row, int column) const
+{
+    const OfferOutcome& outcome = outcomeOf(row);
+    const RankOffer& offer = offerOf(row);
+    const CardAsItIs& asItIs = rankingAt(row).asItIs;
+    switch (column) {
+    case CardColumn: return cardLabel(cardOf(row));
+    case OfferColumn: return (isBest(row) ? kBestMark : QString()) + shortText(offer.name, kShownCharacters);
+    case IntroColumn:
+        return offer.plan.introMonths > 0
+                   ? QStringLiteral("%1 mo at %2").arg(offer.plan.introMonths).arg(rateText(offer.plan.introRate))
+                   : QStringLiteral("none");
+    case RegularRateColumn: return rateText(offer.plan.regularRate);
+    case TransferFeeColumn:
+        return offer.transferFeePercent
+                   ? QStringLiteral("%1 (%2)").arg(moneyText(outcome.transferFee), rateText(*offer.transferFeePercent))
+                   : kUnknown;
+    case AnnualFeeColumn: return offer.annualFee ? moneyText(*offer.annualFee) : kUnknown;
+    case MonthsColumn: return monthsText(asItIs.run) + kArrow + monthsText(outcome.run);
+    case InterestColumn: return interestText(asItIs.run) + kArrow + interestText(outcome.run);
+    case SavingColumn:
+        if (!outcome.paidOff())
+            return QStringLiteral("never paid off");
+        return outcome.netSaving ? moneyText(*outcome.netSaving) : QStringLiteral("card never paid off");
+    default: return {};
+    }
+}
+
+QVariant OfferRankingModel::toolTip(int row, int column) const
+{
+    switch (column) {
+    case CardColumn: return toolTipOf(cardOf(row).name);
+    case OfferColumn: return toolTipOf(offerOf(row).name);
+    case MonthsColumn:
+    case InterestColumn:
+    case SavingColumn: {
+        const PayoffRunResult& offerRun = outcomeOf(row).run;
+        const PayoffRunResult& cardRun = rankingAt(row).asItIs.run;
+        if (offerRun.stoppedEarly)
+            return QStringLiteral("With the offer: %1").arg(whyNever(offerRun));
+        if (cardRun.stoppedEarly)
+            return QStringLiteral("As it is: %1").arg(whyNever(cardRun));
+        return {};
+    }
+    default: return {};
+    }
+}
+
+QVariant OfferRankingModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    static const char* const kTitles[ColumnCount] = {"Card",
+                                                     "Offer",
+                                                     "Intro",
+                                                     "Rate",
+                                                     "Transfer fee",
+                                                     "Annual fee",
+                                                     "Months\nnow \u2192 offer",
+                                                     "Interest\nnow \u2192 offer",
+                                                     "Net saving"};
+    if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount)
+        return {};
+    if (role == Qt::DisplayRole)
+        return QString::fromUtf8(kTitles[section]);
+    if (role == Qt::FontRole)
+        return m_font;
+    return {};
+}
+
+std::vector<OfferRankingModel::SortKey> OfferRankingModel::sortKeys(int column) const
+{
+    std::vector<std::int64_t> nameOrder;
+    if (column == OfferColumn && m_ranked) {
+        const auto& offers = *m_ranked->offers;
+        std::vector<std::uint32_t> byName(offers.size());
+        std::iota(byName.begin(), byName.end(), 0U);
+        std::stable_sort(byName.begin(), byName.end(),
+                         [&](std::uint32_t a, std::uint32_t b) { return offers[a].name < offers[b].name; });
+        nameOrder.resize(offers.size());
+        for (std::size_t place = 0; place < byName.size(); ++place)
+            nameOrder[byName[place]] = static_cast<std::int64_t>(place);
+    }
+    std::vector<SortKey> keys;
+    keys.reserve(m_rows.size());
+    for (int row = 0; row < rowCount(); ++row) {
+        const RankOffer& offer = offerOf(row);
+        const OfferOutcome& outcome = outcomeOf(row);
+        switch (column) {
+        case CardColumn:
+            keys.emplace_back(static_cast<std::int64_t>(rankingOf(row)), m_rows[static_cast<std::size_t>(row)].position,
+                              0.0);
+            break;
+        case OfferColumn: keys.emplace_back(nameOrder[outcome.offer], 0, 0.0); break;
+        case IntroColumn: keys.emplace_back(offer.plan.introMonths, 0, offer.plan.introRate); break;
+        case RegularRateColumn: keys.emplace_back(0, 0, offer.plan.regularRate); break;
+        case TransferFeeColumn:
+            keys.emplace_back(feeKey(offer.transferFeePercent ? std::optional(outcome.transferFee) : std::nullopt), 0,
+                              0.0);
+            break;
+        case AnnualFeeColumn: keys.emplace_back(feeKey(offer.annualFee), 0, 0.0); break;
+        case MonthsColumn: keys.emplace_back(outcome.run.months, 0, 0.0); break;
+        case InterestColumn: keys.emplace_back(outcome.run.interest.ticks(), 0, 0.0); break;
+        default: {
+            const auto [cardNeverPaidOff, saving] = savingKey(outcome);
+            keys.emplace_back(cardNeverPaidOff ? 1 : 0, saving, 0.0);
+        }
+        }
+    }
+    return keys;
+}
+
+OfferRankingProxy::OfferRankingProxy(OfferRankingModel* model, QObject* parent)
+    : QSortFilterProxyModel(parent)
+    , m_model(model)
+{
+    setSourceModel(model);
+}
+
+void OfferRankingProxy::showCard(std::optional<std::size_t> ranking)
+{
+    m_card = ranking;
+    invalidateFilter();
+}
+
+bool OfferRankingProxy::filterAcceptsRow(int sourceRow, const QModelIndex&) const
+{
+    return !m_card || m_model->rankingOf(sourceRow) == *m_card;
+}
+
+bool OfferRankingProxy::lessThan(const QModelIndex& left, const QModelIndex& right) const
+{
+    if (m_keyColumn != left.column() || m_keyGeneration != m_model->generation()) {
+        m_keys = m_model->sortKeys(left.column());
+        m_keyColumn = left.column();
+        m_keyGeneration = m_model->generation();
+    }
+    const bool neverLeft = m_model->neverPaidOff(left.row());
+    const bool neverRight = m_model->neverPaidOff(right.row());
+    // A descending sort asks with the two swapped.
+    if (neverLeft != neverRight)
+        return sortOrder() == Qt::AscendingOrder ? neverRight : neverLeft;
+    const auto& keyLeft = m_keys[static_cast<std::size_t>(left.row())];
+    const auto& keyRight = m_keys[static_cast<std::size_t>(right.row())];
+    // Ties keep the ranked order, whatever the sort before.
+    return keyLeft < keyRight || (keyLeft == keyRight && left.row() < right.row());
+}
+
+} // namespace plenwick

@@ -1,0 +1,151 @@
+#include "plan/plan_summary.h"
+
+#include "money/money_text.h"
+#include "plan/plan_csv.h"
+
+#include <cstdlib>
+
+namespace plenwick {
+
+namespace {
+
+// Kept together on one line: "(28 months)", "interest $12.00".
+const std::string kNoBreak = "\u00a0";
+
+std::string shown(MoneyAmount amount) { return FormatByPattern(amount, Pattern::Money); }
+
+// "14 months sooner" / "2 months later"; a month count of 0 says so.
+std::string monthsSooner(std::int64_t sooner)
+{
+    if (sooner == 0)
+        return "the same debt-free month";
+    return MonthCount(std::abs(sooner)) + (sooner > 0 ? " sooner" : " later");
+}
+
+// "$2,310.44 less <what>" / "$5.00 more <what>"; none when out of range.
+std::string less(MoneyAmount before, MoneyAmount after, const std::string& what)
+{
+    const auto saved = before.minus(after);
+    const auto lost = after.minus(before);
+    if (!saved || !lost)
+        return {};
+    if (shown(*saved) == "$0.00")
+        return "the same " + what;
+    return saved->isPositive() ? shown(*saved) + " less " + what : shown(*lost) + " more " + what;
+}
+
+std::string andAlso(const std::string& first, const std::string& second)
+{
+    return second.empty() ? first : first + ", " + second;
+}
+
+// "A", "A and B", "A, B and C".
+std::string listed(const std::vector<std::string>& names)
+{
+    std::string joined;
+    for (std::size_t i = 0; i < names.size(); ++i)
+        joined += (i == 0 ? "" : i + 1 == names.size() ? " and " : ", ") + names[i];
+    return joined;
+}
+
+void againstPayingAsNow(const PlanResult& result, bool withFees, std::vector<std::string>& lines)
+{
+    const DebtPlan& plan = result.plan;
+    const AsYouPayNow& now = plan.asYouPayNow;
+    if (!now.neverPaidOff.empty()) {
+        std::vector<std::string> names;
+        for (const std::size_t card : now.neverPaidOff)
+            names.push_back(ScheduleCardName(result.cards[card]));
+        lines.push_back("Paying as now, " + listed(names) + (names.size() == 1 ? " is" : " are") + " never paid off.");
+        return;
+    }
+    if (!now.months || !now.paid)
+        return;
+    const std::string money = less(*now.paid, plan.totalPaid, withFees ? "interest and fees" : "interest");
+    lines.push_back("Against paying as now: " + andAlso(monthsSooner(*now.months - plan.months), money));
+}
+
+void movesGain(const PlanResult& result, PlanSummary& summary)
+{
+    for (std::size_t card = 0; card < result.cards.size() && card < result.offerNames.size(); ++card) {
+        if (result.offerNames[card].empty())
+            continue;
+        const MoneyAmount fee = result.cards[card].openingFee;
+        summary.moves.push_back(ScheduleCardName(result.cards[card]) + " moved to " + result.offerNames[card] +
+                                (fee.isPositive() ? ", fee " + shown(fee) : ""));
+    }
+    if (!result.withoutMoves || !result.plan.succeeded())
+        return;
+    const DebtPlan& without = *result.withoutMoves;
+    if (!without.succeeded()) {
+        summary.moves.push_back("Without the moves the plan does not end: " + without.message);
+        return;
+    }
+    summary.moves.push_back("The moves: " +
+                            andAlso(monthsSooner(without.months - result.plan.months),
+                                    less(without.totalPaid, result.plan.totalPaid, "to pay, fees included")));
+}
+
+std::string cardLine(const PlanResult& result, std::size_t card)
+{
+    const PlanCardResult& own = result.plan.cards[card];
+    const std::string name = ScheduleCardName(result.cards[card]);
+    if (own.paidOffMonth)
+        return name + ": paid off " + result.plan.calendarMonth(*own.paidOffMonth).name() + ", interest" + kNoBreak +
+               shown(own.interest);
+    return name + ": not paid off, interest so far" + kNoBreak + shown(own.interest);
+}
+
+} // namespace
+
+std::string MonthCount(std::int64_t months) { return months == 1 ? "1 month" : std::to_string(months) + " months"; }
+
+PlanResult BuildPlanWithMoves(std::vector<DebtCard> cards, const OfferMoves& moves, MoneyAmount budget,
+                              PlanStrategy strategy, CalendarMonth firstMonth)
+{
+    PlanResult result;
+    const std::vector<DebtCard> asTheyAre = cards;
+    bool moved = false;
+    for (DebtCard& card : cards) {
+        const auto move = moves.find(card.row);
+        result.offerNames.push_back(move == moves.end() ? std::string() : move->second.offerName);
+        if (move == moves.end())
+            continue;
+        card.ratePlan = move->second.ratePlan;
+        card.openingFee = move->second.transferFee;
+        moved = true;
+    }
+    result.plan = BuildDebtPlan(cards, budget, strategy, firstMonth);
+    if (moved)
+        result.withoutMoves = BuildDebtPlan(asTheyAre, budget, strategy, firstMonth);
+    result.cards = std::move(cards);
+    return result;
+}
+
+PlanSummary SummarisePlan(const PlanResult& result)
+{
+    PlanSummary summary;
+    const DebtPlan& plan = result.plan;
+    if (result.cards.empty()) {
+        summary.headline.push_back("No card on My Cards owes anything: there is nothing to plan.");
+        return summary;
+    }
+    summary.failure = plan.message;
+    bool withFees = false;
+    for (std::size_t card = 0; card < result.cards.size() && plan.months > 0; ++card) {
+        withFees = withFees || result.cards[card].openingFee.isPositive();
+        summary.cards.push_back(cardLine(result, card));
+    }
+    if (plan.succeeded()) {
+        std::string count = MonthCount(plan.months);
+        count.replace(count.find(' '), 1, kNoBreak);
+        summary.headline.push_back("Debt-free in " + plan.debtFreeMonth()->name() + " (" + count + ")");
+        summary.headline.push_back("Total interest " + shown(plan.totalInterest));
+        summary.headline.push_back("Total paid " + shown(plan.totalPaid));
+        againstPayingAsNow(result, withFees, summary.headline);
+    }
+    movesGain(result, summary);
+    return summary;
+}
+
+} // namespace plenwick

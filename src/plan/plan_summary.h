@@ -1,0 +1,40 @@
+#pragma once
+
+#include "plan/debt_card.h"
+#include "plan/debt_plan.h"
+#include "plan/offer_move.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace plenwick {
+
+// A plan as My Plan shows it: the plan, the cards it was built from and, when
+// cards are moved to offers, the same plan without the moves.
+struct PlanResult {
+    std::vector<DebtCard> cards;
+    DebtPlan plan;
+    std::vector<std::string> offerNames; // per card, the offer it is moved to; empty when it stays
+    std::optional<DebtPlan> withoutMoves;
+};
+
+// The plan of these cards with each moved card charged its offer's rates and
+// transfer fee; when any card moved, also the plan without the moves.
+PlanResult BuildPlanWithMoves(std::vector<DebtCard> cards, const OfferMoves& moves, MoneyAmount budget,
+                              PlanStrategy strategy, CalendarMonth firstMonth);
+
+// The plan in words, as the screen and the printed plan show it.
+struct PlanSummary {
+    std::string failure;               // the reason the plan stops; empty when it ends
+    std::vector<std::string> headline; // the debt-free month, the totals, against paying as now
+    std::vector<std::string> cards;    // each card's paid-off month and interest
+    std::vector<std::string> moves;    // the cards moved to offers and what the moves gain
+};
+
+PlanSummary SummarisePlan(const PlanResult& result);
+
+// "1 month", "28 months".
+std::string MonthCount(std::int64_t months);
+
+} // namespace plenwick

@@ -1,0 +1,150 @@
+#include "screens/cards_screen.h"
+
+#include "money/money_text.h"
+#include "widgets/theme.h"
+
+#include <QEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <QValidator>
+
+namespace plenwick {
+
+namespace {
+
+// Drops every "|" typed or pasted, so a saved card always reads back whole.
+class NoPipeValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+
+    State validate(QString& input, int& pos) const override
+    {
+        const auto before = static_cast<int>(input.left(pos).count(QLatin1Char('|')));
+        input.remove(QLatin1Char('|'));
+        pos -= before;
+        return Acceptable;
+    }
+};
+
+struct Field {
+    const char* name;
+    const char* captionObject;
+    const char* caption;
+    Qt::Alignment alignment;
+    std::optional<Pattern> pattern; // the normal form the box takes on leaving
+};
+
+const Field kFields[CardRow::FieldCount] = {
+    {"CardNameText", "Label3_0", "Card Name", Qt::AlignCenter, std::nullopt},
+    {"AnnualFeeText", "Label4", "Annual Fee", theme::kAmountAlignment, Pattern::Money},
+    {"InterestRateText", "Label5", "Interest Rate", theme::kAmountAlignment, Pattern::Rate},
+    {"TotalDueText", "Label6", "Total Due", theme::kAmountAlignment, Pattern::Money},
+    {"MinimumPaymentText", "Label7", "Minimum Monthly Payment", theme::kAmountAlignment, Pattern::Money},
+    {"ActualPaymentText", "Label8", "Actual Monthly Payment", theme::kAmountAlignment, Pattern::Money},
+};
+
+} // namespace
+
+CardsScreen::CardsScreen(QWidget* parent)
+    : CardScreen(parent)
+{
+    setObjectName(QStringLiteral("Picture1_0"));
+    QVBoxLayout* layout = screenLayout(this);
+    addHeader(this, layout, QStringLiteral("Label1_0"),
+              QStringLiteral("To get started using this application please enter the information from your current "
+                             "credit card(s). There are spaces for up to 3 cards so use as many as you need."));
+    CardGrid grid(this, layout, theme::kCardsCaptionWidth, 0);
+
+    const auto boxes = columns();
+    for (int field = 0; field < CardRow::FieldCount; ++field) {
+        const Field& about = kFields[field];
+        const int row = grid.addRow();
+        const QString caption = QString::fromLatin1(about.caption);
+        grid.addCaption(row, QString::fromLatin1(about.captionObject), caption);
+        *boxes[field] = grid.addPerCard<QLineEdit>(row, about.name, caption, [&](int) {
+            QLineEdit* box = textBox(this, about.alignment);
+            box->setValidator(new NoPipeValidator(box));
+            connect(box, &QLineEdit::textEdited, this, &CardsScreen::cardsEdited);
+            if (about.pattern) {
+                m_normalised.insert(box, *about.pattern);
+                box->installEventFilter(this);
+            }
+            return box;
+        });
+    }
+    setCardByCardTabOrder(m_name, m_annualFee, m_rate, m_totalDue, m_minimumPayment, m_actualPayment);
+
+    QPushButton* save = commandButton(this, QStringLiteral("SaveCMD"), QStringLiteral("Save"));
+    save->setFixedHeight(theme::kCommandHeight);
+    const int spacer = grid.addRow();
+    grid.layout()->setRowMinimumHeight(spacer, 12);
+    grid.layout()->addWidget(save, grid.addRow(), 1);
+    QWidget::setTabOrder(m_actualPayment[kCardCount - 1], save);
+
+    m_advanceNote = new QLabel(this);
+    m_advanceNote->setObjectName(QStringLiteral("advanceNote"));
+    m_advanceNote->setFont(theme::captionFont());
+    m_advanceNote->setWordWrap(true);
+    m_advanceNote->setStyleSheet(theme::noteStyle());
+    m_advanceNote->setVisible(false);
+    layout->addWidget(m_advanceNote);
+
+    const Navigation navigation = addNavigation(this, layout, 0);
+    navigation.previous->setVisible(false);
+
+    connect(save, &QPushButton::clicked, this, &CardsScreen::saveRequested);
+    connect(navigation.next, &QPushButton::clicked, this, &CardsScreen::nextRequested);
+}
+
+std::array<PerCard<QLineEdit>*, CardRow::FieldCount> CardsScreen::columns()
+{
+    return {&m_name, &m_annualFee, &m_rate, &m_totalDue, &m_minimumPayment, &m_actualPayment};
+}
+
+std::array<const PerCard<QLineEdit>*, CardRow::FieldCount> CardsScreen::columns() const
+{
+    return {&m_name, &m_annualFee, &m_rate, &m_totalDue, &m_minimumPayment, &m_actualPayment};
+}
+
+CardBook CardsScreen::cards() const
+{
+    CardBook book;
+    const auto boxes = columns();
+    for (int row = 0; row < kCardCount; ++row) {
+        for (int field = 0; field < CardRow::FieldCount; ++field)
+            book[row].fields[field] = (*boxes[field])[row]->text();
+    }
+    return book;
+}
+
+void CardsScreen::setCards(const CardBook& book)
+{
+    const auto boxes = columns();
+    for (int row = 0; row < kCardCount; ++row) {
+        for (int field = 0; field < CardRow::FieldCount; ++field)
+            (*boxes[field])[row]->setText(book[row].fields[field]);
+    }
+}
+
+void CardsScreen::showAdvanceNote(const QString& text)
+{
+    m_advanceNote->setText(text);
+    m_advanceNote->setVisible(!text.isEmpty());
+}
+
+bool CardsScreen::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::FocusOut) {
+        const auto pattern = m_normalised.constFind(watched);
+        if (pattern != m_normalised.constEnd()) {
+            auto* box = static_cast<QLineEdit*>(watched);
+            box->setText(QString::fromStdString(FormatByPattern(box->text().toStdString(), *pattern)));
+        }
+    }
+    return CardScreen::eventFilter(watched, event);
+}
+
+} // namespace plenwick

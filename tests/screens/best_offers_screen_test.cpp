@@ -1,0 +1,91 @@
+#include "screen_fixture.h"
+#include "screens/best_offers_screen.h"
+
+#include <QSignalSpy>
+#include <QTableView>
+
+namespace plenwick::testing_support {
+
+class BestOffersScreenTest : public ScreenTest {
+protected:
+    void SetUp() override
+    {
+        auto made = std::make_unique<BestOffersScreen>(context(), nullptr);
+        made->setOffers(offers);
+        screen = open(std::move(made), cards);
+    }
+    QTableView* table() const { return control<QTableView>("offersView"); }
+    int rows() const { return table()->model()->rowCount(); }
+    QString cell(int row, int column) const { return table()->model()->index(row, column).data().toString(); }
+    bool ranked() const
+    {
+        return QTest::qWaitFor([this] { return rows() > 0; });
+    }
+    void clickRow(int row)
+    {
+        QTest::mouseClick(table()->viewport(), Qt::LeftButton, {},
+                          table()->visualRect(table()->model()->index(row, 1)).center());
+    }
+
+    CardBook cards = cardsOf({{{"Harbor Gold", "", "24.99", "$3,000.00", "", "$150.00"}},
+                              {{"Meadow", "", "12", "$1,000.00", "", "$100.00"}}});
+    const OfferList offers = {{"Zero Fee Plus", "http://x.example/zero", "12", "0", "19.99", "", ""},
+                              {"Pricey Gold", "http://x.example/p", "0", "0", "29.99", "$95", "3"}};
+    BestOffersScreen* screen = nullptr;
+};
+
+TEST_F(BestOffersScreenTest, RanksEveryOfferForEachCardAndActsOnTheChosenRow)
+{
+    ASSERT_TRUE(ranked());
+    EXPECT_EQ(rows(), 4);
+    EXPECT_EQ(cell(2, 0) + " / " + cell(2, 1), "Meadow / \u2605 Zero Fee Plus");
+    chooseWithKeyboard(choice("cardChoice"), 2);
+    ASSERT_EQ(rows(), 2);
+    EXPECT_EQ(cell(1, 1), "Pricey Gold");
+
+    clickRow(0);
+    EXPECT_TRUE(opener->opened.empty()); // choosing a row opens nothing
+    click("showDetailsButton");
+    QTest::keyClick(table(), Qt::Key_Return);
+    EXPECT_EQ(opener->opened, QList<QUrl>(2, QUrl("http://x.example/zero")));
+
+    QSignalSpy moves(screen, &BestOffersScreen::planMoveAsked);
+    clickRow(1);
+    click("useInPlanButton");
+    ASSERT_EQ(moves.count(), 1);
+    EXPECT_EQ(moves[0][0].value<std::size_t>(), 1U);
+    const auto move = moves[0][1].value<OfferMove>();
+    EXPECT_EQ(move.offerName, "Pricey Gold");
+    EXPECT_EQ(move.transferFee, MoneyAmount::fromTicks(300000)); // 3 % of $1,000.00
+}
+
+TEST_F(BestOffersScreenTest, NewOffersOrAChangedCardRankAfreshAndACancelledRankingNeverShows)
+{
+    screen->setOffers({});
+    EXPECT_EQ(caption("rankStatus"), "No offers have come from the server yet.");
+    screen->setOffers(offers); // ranked at once, the screen being in view
+    ASSERT_TRUE(ranked());
+
+    screen->dropRanking(); // a card changed
+    EXPECT_EQ(rows(), 4);  // shown until the next showing
+    cards[0][CardRow::Name] = "Harbor Blue";
+    screen->enter(cards);
+    screen->dropRanking();
+    QTest::qWait(300);
+    EXPECT_EQ(rows(), 0);
+    EXPECT_FALSE(shown("rankProgress"));
+    screen->enter(cards);
+    ASSERT_TRUE(ranked());
+    EXPECT_EQ(cell(0, 0), "Harbor Blue");
+
+    cards[0][CardRow::AnnualFee] = "$10.00";
+    screen->enter(cards);
+    click("cancelRankButton");
+    screen->enter(cards); // the person's cancel holds until "Rank"
+    QTest::qWait(300);
+    EXPECT_EQ(rows(), 0);
+    click("rankButton");
+    EXPECT_TRUE(ranked());
+}
+
+} // namespace plenwick::testing_support

@@ -1,0 +1,65 @@
+#include "screen_fixture.h"
+#include "screens/costs_screen.h"
+
+#include <QCheckBox>
+
+namespace plenwick::testing_support {
+
+class CostsScreenTest : public ScreenTest {
+protected:
+    void SetUp() override
+    {
+        open(std::make_unique<CostsScreen>(context(), nullptr),
+             cardsOf({{{"Harbor Gold", "", "12.00", "$1,000.00", "$25.00", "$100.00"}},
+                      {{"Meadow", "", "APR 18.9", "$1,000.00", "", ""}},
+                      {},
+                      {{"", "", "", "77", "", ""}}}));
+    }
+    // The answer and the line under it: "Months" or "Amount".
+    QString answer(const QString& kind, int row) const
+    {
+        return caption(kind + "Lable", row) + '/' + caption(kind.toLower() + "Note", row);
+    }
+};
+
+TEST_F(CostsScreenTest, EachCalculateAnswersInItsOwnRowWithItsNoteOrSaysWhatIsWrong)
+{
+    EXPECT_EQ(box("CardName2Text", 0)->text(), "Harbor Gold");
+    EXPECT_EQ(box("TotalDue2Text", 3)->text(), "77"); // copied as it stands
+
+    type("AmountIcanPayText", 0, "100");
+    click("CalTimeCMD", 0);
+    EXPECT_EQ(answer("Months", 0), "11 months/February 2027 · interest\u00a0$58.98");
+    type("DebtFreeMonthsText", 0, "12");
+    click("CalAmountCMD", 0);
+    EXPECT_EQ(answer("Amount", 0), "$88.85 monthly/interest\u00a0$66.18 in all");
+    EXPECT_TRUE(messages->texts.isEmpty());
+
+    type("AmountIcanPayText", 0, "");
+    click("CalTimeCMD", 0); // the calculation's message; the answer stays
+    EXPECT_EQ(messages->texts, QStringList{"Enter Payment Amount"});
+    EXPECT_EQ(answer("Months", 0), "11 months/February 2027 · interest\u00a0$58.98");
+
+    type("AmountIcanPayText", 1, "100");
+    click("CalTimeCMD", 1);
+    EXPECT_EQ(messages->texts.last(), "Card 2: the Interest Rate \"APR 18.9\" is not a number");
+    EXPECT_EQ(caption("MonthsLable", 1), "-");
+}
+
+TEST_F(CostsScreenTest, MinAmountFillsInTheMinimumAndOnlyAnswersBlink)
+{
+    auto* minimum = control<QCheckBox>("MiniMumCheck", 0);
+    click(minimum);
+    EXPECT_EQ(box("AmountIcanPayText", 0)->text(), "$25.00");
+    type("AmountIcanPayText", 0, "40");
+    click(minimum); // unchecking changes nothing
+    EXPECT_EQ(box("AmountIcanPayText", 0)->text(), "40");
+
+    click("CalTimeCMD", 0);
+    for (int phase = 0; phase < 3; ++phase) // show, hide, show
+        blinker.tick();
+    EXPECT_TRUE(shown("MonthsLable", 0));
+    EXPECT_FALSE(shown("AmountLable", 0));
+}
+
+} // namespace plenwick::testing_support
