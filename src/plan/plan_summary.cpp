@@ -12,7 +12,7 @@ namespace {
 // Kept together on one line: "(28 months)", "interest $12.00".
 const std::string kNoBreak = "\u00a0";
 
-std::string shown(MoneyAmount amount) { return FormatByPattern(amount, Pattern::Money); }
+std::string amountText(MoneyAmount amount) { return FormatByPattern(amount, Pattern::Money); }
 
 // "14 months sooner" / "2 months later"; a month count of 0 says so.
 std::string monthsSooner(std::int64_t sooner)
@@ -29,9 +29,9 @@ std::string less(MoneyAmount before, MoneyAmount after, const std::string& what)
     const auto lost = after.minus(before);
     if (!saved || !lost)
         return {};
-    if (shown(*saved) == "$0.00")
+    if (amountText(*saved) == "$0.00")
         return "the same " + what;
-    return saved->isPositive() ? shown(*saved) + " less " + what : shown(*lost) + " more " + what;
+    return saved->isPositive() ? amountText(*saved) + " less " + what : amountText(*lost) + " more " + what;
 }
 
 std::string andAlso(const std::string& first, const std::string& second)
@@ -72,7 +72,7 @@ void movesGain(const PlanResult& result, PlanSummary& summary)
             continue;
         const MoneyAmount fee = result.cards[card].openingFee;
         summary.moves.push_back(ScheduleCardName(result.cards[card]) + " moved to " + result.offerNames[card] +
-                                (fee.isPositive() ? ", fee " + shown(fee) : ""));
+                                (fee.isPositive() ? ", fee " + amountText(fee) : ""));
     }
     if (!result.withoutMoves || !result.plan.succeeded())
         return;
@@ -92,8 +92,8 @@ std::string cardLine(const PlanResult& result, std::size_t card)
     const std::string name = ScheduleCardName(result.cards[card]);
     if (own.paidOffMonth)
         return name + ": paid off " + result.plan.calendarMonth(*own.paidOffMonth).name() + ", interest" + kNoBreak +
-               shown(own.interest);
-    return name + ": not paid off, interest so far" + kNoBreak + shown(own.interest);
+               amountText(own.interest);
+    return name + ": not paid off, interest so far" + kNoBreak + amountText(own.interest);
 }
 
 } // namespace
@@ -140,8 +140,8 @@ PlanSummary SummarisePlan(const PlanResult& result)
         std::string count = MonthCount(plan.months);
         count.replace(count.find(' '), 1, kNoBreak);
         summary.headline.push_back("Debt-free in " + plan.debtFreeMonth()->name() + " (" + count + ")");
-        summary.headline.push_back("Total interest " + shown(plan.totalInterest));
-        summary.headline.push_back("Total paid " + shown(plan.totalPaid));
+        summary.headline.push_back("Total interest " + amountText(plan.totalInterest));
+        summary.headline.push_back("Total paid " + amountText(plan.totalPaid));
         againstPayingAsNow(result, withFees, summary.headline);
     }
     movesGain(result, summary);

@@ -109,6 +109,8 @@ std::array<const PerCard<QLineEdit>*, CardRow::FieldCount> CardsScreen::columns(
     return {&m_name, &m_annualFee, &m_rate, &m_totalDue, &m_minimumPayment, &m_actualPayment};
 }
 
+QWidget* CardsScreen::firstField() const { return m_name[0]; }
+
 CardBook CardsScreen::cards() const
 {
     CardBook book;

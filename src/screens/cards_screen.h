@@ -29,7 +29,7 @@ public:
     void showAdvanceNote(const QString& text);
 
     // Where Tab goes from the screen buttons.
-    QWidget* firstField() const { return m_name[0]; }
+    QWidget* firstField() const;
 
 signals:
     // The person changed the text of a box.
