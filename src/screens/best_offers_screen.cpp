@@ -189,7 +189,7 @@ void BestOffersScreen::setOffers(const OfferList& offers)
 
 void BestOffersScreen::enter(const CardBook& book)
 {
-    std::copy_n(book.begin(), kShownCards, m_cards.begin());
+    m_cards = book;
     if (!rankedLast())
         start();
 }
