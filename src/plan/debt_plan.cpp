@@ -71,14 +71,18 @@ AsYouPayNow asYouPayNow(const std::vector<DebtCard>& cards)
     const auto months = static_cast<std::size_t>(std::min<std::int64_t>(longest, kMostPlanMonths));
     now.balances.assign(months, MoneyAmount());
     const MoneyAmount largest = MoneyAmount::fromTicks(std::numeric_limits<std::int64_t>::max());
-    for (const DebtCard& card : cards) {
-        MoneyAmount balance = card.balance;
-        const RatePlan plan = RatePlan::constant(card.annualRate);
-        const MoneyAmount payment = card.actualPayment.value_or(MoneyAmount());
-        for (std::size_t m = 0; m < months && balance.isPositive(); ++m) {
-            const auto interestThisMonth = monthInterest(balance, plan.monthlyRate(static_cast<std::int64_t>(m) + 1));
+    // Month by month, every card in turn: the cards' months overlap in the processor.
+    std::vector<MoneyAmount> balances;
+    for (const DebtCard& card : cards)
+        balances.push_back(card.balance);
+    for (std::size_t m = 0; m < months; ++m) {
+        for (std::size_t c = 0; c < cards.size(); ++c) {
+            MoneyAmount& balance = balances[c];
+            if (!balance.isPositive())
+                continue;
+            const auto interestThisMonth = monthInterest(balance, cards[c].annualRate / 12);
             const auto owed = interestThisMonth ? balance.plus(*interestThisMonth) : std::nullopt;
-            const auto next = owed ? owed->minus(payment) : std::nullopt;
+            const auto next = owed ? owed->minus(cards[c].actualPayment.value_or(MoneyAmount())) : std::nullopt;
             if (next)
                 balance = std::max(*next, MoneyAmount());
             now.balances[m] = now.balances[m].plus(balance).value_or(largest);
@@ -87,12 +91,20 @@ AsYouPayNow asYouPayNow(const std::vector<DebtCard>& cards)
     return now;
 }
 
+// The month of the plan a calendar month is: 1 for its first month.
+std::int64_t planMonthOf(CalendarMonth month, CalendarMonth firstMonth)
+{
+    return (std::int64_t{month.year} - firstMonth.year) * 12 + month.month - firstMonth.month + 1;
+}
+
 class PlanRun {
 public:
-    PlanRun(const std::vector<DebtCard>& cards, MoneyAmount budget, PlanStrategy strategy, DebtPlan& plan)
+    PlanRun(const std::vector<DebtCard>& cards, MoneyAmount budget, PlanStrategy strategy, const PlanOptions& options,
+            DebtPlan& plan)
         : m_cards(cards)
         , m_budget(budget)
         , m_strategy(strategy)
+        , m_options(options)
         , m_plan(plan)
         , m_balance(cards.size())
         , m_owed(cards.size())
@@ -103,7 +115,6 @@ public:
     void run()
     {
         const std::size_t n = m_cards.size();
-        MoneyAmount minimums;
         std::int32_t lastIntroMonth = 0;
         for (std::size_t c = 0; c < n; ++c) {
             const DebtCard& card = m_cards[c];
@@ -112,22 +123,12 @@ public:
             if (!card.balance.isPositive())
                 continue;
             m_balance[c] = add(card.balance, card.openingFee);
-            minimums = add(minimums, std::max(card.minimumPayment, MoneyAmount()));
             if (m_balance[c].isPositive())
                 m_plan.cards[c].paidOffMonth.reset();
             lastIntroMonth = std::max(lastIntroMonth, m_plans[c].introMonths);
         }
-        if (m_budget < minimums) {
-            fail(PlanFailure::BudgetBelowMinimums, "A budget of " + shown(m_budget) +
-                                                       " is below the minimum payments, which add up to " +
-                                                       shown(minimums) + ".");
-            return;
-        }
-
-        std::iota(m_order.begin(), m_order.end(), std::size_t{0});
-        if (m_strategy == PlanStrategy::SmallestBalanceFirst)
-            std::stable_sort(m_order.begin(), m_order.end(),
-                             [&](std::size_t a, std::size_t b) { return m_balance[a] < m_balance[b]; });
+        orderCards();
+        scheduleChanges();
 
         for (std::int32_t m = 1;; ++m) {
             if (std::none_of(m_balance.begin(), m_balance.end(), [](MoneyAmount b) { return b.isPositive(); }))
@@ -136,7 +137,10 @@ public:
                 fail(PlanFailure::TooLong, "The plan would take more than 1,200 months (100 years); it stops there.");
                 return;
             }
-            if (m_strategy == PlanStrategy::HighestRateFirst)
+            // The order by rate changes only when an intro rate ends.
+            if (m_strategy == PlanStrategy::HighestRateFirst &&
+                (m == 1 || std::any_of(m_plans.begin(), m_plans.end(),
+                                       [m](const RatePlan& p) { return p.introMonths == m - 1; })))
                 std::sort(m_order.begin(), m_order.end(), [&](std::size_t a, std::size_t b) {
                     const double rateA = m_plans[a].monthlyRate(m);
                     const double rateB = m_plans[b].monthlyRate(m);
@@ -144,8 +148,11 @@ public:
                 });
             m_saved = m_plan.cards;
             m_savedTotals = {m_plan.totalInterest, m_plan.totalPaid};
-            if (!runMonth(m) && m > lastIntroMonth) {
-                fail(PlanFailure::BalancesStopFalling, "A budget of " + shown(m_budget) +
+            const bool fell = runMonth(m);
+            if (!m_plan.succeeded())
+                return;
+            if (!fell && m > lastIntroMonth && m >= m_lastChange) {
+                fail(PlanFailure::BalancesStopFalling, "A budget of " + shown(m_monthBudget) +
                                                            " does not cover the interest: the balances stop "
                                                            "falling in " +
                                                            m_plan.calendarMonth(m).name() + ".");
@@ -173,17 +180,65 @@ public:
     }
 
 private:
+    void orderCards()
+    {
+        std::iota(m_order.begin(), m_order.end(), std::size_t{0});
+        if (m_strategy == PlanStrategy::SmallestBalanceFirst)
+            std::stable_sort(m_order.begin(), m_order.end(),
+                             [&](std::size_t a, std::size_t b) { return m_balance[a] < m_balance[b]; });
+        if (m_strategy != PlanStrategy::OwnOrder)
+            return;
+        std::vector<bool> placed(m_cards.size());
+        m_order.clear();
+        for (const std::size_t c : m_options.ownOrder) {
+            if (c < placed.size() && !placed[c]) {
+                placed[c] = true;
+                m_order.push_back(c);
+            }
+        }
+        for (std::size_t c = 0; c < placed.size(); ++c) {
+            if (!placed[c])
+                m_order.push_back(c);
+        }
+    }
+
+    // The changes and extras by plan month. m_lastChange is the last month
+    // that may bring more money than the one before it.
+    void scheduleChanges()
+    {
+        for (const BudgetChange& change : m_options.budgetChanges)
+            m_changes.emplace_back(planMonthOf(change.from, m_plan.firstMonth), change.budget);
+        for (const ExtraPayment& extra : m_options.extraPayments) {
+            const std::int64_t month = planMonthOf(extra.month, m_plan.firstMonth);
+            m_extras.emplace_back(month, extra.amount);
+            if (extra.amount != MoneyAmount())
+                m_lastChange = std::max(m_lastChange, extra.amount.isPositive() ? month : month + 1);
+        }
+        const auto byMonth = [](const auto& a, const auto& b) { return a.first < b.first; };
+        std::stable_sort(m_changes.begin(), m_changes.end(), byMonth);
+        if (!m_changes.empty())
+            m_lastChange = std::max(m_lastChange, m_changes.back().first);
+    }
+
     // One month of the plan; whether any card's balance fell. When none falls
-    // after every intro rate has ended, each card gets the same money again
-    // next month while its interest can only grow: the plan can never end.
+    // after every intro rate has ended and no more money is to come, each card
+    // gets no more money next month while its interest and minimum can only
+    // grow: the plan can never end.
     bool runMonth(std::int32_t month)
     {
         const std::size_t n = m_cards.size();
         const std::size_t first = m_plan.schedule.size();
+        if (month == 1) // pages of months never run are never touched
+            m_plan.schedule.reserve(std::min<std::size_t>(std::size_t{kMostPlanMonths} * n, 1 << 22));
         m_plan.schedule.resize(first + n);
         PlanEntry* entries = m_plan.schedule.data() + first;
-        MoneyAmount left = m_budget;
+        MoneyAmount extra;
+        for (const auto& [from, budget] : m_changes)
+            m_monthBudget = from <= month ? budget : m_monthBudget;
+        for (const auto& [in, amount] : m_extras)
+            extra = in == month ? add(extra, amount) : extra;
 
+        MoneyAmount minimums;
         for (std::size_t c = 0; c < n; ++c) {
             if (!m_balance[c].isPositive())
                 continue;
@@ -194,17 +249,25 @@ private:
                 throw OutOfRange();
             e.interest = *interest;
             m_owed[c] = add(e.opening, e.interest);
-            e.payment = std::clamp(m_cards[c].minimumPayment, MoneyAmount(), std::max(m_owed[c], MoneyAmount()));
-            left = subtract(left, e.payment);
+            e.payment = MinimumDue(m_cards[c].minimumRule, m_cards[c].minimumPayment, e.opening, e.interest);
+            minimums = add(minimums, e.payment);
         }
+        if (m_monthBudget < minimums) {
+            m_plan.schedule.resize(first);
+            fail(PlanFailure::BudgetBelowMinimums,
+                 (month == 1 ? "A budget of " : "From " + m_plan.calendarMonth(month).name() + " the budget of ") +
+                     shown(m_monthBudget) + " is below the minimum payments, which add up to " + shown(minimums) + ".");
+            return false;
+        }
+        MoneyAmount left = subtract(std::max(add(m_monthBudget, extra), minimums), minimums);
         for (const std::size_t c : m_order) {
             if (!left.isPositive())
                 break;
             if (!m_balance[c].isPositive())
                 continue;
-            const MoneyAmount extra = std::min(left, std::max(subtract(m_owed[c], entries[c].payment), MoneyAmount()));
-            entries[c].payment = add(entries[c].payment, extra);
-            left = subtract(left, extra);
+            const MoneyAmount more = std::min(left, std::max(subtract(m_owed[c], entries[c].payment), MoneyAmount()));
+            entries[c].payment = add(entries[c].payment, more);
+            left = subtract(left, more);
         }
 
         bool fell = false;
@@ -230,14 +293,35 @@ private:
     const std::vector<DebtCard>& m_cards;
     MoneyAmount m_budget;
     PlanStrategy m_strategy;
+    const PlanOptions& m_options;
     DebtPlan& m_plan;
     std::vector<RatePlan> m_plans;
     std::vector<MoneyAmount> m_balance;
     std::vector<MoneyAmount> m_owed;
     std::vector<std::size_t> m_order;
+    std::vector<std::pair<std::int64_t, MoneyAmount>> m_changes, m_extras; // by plan month
+    MoneyAmount m_monthBudget = m_budget;
+    std::int64_t m_lastChange = 0;
     std::vector<PlanCardResult> m_saved; // the totals before the month that runs
     std::pair<MoneyAmount, MoneyAmount> m_savedTotals;
 };
+
+DebtPlan buildPlan(const std::vector<DebtCard>& cards, MoneyAmount budget, PlanStrategy strategy,
+                   CalendarMonth firstMonth, const PlanOptions& options, AsYouPayNow now)
+{
+    DebtPlan plan;
+    plan.firstMonth = firstMonth;
+    plan.cardCount = cards.size();
+    plan.cards.resize(cards.size());
+    plan.asYouPayNow = std::move(now);
+    PlanRun run(cards, budget, strategy, options, plan);
+    try {
+        run.run();
+    } catch (const OutOfRange&) {
+        run.failInRange();
+    }
+    return plan;
+}
 
 } // namespace
 
@@ -247,25 +331,28 @@ std::string_view strategyName(PlanStrategy strategy)
     case PlanStrategy::HighestRateFirst: return "Highest rate first";
     case PlanStrategy::SmallestBalanceFirst: return "Smallest balance first";
     case PlanStrategy::CardOrder: return "In the order of My Cards";
+    case PlanStrategy::OwnOrder: return "My own order";
     }
     return {};
 }
 
 DebtPlan BuildDebtPlan(const std::vector<DebtCard>& cards, MoneyAmount budget, PlanStrategy strategy,
-                       CalendarMonth firstMonth)
+                       CalendarMonth firstMonth, const PlanOptions& options)
 {
-    DebtPlan plan;
-    plan.firstMonth = firstMonth;
-    plan.cardCount = cards.size();
-    plan.cards.resize(cards.size());
-    plan.asYouPayNow = asYouPayNow(cards);
-    PlanRun run(cards, budget, strategy, plan);
-    try {
-        run.run();
-    } catch (const OutOfRange&) {
-        run.failInRange();
+    return buildPlan(cards, budget, strategy, firstMonth, options, asYouPayNow(cards));
+}
+
+std::vector<OrderPlan> BuildEveryOrder(const std::vector<DebtCard>& cards, MoneyAmount budget, CalendarMonth firstMonth,
+                                       const PlanOptions& options)
+{
+    std::vector<OrderPlan> orders;
+    const AsYouPayNow now = asYouPayNow(cards);
+    for (const PlanStrategy strategy : {PlanStrategy::HighestRateFirst, PlanStrategy::SmallestBalanceFirst,
+                                        PlanStrategy::CardOrder, PlanStrategy::OwnOrder}) {
+        if (strategy != PlanStrategy::OwnOrder || !options.ownOrder.empty())
+            orders.push_back({strategy, buildPlan(cards, budget, strategy, firstMonth, options, now)});
     }
-    return plan;
+    return orders;
 }
 
 } // namespace plenwick
