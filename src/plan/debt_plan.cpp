@@ -137,10 +137,7 @@ public:
                 fail(PlanFailure::TooLong, "The plan would take more than 1,200 months (100 years); it stops there.");
                 return;
             }
-            // The order by rate changes only when an intro rate ends.
-            if (m_strategy == PlanStrategy::HighestRateFirst &&
-                (m == 1 || std::any_of(m_plans.begin(), m_plans.end(),
-                                       [m](const RatePlan& p) { return p.introMonths == m - 1; })))
+            if (m_strategy == PlanStrategy::HighestRateFirst)
                 std::sort(m_order.begin(), m_order.end(), [&](std::size_t a, std::size_t b) {
                     const double rateA = m_plans[a].monthlyRate(m);
                     const double rateB = m_plans[b].monthlyRate(m);
@@ -148,10 +145,16 @@ public:
                 });
             m_saved = m_plan.cards;
             m_savedTotals = {m_plan.totalInterest, m_plan.totalPaid};
-            const bool fell = runMonth(m);
-            if (!m_plan.succeeded())
+            const MoneyAmount minimums = chargeMonth(m);
+            if (m_monthBudget < minimums) {
+                m_plan.schedule.resize(static_cast<std::size_t>(m_plan.months) * n);
+                fail(PlanFailure::BudgetBelowMinimums,
+                     (m == 1 ? "A budget of " : "From " + m_plan.calendarMonth(m).name() + " the budget of ") +
+                         shown(m_monthBudget) + " is below the minimum payments, which add up to " + shown(minimums) +
+                         ".");
                 return;
-            if (!fell && m > lastIntroMonth && m >= m_lastChange) {
+            }
+            if (!payMonth(m, minimums) && m > lastIntroMonth && m >= m_lastChange) {
                 fail(PlanFailure::BalancesStopFalling, "A budget of " + shown(m_monthBudget) +
                                                            " does not cover the interest: the balances stop "
                                                            "falling in " +
@@ -188,18 +191,16 @@ private:
                              [&](std::size_t a, std::size_t b) { return m_balance[a] < m_balance[b]; });
         if (m_strategy != PlanStrategy::OwnOrder)
             return;
-        std::vector<bool> placed(m_cards.size());
+        // Each position where it first comes, then those left out.
         m_order.clear();
-        for (const std::size_t c : m_options.ownOrder) {
-            if (c < placed.size() && !placed[c]) {
-                placed[c] = true;
+        const auto place = [&](std::size_t c) {
+            if (c < m_cards.size() && std::find(m_order.begin(), m_order.end(), c) == m_order.end())
                 m_order.push_back(c);
-            }
-        }
-        for (std::size_t c = 0; c < placed.size(); ++c) {
-            if (!placed[c])
-                m_order.push_back(c);
-        }
+        };
+        for (const std::size_t c : m_options.ownOrder)
+            place(c);
+        for (std::size_t c = 0; c < m_cards.size(); ++c)
+            place(c);
     }
 
     // The changes and extras by plan month. m_lastChange is the last month
@@ -220,23 +221,19 @@ private:
             m_lastChange = std::max(m_lastChange, m_changes.back().first);
     }
 
-    // One month of the plan; whether any card's balance fell. When none falls
-    // after every intro rate has ended and no more money is to come, each card
-    // gets no more money next month while its interest and minimum can only
-    // grow: the plan can never end.
-    bool runMonth(std::int32_t month)
+    // A month's interest and minimums due, with its budget and extra; the
+    // minimums' sum.
+    MoneyAmount chargeMonth(std::int32_t month)
     {
         const std::size_t n = m_cards.size();
         const std::size_t first = m_plan.schedule.size();
-        if (month == 1) // pages of months never run are never touched
-            m_plan.schedule.reserve(std::min<std::size_t>(std::size_t{kMostPlanMonths} * n, 1 << 22));
         m_plan.schedule.resize(first + n);
         PlanEntry* entries = m_plan.schedule.data() + first;
-        MoneyAmount extra;
         for (const auto& [from, budget] : m_changes)
             m_monthBudget = from <= month ? budget : m_monthBudget;
+        m_monthExtra = MoneyAmount();
         for (const auto& [in, amount] : m_extras)
-            extra = in == month ? add(extra, amount) : extra;
+            m_monthExtra = in == month ? add(m_monthExtra, amount) : m_monthExtra;
 
         MoneyAmount minimums;
         for (std::size_t c = 0; c < n; ++c) {
@@ -252,14 +249,19 @@ private:
             e.payment = MinimumDue(m_cards[c].minimumRule, m_cards[c].minimumPayment, e.opening, e.interest);
             minimums = add(minimums, e.payment);
         }
-        if (m_monthBudget < minimums) {
-            m_plan.schedule.resize(first);
-            fail(PlanFailure::BudgetBelowMinimums,
-                 (month == 1 ? "A budget of " : "From " + m_plan.calendarMonth(month).name() + " the budget of ") +
-                     shown(m_monthBudget) + " is below the minimum payments, which add up to " + shown(minimums) + ".");
-            return false;
-        }
-        MoneyAmount left = subtract(std::max(add(m_monthBudget, extra), minimums), minimums);
+        return minimums;
+    }
+
+    // The rest of a charged month: its money beyond the minimums to the cards
+    // in order, then the balances; whether any card's balance fell. When none
+    // falls after every intro rate has ended and no more money is to come,
+    // each card gets no more money next month while its interest and minimum
+    // can only grow: the plan can never end.
+    bool payMonth(std::int32_t month, MoneyAmount minimums)
+    {
+        const std::size_t n = m_cards.size();
+        PlanEntry* entries = m_plan.schedule.data() + m_plan.schedule.size() - n;
+        MoneyAmount left = subtract(std::max(add(m_monthBudget, m_monthExtra), minimums), minimums);
         for (const std::size_t c : m_order) {
             if (!left.isPositive())
                 break;
@@ -300,7 +302,7 @@ private:
     std::vector<MoneyAmount> m_owed;
     std::vector<std::size_t> m_order;
     std::vector<std::pair<std::int64_t, MoneyAmount>> m_changes, m_extras; // by plan month
-    MoneyAmount m_monthBudget = m_budget;
+    MoneyAmount m_monthBudget = m_budget, m_monthExtra;
     std::int64_t m_lastChange = 0;
     std::vector<PlanCardResult> m_saved; // the totals before the month that runs
     std::pair<MoneyAmount, MoneyAmount> m_savedTotals;
@@ -313,6 +315,7 @@ DebtPlan buildPlan(const std::vector<DebtCard>& cards, MoneyAmount budget, PlanS
     plan.firstMonth = firstMonth;
     plan.cardCount = cards.size();
     plan.cards.resize(cards.size());
+    plan.schedule.reserve(std::size_t{kMostPlanMonths} * cards.size()); // pages of months never run are never touched
     plan.asYouPayNow = std::move(now);
     PlanRun run(cards, budget, strategy, options, plan);
     try {

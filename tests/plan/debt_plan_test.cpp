@@ -72,7 +72,7 @@ TEST(DebtPlan, PaysTheBudgetOutMonthByMonthOrSaysWhyNot)
         {four, "330", kByRate, 1, list("10", "270", "20", "30")},
         {four, "330", PlanStrategy::SmallestBalanceFirst, 1, list("250", "30", "20", "30")},
         {four, "330", kInOrder, 1, list("250", "30", "20", "30")},
-        {four, "1000", PlanStrategy::OwnOrder, 1, list("440", "30", "500", "30"), -1, "0", "", {{}, {}, {2, 7, 2}}},
+        {four, "5000", PlanStrategy::OwnOrder, 1, list("505", "3060", "500", "935"), -1, "0", "", {{}, {}, {2, 4, 1, 2}}},
         {std::vector(60, card(0, "10", "1")), "600", kInOrder, 1, list("10"), 1}, // any number of debts
         // A card paid off passes the rest on; a minimum above the balance pays the balance.
         {list(card(0, "100", "25"), card(0, "1000", "25")), "200", kInOrder, 1, list("100", "100"), 6},
