@@ -191,16 +191,14 @@ private:
                              [&](std::size_t a, std::size_t b) { return m_balance[a] < m_balance[b]; });
         if (m_strategy != PlanStrategy::OwnOrder)
             return;
-        // Each position where it first comes, then those left out.
+        // Each position where it first comes, then those left out, in list order.
+        std::vector<std::size_t> wanted = m_options.ownOrder;
+        wanted.insert(wanted.end(), m_order.begin(), m_order.end());
         m_order.clear();
-        const auto place = [&](std::size_t c) {
+        for (const std::size_t c : wanted) {
             if (c < m_cards.size() && std::find(m_order.begin(), m_order.end(), c) == m_order.end())
                 m_order.push_back(c);
-        };
-        for (const std::size_t c : m_options.ownOrder)
-            place(c);
-        for (std::size_t c = 0; c < m_cards.size(); ++c)
-            place(c);
+        }
     }
 
     // The changes and extras by plan month. m_lastChange is the last month
@@ -261,7 +259,7 @@ private:
     {
         const std::size_t n = m_cards.size();
         PlanEntry* entries = m_plan.schedule.data() + m_plan.schedule.size() - n;
-        MoneyAmount left = subtract(std::max(add(m_monthBudget, m_monthExtra), minimums), minimums);
+        MoneyAmount left = subtract(add(m_monthBudget, m_monthExtra), minimums); // below 0 after a short month
         for (const std::size_t c : m_order) {
             if (!left.isPositive())
                 break;

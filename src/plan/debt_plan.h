@@ -95,8 +95,8 @@ struct BudgetChange {
 // "In <month>, an extra $Y": one month's money, going where the order sends
 // money left over. Extras in the same month add up; one dated outside the
 // plan's months is not paid. A negative extra (a short month) takes money
-// away, but never the minimums: it is cut back so that the month still pays
-// every minimum due.
+// away, but never the minimums: it is cut back to what the month pays beyond
+// them, so the month still pays every minimum due.
 struct ExtraPayment {
     CalendarMonth month;
     MoneyAmount amount;
