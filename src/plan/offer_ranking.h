@@ -43,6 +43,7 @@ struct OfferOutcome {
     std::optional<MoneyAmount> netSaving;
 
     bool paidOff() const { return cost.has_value(); }
+    bool operator==(const OfferOutcome&) const = default;
 };
 
 // The card at its own rate and actual payment; its cost is the interest plus
@@ -50,6 +51,7 @@ struct OfferOutcome {
 struct CardAsItIs {
     PayoffRunResult run;
     std::optional<MoneyAmount> cost;
+    bool operator==(const CardAsItIs&) const = default;
 };
 
 // Best first: the offers that pay off by cost, lowest first (which is the
@@ -58,6 +60,7 @@ struct CardRanking {
     std::size_t card = 0; // position in the card list
     CardAsItIs asItIs;
     std::vector<OfferOutcome> offers;
+    bool operator==(const CardRanking&) const = default;
 };
 
 // The runs of offers [first, last) for every card, unranked.
