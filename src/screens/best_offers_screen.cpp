@@ -2,7 +2,7 @@
 
 #include "models/offer_ranking_model.h"
 #include "models/shown_text.h"
-#include "screens/card_numbers.h"
+#include "models/card_numbers.h"
 #include "widgets/result_blinker.h"
 #include "widgets/theme.h"
 

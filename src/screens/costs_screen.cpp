@@ -3,7 +3,7 @@
 #include "calculations/payoff.h"
 #include "models/shown_text.h"
 #include "plan/calendar_month.h"
-#include "screens/card_numbers.h"
+#include "models/card_numbers.h"
 #include "widgets/result_blinker.h"
 #include "widgets/theme.h"
 

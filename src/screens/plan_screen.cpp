@@ -3,7 +3,7 @@
 #include "models/plan_table_model.h"
 #include "models/shown_text.h"
 #include "plan/plan_summary.h"
-#include "screens/card_numbers.h"
+#include "models/card_numbers.h"
 #include "screens/plan_export.h"
 #include "widgets/card_grid.h"
 #include "widgets/plan_chart.h"

@@ -15,7 +15,6 @@ class QVBoxLayout;
 
 namespace plenwick {
 
-inline constexpr int kCardCount = 5; // rows in the card book, all shown
 
 template <class T>
 using PerCard = std::array<T*, kCardCount>;
