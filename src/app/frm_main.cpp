@@ -123,10 +123,11 @@ void frmMain::addScreens(QGridLayout* place)
     const ScreenContext context{m_surroundings.messages, m_surroundings.opener, m_surroundings.now,
                                 m_surroundings.askSavePath, m_blinker};
     m_cards = new CardsScreen(this);
+    m_costs = new CostsScreen(context, this);
     m_savings = new SavingsScreen(context, this);
     m_plan = new PlanScreen(context, this);
     m_bestOffers = new BestOffersScreen(context, this);
-    m_screens = {m_cards, new CostsScreen(context, this), m_savings, m_plan, m_bestOffers};
+    m_screens = {m_cards, m_costs, m_savings, m_plan, m_bestOffers};
     for (CardScreen* screen : m_screens)
         place->addWidget(screen, 0, 0);
 }
@@ -157,6 +158,9 @@ void frmMain::connectScreens()
     connect(m_cards, &CardsScreen::saveRequested, this, &frmMain::SaveMyCards);
     // A changed card makes the ranking under way worthless.
     connect(m_cards, &CardsScreen::cardsEdited, m_bestOffers, &BestOffersScreen::dropRanking);
+    // A card's minimum rule, set on My Plan, gives My Costs its statement line.
+    connect(m_plan, &PlanScreen::savedChanged, m_costs,
+            [this](const SavedPlan& saved) { m_costs->setMinimumRules(saved.cardMinimums); });
     connect(m_bestOffers, &BestOffersScreen::planMoveAsked, this, [this](std::size_t row, const OfferMove& move) {
         m_plan->useOffer(row, move);
         switchScreen(Screen::MyPlan);

@@ -21,6 +21,7 @@ namespace plenwick {
 class BestOffersScreen;
 class CardScreen;
 class CardsScreen;
+class CostsScreen;
 class PlanScreen;
 class ResultBlinker;
 class SavingsScreen;
@@ -83,6 +84,7 @@ private:
     std::array<QPushButton*, kScreenCount> m_screenButtons{};
     std::array<CardScreen*, kScreenCount> m_screens{};
     CardsScreen* m_cards = nullptr;
+    CostsScreen* m_costs = nullptr;
     SavingsScreen* m_savings = nullptr;
     PlanScreen* m_plan = nullptr;
     BestOffersScreen* m_bestOffers = nullptr;

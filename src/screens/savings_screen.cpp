@@ -1,8 +1,8 @@
 #include "screens/savings_screen.h"
 
 #include "calculations/savings.h"
-#include "models/shown_text.h"
 #include "models/card_numbers.h"
+#include "models/shown_text.h"
 #include "widgets/result_blinker.h"
 #include "widgets/theme.h"
 

@@ -15,7 +15,6 @@ class QVBoxLayout;
 
 namespace plenwick {
 
-
 template <class T>
 using PerCard = std::array<T*, kCardCount>;
 
