@@ -179,14 +179,15 @@ TEST(DebtPlan, InvariantsHoldOnRandomBooks)
         MoneyAmount budget = cents(0, 50'000);
         PlanOptions options;
         for (DebtCard& c : cards) {
-            c.annualRate = between(0, 3000) / 100.0;
+            c.annualRate = static_cast<double>(between(0, 3000)) / 100;
             c.balance = cents(-100, 2'000'000);
             c.minimumPayment = cents(0, 40'000);
             c.ratePlan = RatePlan{static_cast<std::int32_t>(between(-20, 21)), 0, c.annualRate};
             c.openingFee = MoneyAmount::fromTicks(between(0, 1) * c.balance.ticks() * 3 / 100);
             budget = *budget.plus(c.minimumPayment);
             if (book % 3 == 0) // the budget, extras and rule may then leave the minimums uncovered
-                c.minimumRule = {static_cast<Rule>(between(1, 2)), between(0, 300) / 100.0, c.minimumPayment};
+                c.minimumRule = {static_cast<Rule>(between(1, 2)), static_cast<double>(between(0, 300)) / 100,
+                                 c.minimumPayment};
             options.ownOrder.push_back(static_cast<std::size_t>(between(0, 6)));
         }
         for (int i = 0; i < 2 && book % 3 != 1; ++i) {
