@@ -1,6 +1,9 @@
 #include "app/frm_main.h"
 
 #include "app/web_banner.h"
+#include "calculations/payoff.h"
+#include "models/shown_text.h"
+#include "plan/plan_summary.h"
 #include "screens/best_offers_screen.h"
 #include "screens/cards_screen.h"
 #include "screens/costs_screen.h"
@@ -234,18 +237,32 @@ void frmMain::LoadMyCards()
     }
 }
 
-// No interest is added, so the lowered balances can be below the statements.
+// No interest is added, so the lowered balances are below the statements:
+// the note says so and gives each balance with interest, as an estimate.
 void frmMain::tellAboutAdvance(const CardBook& before, const CardBook& after, const QDateTime& savedAt)
 {
     if (before == after)
         return;
     const int months = monthsToAdvance(savedAt.date(), m_surroundings.now().date());
+    QStringList estimates;
+    for (int row = 0; row < kCardCount; ++row) {
+        const CardRow& card = before[row];
+        if (card[CardRow::TotalDue] == after[row][CardRow::TotalDue])
+            continue;
+        const auto estimate =
+            BalanceWithInterest(card[CardRow::TotalDue].toStdString(), card[CardRow::InterestRate].toStdString(),
+                                card[CardRow::ActualPayment].toStdString(), months);
+        if (estimate)
+            estimates << QStringLiteral("%1 about %2")
+                             .arg(card[CardRow::Name].isEmpty() ? cardTitle(row) : card[CardRow::Name],
+                                  shownText(FormatByPattern(*estimate, Pattern::Money)));
+    }
     const QLocale english(QLocale::English, QLocale::UnitedStates);
-    m_cards->showAdvanceNote(QStringLiteral("Balances lowered by %1 %2 of payments since your save of %3; check them "
-                                            "against your statements.")
-                                 .arg(months)
-                                 .arg(months == 1 ? QStringLiteral("month") : QStringLiteral("months"))
-                                 .arg(english.toString(savedAt.date(), QStringLiteral("d MMMM yyyy"))));
+    m_cards->showAdvanceNote(
+        QStringLiteral("Balances lowered by %1 of payments since your save of %2. No interest was added; with it, "
+                       "your statements will show more (%3). Check the balances against them.")
+            .arg(shownText(MonthCount(months)), english.toString(savedAt.date(), QStringLiteral("d MMMM yyyy")),
+                 estimates.join(QStringLiteral(", "))));
 }
 
 std::optional<QString> frmMain::saveCards()

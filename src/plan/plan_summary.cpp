@@ -156,6 +156,27 @@ PlanComparison ComparePlans(std::vector<DebtCard> cards, const OfferMoves& moves
     return comparison;
 }
 
+std::string SwitchSummary(const DebtCard& card, const RankOffer& offer)
+{
+    const auto rankings = RankOffers({card}, {offer});
+    if (!rankings || rankings->empty())
+        return {};
+    const CardRanking& ranking = rankings->front();
+    const OfferOutcome& outcome = ranking.offers.front();
+    const std::string fee =
+        !offer.transferFeePercent ? "With the transfer fee unknown"
+        : *offer.transferFeePercent > 0
+            ? "With the " + FormatByPattern(*offer.transferFeePercent, Pattern::Rate) + " % transfer fee"
+            : "With no transfer fee";
+    if (!outcome.paidOff())
+        return fee + ": never paid off at your actual payment";
+    if (!outcome.netSaving)
+        return fee + ": paid off in " + MonthCount(outcome.run.months) + ", which your card as it is never is";
+    return fee + ": " +
+           andAlso(less(*ranking.asItIs.cost, *outcome.cost, "to pay"),
+                   monthsSooner(ranking.asItIs.run.months - outcome.run.months));
+}
+
 PlanSummary SummarisePlan(const PlanResult& result)
 {
     PlanSummary summary;

@@ -39,24 +39,6 @@ QWidget* minimumChoice(QWidget* panel, int card, QCheckBox*& check)
     return pair;
 }
 
-QLabel* noteLine(QWidget* parent)
-{
-    auto* note = new QLabel(parent);
-    note->setFont(theme::noteFont());
-    note->setAlignment(Qt::AlignCenter);
-    note->setWordWrap(true);
-    keepSpaceWhenHidden(note);
-    note->setVisible(false);
-    return note;
-}
-
-// An empty text hides the line.
-void showNote(QLabel* note, const QString& text)
-{
-    note->setText(text);
-    note->setVisible(!text.isEmpty());
-}
-
 } // namespace
 
 CostsScreen::CostsScreen(ScreenContext context, QWidget* parent)

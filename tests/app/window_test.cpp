@@ -107,8 +107,10 @@ TEST_F(MainWindow, ANewMonthLowersTheBalancesAndSaysSoUntilTheNextSave)
     now = QDateTime(QDate(2026, 3, 20), QTime(9, 0));
     openWindow();
     EXPECT_EQ(box("TotalDueText", 0)->text(), "$700.00");
-    EXPECT_EQ(caption("advanceNote"), "Balances lowered by 2 months of payments since your save of 15 January 2026; "
-                                      "check them against your statements.");
+    EXPECT_EQ(caption("advanceNote"),
+              "Balances lowered by 2 months of payments since your save of 15 January 2026. "
+              "No interest was added; with it, your statements will show more (Harbor Gold "
+              "about $729.39). Check the balances against them."); // 1,000 + 15.75 - 150 + 13.64 - 150
     EXPECT_TRUE(window->close());
     EXPECT_EQ(savedBytes(), saved); // nothing typed: the file stays as it was
     openWindow();
