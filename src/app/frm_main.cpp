@@ -17,6 +17,7 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLocale>
 #include <QPushButton>
 #include <QScreen>
@@ -29,6 +30,7 @@ namespace {
 
 constexpr int kPaintDelayMs = 10;
 constexpr int kOfferDelayMs = 1000;
+constexpr int kStatusShownMs = 10'000;
 
 } // namespace
 
@@ -80,6 +82,8 @@ void frmMain::buildWindow()
         move(screen->availableGeometry().center() - rect().center());
     }
 
+    restoreGeometry(m_surroundings.windowPlace());
+
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(1, 1, 3, 2);
     layout->setSpacing(1);
@@ -104,6 +108,14 @@ void frmMain::buildWindow()
     screens->setContentsMargins(5, 0, 0, 0);
     layout->addLayout(screens, 1);
     addScreens(screens);
+    m_statusLine = new QLabel(this);
+    m_statusLine->setObjectName(QStringLiteral("statusLine"));
+    m_statusLine->setFont(theme::captionFont());
+    m_statusLine->setContentsMargins(6, 0, 6, 0);
+    layout->addWidget(m_statusLine);
+    m_statusTimer.setSingleShot(true);
+    m_statusTimer.setInterval(kStatusShownMs);
+    connect(&m_statusTimer, &QTimer::timeout, m_statusLine, &QLabel::clear);
     setTabOrder(screenButton(Screen::BestOffers), m_cards->firstField());
 }
 
@@ -123,8 +135,12 @@ void frmMain::placeBanner()
 void frmMain::addScreens(QGridLayout* place)
 {
     m_blinker = new ResultBlinker(this);
-    const ScreenContext context{m_surroundings.messages, m_surroundings.opener, m_surroundings.now,
-                                m_surroundings.askSavePath, m_blinker};
+    const ScreenContext context{m_surroundings.messages,
+                                m_surroundings.opener,
+                                m_surroundings.now,
+                                m_surroundings.askSavePath,
+                                m_blinker,
+                                m_surroundings.server.isEmpty()};
     m_cards = new CardsScreen(this);
     m_costs = new CostsScreen(context, this);
     m_savings = new SavingsScreen(context, this);
@@ -272,6 +288,17 @@ std::optional<QString> frmMain::saveCards()
         return failure;
     m_savedCards = shown;
     m_cards->showAdvanceNote({});
+    const auto count = std::count_if(shown.begin(), shown.end(), [](const CardRow& card) {
+        return !card[CardRow::Name].isEmpty() || !card[CardRow::TotalDue].isEmpty();
+    });
+    QString where = QDir::toNativeSeparators(m_cardStore.path());
+    const QString home = QDir::toNativeSeparators(QDir::homePath());
+    if (where.startsWith(home + QDir::separator()))
+        where.replace(0, home.size(), QStringLiteral("~"));
+    m_statusLine->setText(
+        QStringLiteral("Saved %1 to %2")
+            .arg(count == 1 ? QStringLiteral("1 card") : QStringLiteral("%1 cards").arg(count), where));
+    m_statusTimer.start();
     return std::nullopt;
 }
 
@@ -295,6 +322,7 @@ void frmMain::SaveMyCards()
 
 void frmMain::closeEvent(QCloseEvent* event)
 {
+    m_surroundings.keepWindowPlace(saveGeometry());
     if (m_cards->cards() == m_savedCards) {
         event->accept();
         return;

@@ -14,6 +14,7 @@
 
 class QFrame;
 class QGridLayout;
+class QLabel;
 class QPushButton;
 
 namespace plenwick {
@@ -92,6 +93,8 @@ private:
     QTimer m_offerTimer;
     OfferDownload m_offerDownload;
     QTimer m_paintTimer;
+    QLabel* m_statusLine = nullptr; // says for a while what was saved where
+    QTimer m_statusTimer;
 };
 
 } // namespace plenwick

@@ -79,6 +79,12 @@ int main(int argc, char** argv)
         // the card file's folder.
         QSettings settings(QStringLiteral("Plenwick"), QStringLiteral("Plenwick"));
         surroundings.server = plenwick::chooseServer(line.server, settings, plenwick::builtInServer());
+        surroundings.windowPlace = [] {
+            return QSettings(QStringLiteral("Plenwick"), QStringLiteral("Plenwick")).value("window").toByteArray();
+        };
+        surroundings.keepWindowPlace = [](const QByteArray& place) {
+            QSettings(QStringLiteral("Plenwick"), QStringLiteral("Plenwick")).setValue("window", place);
+        };
     }
 
     std::unique_ptr<plenwick::frmMain> mainWindow;

@@ -211,8 +211,10 @@ void BestOffersScreen::start()
     const std::size_t offers = m_offers->size();
     if (offers == 0 || cards.empty()) {
         setRunning(false);
-        m_status->setText(offers == 0 ? QStringLiteral("No offers have come from the server yet.")
-                                      : QStringLiteral("No card on My Cards has a total due above 0."));
+        m_status->setText(
+            offers == 0
+                ? (m_context.noServer ? kNoServerText : QStringLiteral("No offers have come from the server yet."))
+                : QStringLiteral("No card on My Cards has a total due above 0."));
         return;
     }
     m_status->setText(QStringLiteral("Ranking %1 against %2\u2026")

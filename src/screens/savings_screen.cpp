@@ -67,6 +67,10 @@ SavingsScreen::SavingsScreen(ScreenContext context, QWidget* parent)
     addHeader(this, layout, QStringLiteral("Label1_1"),
               QStringLiteral("This screen enables you to work out how much money you could save by paying more, "
                              "paying quicker or switching to another credit card."));
+    if (m_context.noServer) {
+        QLabel* note = addHeader(this, layout, QStringLiteral("noServerNote"), kNoServerText);
+        note->setStyleSheet(theme::noteStyle());
+    }
     CardGrid grid(this, layout, theme::kSavingsCaptionWidth, 10);
     grid.layout()->setVerticalSpacing(3);
     const CardCopies copies = addCardCopies(grid, this, "Label3_2", "CardName3Text", "Label13_0", "TotalDue3Text");

@@ -68,6 +68,7 @@ TEST_F(MainWindow, CardsAreSavedOnSaveOnLeavingAndOnClosingOrThePersonIsTold)
     type("CardNameText", 1, "Meadow");
     click("SaveCMD");
     EXPECT_EQ(savedBytes(), "3/14/2026 9:05:12 PM\r\n|||||\r\nMeadow|||||\r\n|||||\r\n|||||\r\n|||||\r\n");
+    EXPECT_EQ(caption("statusLine"), "Saved 1 card to " + QDir::toNativeSeparators(cardFilePath()));
 
     enterCard(0, {"Harbor Gold", "18.9", "5000", "150"});
     click("MyCardsCMD", 2); // leaving writes
@@ -77,10 +78,12 @@ TEST_F(MainWindow, CardsAreSavedOnSaveOnLeavingAndOnClosingOrThePersonIsTold)
     click("PrevCMD", 1);
     EXPECT_TRUE(savedBytes().isEmpty());
     type("ActualPaymentText", 0, "175");
+    window->resize(1000, 600);
     EXPECT_TRUE(window->close());
     EXPECT_TRUE(savedBytes().contains("$175.00"));
 
-    openWindow(); // nothing changed: nothing written
+    openWindow(); // nothing changed: nothing written; the window as it was left
+    EXPECT_EQ(window->size(), QSize(1000, 600));
     QFile::remove(cardFilePath());
     EXPECT_TRUE(window->close());
     EXPECT_FALSE(QFile::exists(cardFilePath()));
