@@ -57,12 +57,13 @@ QByteArray onDisk(const QString& path)
 // its last byte is the last row's last "|".
 QByteArray ofSize(qsizetype size) { return kGood.chopped(2).insert(20, size + 2 - kGood.size(), ' '); }
 
-// What stands in the folder, entry by entry: "name=good|bad|big|mib|text[:mode]"
+// What stands in the folder, entry by entry: "name=good|bad|long|big|mib|text[:mode]"
 // (a file, 0600 unless told), "name->target" (a link), "name/" (a folder), "name|" (a named pipe).
 void arrange(const QDir& dir, const char* entries)
 {
     const QHash<QString, QByteArray> contents{{"good", kGood},
                                               {"bad", QByteArray(kGood).replace("Gold|", "Gold|card|")},
+                                              {"long", "x\r\n" + QByteArray(40000, 'x') + "|||||\r\n"},
                                               {"big", ofSize(1048577)},
                                               {"mib", ofSize(1048576)}};
     for (const QString& entry : QString::fromLatin1(entries).split(' ', Qt::SkipEmptyParts)) {
@@ -76,7 +77,6 @@ void arrange(const QDir& dir, const char* entries)
         } else if (entry.endsWith('|')) {
             mkfifo(name, 0600);
         } else {
-            QFile::remove(path);
             QFile made(path);
             const QByteArray bytes = contents.value(file[0], file[0].toLatin1());
             ASSERT_TRUE(made.open(QIODevice::WriteOnly) && made.write(bytes) == bytes.size());
@@ -107,6 +107,8 @@ TEST(CardStore, NothingOnDiskIsLostWhateverStandsThere)
         {"", "", "", "mycards.dat"},
         {"mycards.dat=good:640", "", "", "mycards.dat"},
         {"mycards.dat=bad", "mycards.dat.unreadable.", "", kept},
+        // A row line longer than a box holds, and the rows after it missing.
+        {"mycards.dat=long", "mycards.dat.unreadable.", "", kept},
         {"mycards.dat=bad mycards.dat.unreadable=bad", "mycards.dat.unreadable.", "", kept},
         {"mycards.dat=bad mycards.dat.unreadable=good", "mycards.dat.unreadable-2.", "", keptTwice},
         {"mycards.dat=bad mycards.dat.unreadable->gone", "mycards.dat.unreadable-2.", "", keptTwice},
@@ -181,6 +183,20 @@ TEST(CardStore, KeepsAHundredCopiesAtMost)
         copies += " mycards.dat.unreadable-" + QByteArray::number(n) + "=good";
     arrange(dir, copies);
     EXPECT_TRUE(CardStore(dir.filePath("mycards.dat")).load().warning.contains("100 copies stand there already"));
+}
+
+TEST(CardStore, LivesBesideTheProgramUnlessInstalledOrThatFolderIsClosed)
+{
+    QTemporaryDir folder;
+    const QDir dir(folder.path());
+    const auto chosen = [&](const char* program) {
+        return dir.relativeFilePath(chooseCardFilePath(dir.filePath(program), dir.filePath("home")));
+    };
+    arrange(dir, "usr/ usr/bin/ usr/share/ usr/share/applications/");
+    EXPECT_EQ(chosen("usr/bin"), "usr/bin/mycards.dat");
+    EXPECT_EQ(chosen("missing"), "home/mycards.dat");
+    arrange(dir, "usr/share/applications/org.plenwick.Plenwick.desktop=x");
+    EXPECT_EQ(chosen("usr/bin"), "home/mycards.dat");
 }
 
 } // namespace
