@@ -13,19 +13,16 @@ using testing_support::RecordingOpener;
 
 TEST(OpenInBrowser, HandsOnlyWebAddressesOnAndTellsWhetherTheBrowserStarted)
 {
-    for (const bool starts : {true, false}) {
-        SCOPED_TRACE(starts ? "the browser starts" : "the system refuses to open the page");
-        RecordingOpener browser;
-        browser.browserAnswers = starts;
-        for (const char* address :
-             {"", "cards.example/harbor.htm", "file:///etc/passwd", "javascript:alert(1)", "ftp://cards.example/a",
-              "http://", "No Card found", "--new-window http://cards.example"})
-            EXPECT_FALSE(OpenInBrowser(QString::fromLatin1(address), browser)) << address;
-        EXPECT_EQ(OpenInBrowser(u"http://cards.example/harbor.htm"_s, browser), starts);
-        EXPECT_EQ(OpenInBrowser(u"HTTPS://cards.example/offers/meadow cash.htm?from=plenwick"_s, browser), starts);
-        EXPECT_EQ(browser.opened, QList<QUrl>({QUrl(u"http://cards.example/harbor.htm"_s),
-                                               QUrl(u"https://cards.example/offers/meadow cash.htm?from=plenwick"_s)}));
-    }
+    RecordingOpener browser;
+    for (const char* address :
+         {"", "cards.example/harbor.htm", "file:///etc/passwd", "javascript:alert(1)", "ftp://cards.example/a",
+          "http://", "No Card found", "--new-window http://cards.example"})
+        EXPECT_FALSE(OpenInBrowser(QString::fromLatin1(address), browser)) << address;
+    EXPECT_TRUE(OpenInBrowser(u"http://cards.example/harbor.htm"_s, browser));
+    browser.browserAnswers = false; // the system refuses to open the page
+    EXPECT_FALSE(OpenInBrowser(u"HTTPS://cards.example/offers/meadow cash.htm?from=plenwick"_s, browser));
+    EXPECT_EQ(browser.opened, QList<QUrl>({QUrl(u"http://cards.example/harbor.htm"_s),
+                                           QUrl(u"https://cards.example/offers/meadow cash.htm?from=plenwick"_s)}));
 }
 
 TEST(OfferPageAddress, ResolvesRelativeAddressesAgainstTheOfferFile)
