@@ -1,6 +1,5 @@
 #include "app/frm_main.h"
 
-#include "app/web_banner.h"
 #include "screens/best_offers_screen.h"
 #include "screens/cards_screen.h"
 #include "screens/costs_screen.h"
@@ -134,16 +133,13 @@ void frmMain::connectScreens()
 
 void frmMain::startBanner()
 {
-    // The banner browser takes long to start: the window is on the screen first.
-    afterFirstPaint(this, [this] {
-        const QUrl page = m_surroundings.server.isEmpty()
-                              ? QUrl()
-                              : m_surroundings.server.resolved(QUrl(QStringLiteral("/app/CCAppBanner.htm")));
-        QWidget* banner = m_surroundings.makeBanner(m_bannerStrip, page);
-        banner->setObjectName(QStringLiteral("wb1"));
-        banner->setGeometry(theme::kBannerInStrip);
-        banner->show();
-    });
+    // The banner itself holds back anything slow until the window has been painted.
+    const QUrl page = m_surroundings.server.isEmpty()
+                          ? QUrl()
+                          : m_surroundings.server.resolved(QUrl(QStringLiteral("/app/CCAppBanner.htm")));
+    QWidget* banner = m_surroundings.makeBanner(m_bannerStrip, page);
+    banner->setObjectName(QStringLiteral("wb1"));
+    banner->setGeometry(theme::kBannerInStrip);
 }
 
 void frmMain::startOfferDownload()
