@@ -83,7 +83,7 @@ TEST(BannerBrowser, ShowsNoDialogsAndSendsOnePageForEachClickOfThePerson)
     const std::pair<int, qsizetype> clicks[] = {{50, 1}, {150, 2}, {350, 3}, {450, 3}, {250, 3}};
     for (const auto& [x, opened] : clicks) {
         QTest::mouseClick(banner.browser()->focusProxy(), Qt::LeftButton, {}, QPoint(x, 50));
-        EXPECT_TRUE(QTest::qWaitFor([&] { return opener->opened.size() >= opened; }, 10000)) << x;
+        EXPECT_TRUE(QTest::qWaitFor([&, atLeast = opened] { return opener->opened.size() >= atLeast; }, 10000)) << x;
         QTest::qWait(1000);
     }
     EXPECT_TRUE(showsPage(banner, "second"));
