@@ -8,10 +8,31 @@
 
 #include <QDialog>
 
+#include <dlfcn.h>
+#include <link.h>
+
 namespace plenwick::testing_support {
 
 // The browser is settled before the test program's application object exists.
 [[maybe_unused]] const bool kBannerBrowserPrepared = (prepareBannerBrowser(), true);
+
+// Mesa unloads its OpenGL driver when the display closes, before the leak
+// checker looks at the end: what the driver still held would count as leaked.
+// The driver stays loaded instead.
+class KeepOpenGLDriver : public testing::Environment {
+    void TearDown() override
+    {
+        dl_iterate_phdr(
+            [](dl_phdr_info* library, std::size_t, void*) {
+                if (QByteArray(library->dlpi_name).endsWith("_dri.so"))
+                    dlopen(library->dlpi_name, RTLD_LAZY | RTLD_NOLOAD | RTLD_NODELETE);
+                return 0;
+            },
+            nullptr);
+    }
+};
+[[maybe_unused]] testing::Environment* const kKeepOpenGLDriver =
+    testing::AddGlobalTestEnvironment(new KeepOpenGLDriver);
 
 const QString kBanner = "/app/CCAppBanner.htm";
 const QString kModule = PLENWICK_BANNER_MODULE_PATH;
