@@ -132,9 +132,9 @@ int runBestOffers(int argc, char** argv)
         screen.dropRanking();
         QTest::qWait(50);
         QEventLoop ranking;
-        QObject::connect(model, &QAbstractItemModel::modelReset, &ranking, [&] {
+        QObject::connect(model, &QAbstractItemModel::modelReset, &ranking, [model, loop = &ranking] {
             if (model->rowCount() > 0)
-                ranking.quit();
+                loop->quit();
         });
         QElapsedTimer clock;
         clock.start();
