@@ -71,7 +71,7 @@ void frmMain::buildWindow()
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Plenwick"));
     setAutoFillBackground(true);
-    theme::useFocusColour(this);
+    theme::useWindowPalette(this);
     setMinimumSize(theme::kSmallestClientSize);
     QSize size = theme::kClientSize;
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {

@@ -98,12 +98,13 @@ QVBoxLayout* scrolledScreenLayout(QWidget* panel)
     scroll->setObjectName(QStringLiteral("screenScroll"));
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidgetResizable(true);
-    // The panel's painted strip shows through.
+    // The panel's painted strip shows through. Not by a style sheet: under
+    // one the content would take the desktop's palette, not the window's.
     auto* content = new QWidget;
     content->setObjectName(QStringLiteral("screenContent"));
-    scroll->setStyleSheet(
-        QStringLiteral("#screenScroll, #screenScroll > QWidget, #screenContent { background: transparent; }"));
+    scroll->viewport()->setAutoFillBackground(false);
     scroll->setWidget(content);
+    content->setAutoFillBackground(false); // which setWidget has switched on
     outer->addWidget(scroll, 1);
     auto* layout = new QVBoxLayout(content);
     layout->setContentsMargins(0, 0, 0, 0);
