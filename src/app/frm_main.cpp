@@ -9,6 +9,7 @@
 #include "screens/costs_screen.h"
 #include "screens/plan_screen.h"
 #include "screens/savings_screen.h"
+#include "widgets/accessible_widgets.h"
 #include "widgets/result_blinker.h"
 #include "widgets/theme.h"
 
@@ -47,6 +48,7 @@ frmMain::frmMain(Surroundings surroundings, QWidget* parent)
     LoadMyCards();
     // The covered screens are hidden too, so that Tab never reaches a box the person cannot see.
     showOnly(Screen::MyCards);
+    m_cards->firstField()->setFocus();
 
     // Work that needs the window to exist runs on the first tick of a timer
     // that then stops.
@@ -146,6 +148,8 @@ void frmMain::addScreenButton(QWidget* row, Screen screen, const QString& captio
     button->setStyleSheet(theme::screenButtonStyle());
     button->setGeometry(
         QRect(QPoint(theme::kScreenButtonLeft + index * theme::kScreenButtonStep, 0), theme::kScreenButtonSize));
+    button->setToolTip(QStringLiteral("%1 (Alt+%2)").arg(caption).arg(index + 1));
+    markAsScreenTab(button);
     m_screenButtons[index] = button;
     connect(button, &QPushButton::clicked, this, [this, screen] { switchScreen(screen); });
 }
@@ -331,6 +335,7 @@ void frmMain::switchScreen(Screen which)
         SaveMyCards();
     showOnly(which);
     screen(which)->enter(m_cards->cards());
+    screen(which)->firstField()->setFocus(Qt::TabFocusReason);
 }
 
 } // namespace plenwick

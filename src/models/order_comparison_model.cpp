@@ -113,9 +113,17 @@ QVariant OrderComparisonModel::headerData(int section, Qt::Orientation orientati
 {
     static const char* const kTitles[ColumnCount] = {"Order",    "Debt-free",  "Months",
                                                      "Interest", "Total paid", "Against paying as now"};
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= ColumnCount)
+    static const char* const kTips[ColumnCount] = {"Which debt gets the money left once every minimum is paid",
+                                                   "The month of the last payment",
+                                                   "Months until every debt is paid off",
+                                                   "All the interest paid until then",
+                                                   "Everything paid: the balances, the interest and any transfer fees",
+                                                   "Against paying each debt as you do now, at its actual payment"};
+    if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount)
         return {};
-    return QString::fromLatin1(kTitles[section]);
+    if (role == Qt::ToolTipRole)
+        return QString::fromLatin1(kTips[section]);
+    return role == Qt::DisplayRole ? QVariant(QString::fromLatin1(kTitles[section])) : QVariant();
 }
 
 } // namespace plenwick

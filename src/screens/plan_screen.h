@@ -52,6 +52,8 @@ public:
     // the person can take it back.
     void useOffer(std::size_t row, const OfferMove& move);
 
+    QWidget* firstField() const override;
+
 signals:
     // The budget, the order, the debts, the changes or the moves changed.
     void savedChanged(const plenwick::SavedPlan& saved);
@@ -70,6 +72,7 @@ private:
     void showMessage(const QString& text);
     void showMoves();
     void exportPlan();
+    void explainControls();
     CalendarMonth firstMonth() const;
 
     ScreenContext m_context;

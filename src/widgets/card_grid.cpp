@@ -1,5 +1,6 @@
 #include "widgets/card_grid.h"
 
+#include "widgets/accessible_widgets.h"
 #include "widgets/result_blinker.h"
 #include "widgets/theme.h"
 
@@ -77,12 +78,13 @@ QLabel* CardGrid::addCaption(int row, const QString& objectName, const QString& 
 void CardGrid::place(QWidget* widget, const char* name, const QString& spoken, int row, int card)
 {
     widget->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(card));
-    widget->setAccessibleName(QStringLiteral("%1, %2").arg(spoken, cardTitle(card)));
+    nameForScreenReaders(widget, QStringLiteral("%1, %2").arg(spoken, cardTitle(card)));
     m_grid->addWidget(widget, row, card + 1);
 }
 
 QVBoxLayout* screenLayout(QWidget* panel)
 {
+    useAccessibleInterfaces();
     theme::usePanelColours(panel);
     auto* layout = new QVBoxLayout(panel);
     layout->setContentsMargins(theme::kScreenMargin, theme::kScreenMarginVertical, theme::kScreenMargin,
@@ -148,6 +150,7 @@ QLabel* resultLabel(QWidget* parent)
     label->setAlignment(Qt::AlignCenter);
     label->setWordWrap(true);
     label->setStyleSheet(theme::answerStyle());
+    markAsAnswer(label);
     return label;
 }
 

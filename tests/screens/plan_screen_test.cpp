@@ -137,4 +137,14 @@ TEST_F(PlanScreenTest, ExportSavesTheScheduleOrSaysWhereAndWhyNot)
               "The plan could not be saved to " + QDir::toNativeSeparators(savePath) + ":\nNo such file or directory");
 }
 
+TEST_F(PlanScreenTest, ScreenReadersHearTheBoxesByTheirCaptionsAndTheSummaryAsAnAnswer)
+{
+    type("budgetBox", -1, "200");
+    ASSERT_TRUE(headlineStarts("Debt-free"));
+    EXPECT_EQ(heard("budgetBox"), (Heard{QAccessible::EditableText, "Monthly budget", "$200.00", true}));
+    EXPECT_EQ(heard("orderChoice"), (Heard{QAccessible::ComboBox, "Extra money goes to", "Highest rate first", true}));
+    EXPECT_EQ(heard("planHeadline"), (Heard{QAccessible::StaticText, "Plan summary", caption("planHeadline"), true}));
+    EXPECT_EQ(heard("planMessage"), (Heard{QAccessible::StaticText, "Why there is no plan", "", false}));
+}
+
 } // namespace plenwick::testing_support
