@@ -1,5 +1,6 @@
 #include "app/frm_main.h"
 
+#include "app/help_window.h"
 #include "app/web_banner.h"
 #include "calculations/payoff.h"
 #include "models/shown_text.h"
@@ -18,11 +19,14 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QLocale>
+#include <QMenu>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
 #include <QVBoxLayout>
+#include <QWhatsThis>
 
 namespace plenwick {
 
@@ -100,6 +104,7 @@ void frmMain::buildWindow()
     addScreenButton(buttons, Screen::MySavings, QStringLiteral("My Savings"));
     addScreenButton(buttons, Screen::MyPlan, QStringLiteral("My Plan"));
     addScreenButton(buttons, Screen::BestOffers, QStringLiteral("Best Offers"));
+    addHelp(buttons);
 
     // The screens share one place; only the one shown takes it.
     auto* screens = new QGridLayout;
@@ -219,6 +224,38 @@ void frmMain::addShortcuts()
         connect(shortcut, &QShortcut::activated, this, [this, index] { switchScreen(static_cast<Screen>(index)); });
     }
     connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, this, &frmMain::SaveMyCards);
+}
+
+// At the right of the screen buttons: help on the screen shown (F1), What's
+// This on a control (Shift+F1), and About. The actions belong to the window
+// too, so that their keys work wherever the focus is.
+void frmMain::addHelp(QWidget* row)
+{
+    auto* button = new QPushButton(QStringLiteral("Help"), row);
+    button->setObjectName(QStringLiteral("helpButton"));
+    button->setFont(theme::captionFont(10));
+    auto* menu = new QMenu(button);
+    QAction* help = menu->addAction(QStringLiteral("Plenwick Help"), this, &frmMain::showHelp);
+    help->setShortcut(QKeySequence::HelpContents);
+    QAction* whatsThis = QWhatsThis::createAction(menu);
+    menu->addAction(whatsThis);
+    menu->addSeparator();
+    menu->addAction(QStringLiteral("About Plenwick"), this, [this] {
+        m_surroundings.messages->show(this, aboutText(m_surroundings.server), MessageIcon::Information);
+    });
+    addActions({help, whatsThis});
+    button->setMenu(menu);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 4, 0);
+    layout->addStretch(1);
+    layout->addWidget(button);
+}
+
+void frmMain::showHelp()
+{
+    if (!m_help)
+        m_help = new HelpWindow(this);
+    m_help->showPage(HelpWindow::pageOfScreen(static_cast<int>(m_screenIndex)));
 }
 
 void frmMain::LoadMyCards()
