@@ -313,8 +313,12 @@ void PlanScreen::replan()
          {static_cast<QWidget*>(m_orderView), static_cast<QWidget*>(m_chart), static_cast<QWidget*>(m_schedule)})
         view->setEnabled(read.inputs.has_value());
     m_export->setEnabled(read.inputs && m_comparison && m_comparison->chosen.plan.months > 0);
-    if (read.inputs)
+    if (read.inputs) {
+        m_heading.budget = read.inputs->budget;
+        m_heading.strategy = read.inputs->strategy;
+        m_heading.options = read.inputs->options;
         m_job->start(*read.inputs);
+    }
 }
 
 void PlanScreen::showMessage(const QString& text)
@@ -360,7 +364,10 @@ void PlanScreen::exportPlan()
     const bool asPdf = path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive) ||
                        (chosen == pdf && !path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive));
     const PlanResult& result = m_comparison->chosen;
-    const auto failure = asPdf ? ExportPlanPdf(path, result) : ExportPlanCsv(path, result);
+    const QDate today = m_context.now().date();
+    m_heading.madeIn = {today.year(), today.month()};
+    m_heading.madeOnDay = today.day();
+    const auto failure = asPdf ? ExportPlanPdf(path, result, m_heading) : ExportPlanCsv(path, result, m_heading);
     if (failure) {
         m_context.messages->show(
             this,

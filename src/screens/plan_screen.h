@@ -6,6 +6,7 @@
 #ifndef Q_MOC_RUN
 #include "plan/calendar_month.h"
 #include "plan/offer_move.h"
+#include "plan/plan_heading.h"
 #endif
 
 #include <memory>
@@ -79,6 +80,7 @@ private:
     CardBook m_cards;
     SavedPlan m_saved;
     std::shared_ptr<const PlanComparison> m_comparison;
+    PlanHeading m_heading; // what the last plan asked for was made from
 
     QLineEdit* m_budget = nullptr;
     QComboBox* m_order = nullptr;

@@ -123,6 +123,8 @@ TEST_F(PlanScreenTest, ExportSavesTheScheduleOrSaysWhereAndWhyNot)
     ASSERT_TRUE(headlineStarts("Debt-free"));
     savePath = folder.filePath("plan.csv");
     click("exportButton");
+    EXPECT_TRUE(bytesOf(savePath).startsWith("Made,2026-03-14\r\nFirst month,2026-04\r\nMonthly budget,200.00\r\n"
+                                             "Extra money goes to,Highest rate first\r\n\r\nMonth,Date,"));
     EXPECT_TRUE(bytesOf(savePath).endsWith("\r\nTotal,,1034.16,34.16,,300.00,0.00,\r\n"));
     cards[1][CardRow::TotalDue] = "$100,000.00"; // 1,200 months of schedule over many pages
     screen->enter(cards);
