@@ -228,8 +228,7 @@ QVariant DebtListModel::headerData(int section, Qt::Orientation orientation, int
         "What it owes now",
         "Its yearly interest rate in percent",
         "Its minimum monthly payment; for a loan, its fixed payment",
-        "Whether the minimum follows the bank's formula: a percent of the balance, with or without the month's "
-        "interest",
+        "Whether the minimum follows the bank's formula: a percent of the balance, plus the interest or not",
         "The formula's percent of the balance",
         "The formula's smallest minimum"};
     if (role == Qt::ToolTipRole && orientation == Qt::Horizontal && section >= 0 && section < ColumnCount)

@@ -221,8 +221,7 @@ QVariant OfferRankingModel::headerData(int section, Qt::Orientation orientation,
         "The offer's yearly fee, counted for each year begun until the balance is paid off",
         "Months to pay off at your actual payment: as now, and with the offer",
         "Interest until paid off: as now, and with the offer",
-        "What you pay less with the offer: your card's interest and annual fees, less the offer's interest, "
-        "transfer fee and annual fees"};
+        "Your card's interest and annual fees, less the offer's interest, transfer fee and annual fees"};
     if (role == Qt::ToolTipRole)
         return QString::fromUtf8(kTips[section]);
     return {};

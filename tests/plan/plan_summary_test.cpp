@@ -100,12 +100,12 @@ TEST(PlanHeading, NamesWhatThePlanWasMadeFromForASpreadsheetAndForAPage)
 
     DebtCard formula = card(18.9, "2,750.5", "55", {}, "0", "0", {MinimumRule::Kind::Percent, 2, dollars("25")});
     formula.name = "Summit, Travel";
+    const std::string debts = "Debts: Card 1 $1,000.00 at 12.00\u00a0%, minimum $25.00 and Summit, Travel "
+                              "$2,750.50 at 18.90\u00a0%, minimum by the bank's formula";
     EXPECT_EQ(PlanHeadingLines(heading, {card(12, "1000", "25"), formula}),
               (Lines{"Made 4 March 2026", "Monthly budget $1,200.50; from May 2027 $1,500.00",
                      "Extra payments: -$50.00 in June 2026 and $1,000.00 in December 2026",
-                     "Extra money goes to: Smallest balance first",
-                     "Debts: Card 1 $1,000.00 at 12.00\u00a0%, minimum $25.00 and Summit, Travel $2,750.50 at "
-                     "18.90\u00a0%, minimum by the bank's formula"}));
+                     "Extra money goes to: Smallest balance first", debts}));
 }
 
 } // namespace
