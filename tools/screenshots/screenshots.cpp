@@ -170,13 +170,12 @@ std::vector<Reading> readScreen(QWidget* window, const QImage& shot)
         } else if (const auto* box = qobject_cast<QLineEdit*>(widget)) {
             if (!box->text().isEmpty())
                 read(widget, widget->rect(), name);
-        } else if (qobject_cast<QAbstractButton*>(widget) || qobject_cast<QComboBox*>(widget)) {
+        } else if (qobject_cast<QAbstractButton*>(widget) || qobject_cast<QComboBox*>(widget) ||
+                   qobject_cast<QHeaderView*>(widget) || qobject_cast<QChartView*>(widget)) {
             read(widget, widget->rect(), name);
         } else if (auto* tabs = qobject_cast<QTabBar*>(widget)) {
             for (int tab = 0; tab < tabs->count(); ++tab)
                 read(widget, tabs->tabRect(tab), name + QStringLiteral(" tab ") + tabs->tabText(tab));
-        } else if (qobject_cast<QHeaderView*>(widget) || qobject_cast<QChartView*>(widget)) {
-            read(widget, widget->rect(), name);
         } else if (auto* text = qobject_cast<QTextEdit*>(widget)) {
             read(text->viewport(), text->viewport()->rect(), name);
         } else if (auto* table = qobject_cast<QTableView*>(widget)) {
