@@ -1,5 +1,6 @@
 #include "app/frm_main.h"
 
+#include "app/help_window.h"
 #include "calculations/payoff.h"
 #include "models/shown_text.h"
 #include "plan/plan_summary.h"
@@ -8,6 +9,7 @@
 #include "screens/costs_screen.h"
 #include "screens/plan_screen.h"
 #include "screens/savings_screen.h"
+#include "widgets/accessible_widgets.h"
 #include "widgets/result_blinker.h"
 #include "widgets/theme.h"
 
@@ -16,12 +18,15 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
+#include <QMenu>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
 #include <QVBoxLayout>
+#include <QWhatsThis>
 
 namespace plenwick {
 
@@ -48,6 +53,7 @@ frmMain::frmMain(Surroundings surroundings, QWidget* parent)
     LoadMyCards();
     // The covered screens are hidden too, so that Tab never reaches a box the person cannot see.
     showOnly(Screen::MyCards);
+    m_cards->firstField()->setFocus();
 
     // Work that needs the window to exist runs on the first tick of a timer
     // that then stops.
@@ -72,7 +78,7 @@ void frmMain::buildWindow()
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Plenwick"));
     setAutoFillBackground(true);
-    theme::useFocusColour(this);
+    theme::useWindowPalette(this);
     setMinimumSize(theme::kSmallestClientSize);
     QSize size = theme::kClientSize;
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -101,6 +107,7 @@ void frmMain::buildWindow()
     addScreenButton(buttons, Screen::MySavings, QStringLiteral("My Savings"));
     addScreenButton(buttons, Screen::MyPlan, QStringLiteral("My Plan"));
     addScreenButton(buttons, Screen::BestOffers, QStringLiteral("Best Offers"));
+    addHelp(buttons);
 
     // The screens share one place; only the one shown takes it.
     auto* screens = new QGridLayout;
@@ -161,6 +168,8 @@ void frmMain::addScreenButton(QWidget* row, Screen screen, const QString& captio
     button->setStyleSheet(theme::screenButtonStyle());
     button->setGeometry(
         QRect(QPoint(theme::kScreenButtonLeft + index * theme::kScreenButtonStep, 0), theme::kScreenButtonSize));
+    button->setToolTip(QStringLiteral("%1 (Alt+%2)").arg(caption).arg(index + 1));
+    markAsScreenTab(button);
     m_screenButtons[index] = button;
     connect(button, &QPushButton::clicked, this, [this, screen] { switchScreen(screen); });
 }
@@ -227,6 +236,38 @@ void frmMain::addShortcuts()
         connect(shortcut, &QShortcut::activated, this, [this, index] { switchScreen(static_cast<Screen>(index)); });
     }
     connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, this, &frmMain::SaveMyCards);
+}
+
+// At the right of the screen buttons: help on the screen shown (F1), What's
+// This on a control (Shift+F1), and About. The actions belong to the window
+// too, so that their keys work wherever the focus is.
+void frmMain::addHelp(QWidget* row)
+{
+    auto* button = new QPushButton(QStringLiteral("Help"), row);
+    button->setObjectName(QStringLiteral("helpButton"));
+    button->setFont(theme::captionFont(10));
+    auto* menu = new QMenu(button);
+    QAction* help = menu->addAction(QStringLiteral("Plenwick Help"), this, &frmMain::showHelp);
+    help->setShortcut(QKeySequence::HelpContents);
+    QAction* whatsThis = QWhatsThis::createAction(menu);
+    menu->addAction(whatsThis);
+    menu->addSeparator();
+    menu->addAction(QStringLiteral("About Plenwick"), this, [this] {
+        m_surroundings.messages->show(this, aboutText(m_surroundings.server), MessageIcon::Information);
+    });
+    addActions({help, whatsThis});
+    button->setMenu(menu);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 4, 0);
+    layout->addStretch(1);
+    layout->addWidget(button);
+}
+
+void frmMain::showHelp()
+{
+    if (!m_help)
+        m_help = new HelpWindow(this);
+    m_help->showPage(HelpWindow::pageOfScreen(static_cast<int>(m_screenIndex)));
 }
 
 void frmMain::LoadMyCards()
@@ -355,6 +396,7 @@ void frmMain::switchScreen(Screen which)
         SaveMyCards();
     showOnly(which);
     screen(which)->enter(m_cards->cards());
+    screen(which)->firstField()->setFocus(Qt::TabFocusReason);
 }
 
 } // namespace plenwick

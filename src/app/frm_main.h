@@ -20,6 +20,7 @@ class QPushButton;
 namespace plenwick {
 
 class BestOffersScreen;
+class HelpWindow;
 class CardScreen;
 class CardsScreen;
 class CostsScreen;
@@ -61,6 +62,8 @@ private:
     void placeBanner();
     void connectScreens();
     void addShortcuts();
+    void addHelp(QWidget* row);
+    void showHelp();
     void startOnce(QTimer& timer, const QString& name, int delayMs, void (frmMain::*work)());
     void paintPanels();
     void LoadMyCards();
@@ -89,6 +92,7 @@ private:
     SavingsScreen* m_savings = nullptr;
     PlanScreen* m_plan = nullptr;
     BestOffersScreen* m_bestOffers = nullptr;
+    HelpWindow* m_help = nullptr; // made when first asked for
 
     QTimer m_offerTimer;
     OfferDownload m_offerDownload;

@@ -223,6 +223,16 @@ QVariant DebtListModel::headerData(int section, Qt::Orientation orientation, int
 {
     static const char* const kTitles[ColumnCount] = {"Debt",           "Balance", "Rate %",  "Minimum",
                                                      "Bank's minimum", "Percent", "At least"};
+    static const char* const kTips[ColumnCount] = {
+        "A card from My Cards, or another debt you add, such as a car loan",
+        "What it owes now",
+        "Its yearly interest rate in percent",
+        "Its minimum monthly payment; for a loan, its fixed payment",
+        "Whether the minimum follows the bank's formula: a percent of the balance, plus the interest or not",
+        "The formula's percent of the balance",
+        "The formula's smallest minimum"};
+    if (role == Qt::ToolTipRole && orientation == Qt::Horizontal && section >= 0 && section < ColumnCount)
+        return QString::fromLatin1(kTips[section]);
     if (role != Qt::DisplayRole || section < 0)
         return {};
     if (orientation == Qt::Vertical)

@@ -287,6 +287,18 @@ QVariant OfferRankingModel::headerData(int section, Qt::Orientation orientation,
         return QString::fromUtf8(kTitles[section]);
     if (role == Qt::FontRole)
         return m_font;
+    static const char* const kTips[ColumnCount] = {
+        "Your card that owes",
+        "The advertised card; \u2605 marks the best for each of your cards",
+        "The introductory months and their rate",
+        "The rate after the introductory months",
+        "What moving the balance costs: a percent of it, added to the balance",
+        "The offer's yearly fee, counted for each year begun until the balance is paid off",
+        "Months to pay off at your actual payment: as now, and with the offer",
+        "Interest until paid off: as now, and with the offer",
+        "Your card's interest and annual fees, less the offer's interest, transfer fee and annual fees"};
+    if (role == Qt::ToolTipRole)
+        return QString::fromUtf8(kTips[section]);
     return {};
 }
 

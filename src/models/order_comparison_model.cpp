@@ -10,7 +10,7 @@ namespace plenwick {
 
 namespace {
 
-const QString kNever = QStringLiteral("never paid off at this budget");
+const QString kNeverEnds = QStringLiteral("never paid off at this budget");
 const QString kNothing = QStringLiteral("\u2014");
 const QString kCheapestMark = QStringLiteral("\u2605 ");
 
@@ -74,7 +74,7 @@ QString OrderComparisonModel::text(int row, int column) const
     if (column == OrderColumn)
         return (m_cheapest == row ? kCheapestMark : QString()) + orderName(order.strategy);
     if (!plan.succeeded())
-        return column == DebtFreeColumn ? kNever : kNothing;
+        return column == DebtFreeColumn ? kNeverEnds : kNothing;
     switch (column) {
     case DebtFreeColumn: return monthText(*plan.debtFreeMonth());
     case MonthsColumn: return count(plan.months);
@@ -113,9 +113,17 @@ QVariant OrderComparisonModel::headerData(int section, Qt::Orientation orientati
 {
     static const char* const kTitles[ColumnCount] = {"Order",    "Debt-free",  "Months",
                                                      "Interest", "Total paid", "Against paying as now"};
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= ColumnCount)
+    static const char* const kTips[ColumnCount] = {"Which debt gets the money left once every minimum is paid",
+                                                   "The month of the last payment",
+                                                   "Months until every debt is paid off",
+                                                   "All the interest paid until then",
+                                                   "Everything paid: the balances, the interest and any transfer fees",
+                                                   "Against paying each debt as you do now, at its actual payment"};
+    if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount)
         return {};
-    return QString::fromLatin1(kTitles[section]);
+    if (role == Qt::ToolTipRole)
+        return QString::fromLatin1(kTips[section]);
+    return role == Qt::DisplayRole ? QVariant(QString::fromLatin1(kTitles[section])) : QVariant();
 }
 
 } // namespace plenwick

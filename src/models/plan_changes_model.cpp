@@ -76,9 +76,14 @@ Qt::ItemFlags PlanChangesModel::flags(const QModelIndex& index) const
 QVariant PlanChangesModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     static const char* const kTitles[ColumnCount] = {"Change", "Month", "Amount"};
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= ColumnCount)
+    static const char* const kTips[ColumnCount] = {
+        "A budget change holds from its month on; an extra payment is that month's only",
+        "Typed as May 2027 or 2027-05", "The new budget, or the extra payment (less than nothing for a short month)"};
+    if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount)
         return {};
-    return QString::fromLatin1(kTitles[section]);
+    if (role == Qt::ToolTipRole)
+        return QString::fromLatin1(kTips[section]);
+    return role == Qt::DisplayRole ? QVariant(QString::fromLatin1(kTitles[section])) : QVariant();
 }
 
 } // namespace plenwick

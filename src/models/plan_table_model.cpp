@@ -71,6 +71,8 @@ QVariant PlanTableModel::headerData(int section, Qt::Orientation orientation, in
     if (orientation != Qt::Horizontal || !m_result || section < 0 || section >= columnCount())
         return QAbstractTableModel::headerData(section, orientation, role);
     if (section < kFirstCardColumn) {
+        if (role == Qt::ToolTipRole)
+            return section == 0 ? QStringLiteral("Months from the first payment") : QStringLiteral("The month paid");
         return role == Qt::DisplayRole ? QVariant(section == 0 ? QStringLiteral("Month") : QStringLiteral("Date"))
                                        : QVariant();
     }

@@ -67,4 +67,24 @@ std::string PlanCsv(const DebtPlan& plan, const std::vector<DebtCard>& cards)
     return out;
 }
 
+std::string PlanCsvHeading(const PlanHeading& heading, CalendarMonth firstMonth)
+{
+    std::string out;
+    const auto line = [&out](std::string_view name, std::string_view value) {
+        field(out, name);
+        out += ',';
+        field(out, value);
+        out += "\r\n";
+    };
+    line("Made", heading.madeOnIso());
+    line("First month", firstMonth.isoText());
+    line("Monthly budget", FormatByPattern(heading.budget, Pattern::Rate));
+    line("Extra money goes to", strategyName(heading.strategy));
+    for (const BudgetChange& change : heading.options.budgetChanges)
+        line("Budget from " + change.from.isoText(), FormatByPattern(change.budget, Pattern::Rate));
+    for (const ExtraPayment& extra : heading.options.extraPayments)
+        line("Extra payment in " + extra.month.isoText(), FormatByPattern(extra.amount, Pattern::Rate));
+    return out + "\r\n";
+}
+
 } // namespace plenwick

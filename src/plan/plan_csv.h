@@ -2,6 +2,7 @@
 
 #include "plan/debt_card.h"
 #include "plan/debt_plan.h"
+#include "plan/plan_heading.h"
 
 #include <string>
 #include <vector>
@@ -18,5 +19,13 @@ std::string ScheduleCardName(const DebtCard& card);
 // like 1234.56; lines end in CR LF; fields holding a comma, a quote or a line
 // break are quoted. The cards are the ones the plan was built from.
 std::string PlanCsv(const DebtPlan& plan, const std::vector<DebtCard>& cards);
+
+// What the plan was made from, as "name,value" lines above the schedule and
+// a blank line: the day made, the first month, the monthly budget, where the
+// extra money goes, then each budget change and extra payment. One file keeps
+// its schedule and what it shows together; a spreadsheet opens both as they
+// are, and a program that wants the table alone starts after the blank line.
+// Fields and amounts are written as in PlanCsv.
+std::string PlanCsvHeading(const PlanHeading& heading, CalendarMonth firstMonth);
 
 } // namespace plenwick

@@ -203,4 +203,37 @@ PlanSummary SummarisePlan(const PlanResult& result)
     return summary;
 }
 
+std::string PlanHeading::madeOnIso() const
+{
+    const std::string day = std::to_string(madeOnDay);
+    return madeIn.isoText() + (madeOnDay < 10 ? "-0" : "-") + day;
+}
+
+std::string PlanHeading::madeOnWords() const { return std::to_string(madeOnDay) + ' ' + madeIn.name(); }
+
+std::vector<std::string> PlanHeadingLines(const PlanHeading& heading, const std::vector<DebtCard>& debts)
+{
+    std::vector<std::string> lines{"Made " + heading.madeOnWords()};
+    std::string budget = "Monthly budget " + amountText(heading.budget);
+    for (const BudgetChange& change : heading.options.budgetChanges)
+        budget += "; from " + change.from.name() + ' ' + amountText(change.budget);
+    lines.push_back(budget);
+    std::vector<std::string> extras;
+    for (const ExtraPayment& extra : heading.options.extraPayments)
+        extras.push_back(amountText(extra.amount) + " in " + extra.month.name());
+    if (!extras.empty())
+        lines.push_back("Extra payments: " + listed(extras));
+    lines.push_back("Extra money goes to: " + std::string(strategyName(heading.strategy)));
+    std::vector<std::string> owed;
+    for (const DebtCard& debt : debts) {
+        const bool typed = debt.minimumRule.kind == MinimumRule::Kind::AsTyped;
+        owed.push_back(ScheduleCardName(debt) + ' ' + amountText(debt.balance) + " at " +
+                       FormatByPattern(debt.annualRate, Pattern::Rate) + kNoBreak + "%, minimum " +
+                       (typed ? amountText(debt.minimumPayment) : "by the bank's formula"));
+    }
+    if (!owed.empty())
+        lines.push_back("Debts: " + listed(owed));
+    return lines;
+}
+
 } // namespace plenwick

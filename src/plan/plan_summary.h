@@ -4,6 +4,7 @@
 #include "plan/debt_plan.h"
 #include "plan/offer_move.h"
 #include "plan/offer_ranking.h"
+#include "plan/plan_heading.h"
 
 #include <optional>
 #include <string>
@@ -51,5 +52,10 @@ std::string SwitchSummary(const DebtCard& card, const RankOffer& offer);
 
 // "1 month", "28 months".
 std::string MonthCount(std::int64_t months);
+
+// The heading of a printed plan, a line each: the day made; the monthly
+// budget with its changes; the extra payments; where the extra money goes;
+// the debts with their balances, rates and minimums.
+std::vector<std::string> PlanHeadingLines(const PlanHeading& heading, const std::vector<DebtCard>& debts);
 
 } // namespace plenwick

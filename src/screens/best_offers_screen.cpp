@@ -3,6 +3,8 @@
 #include "models/card_numbers.h"
 #include "models/offer_ranking_model.h"
 #include "models/shown_text.h"
+#include "widgets/accessible_widgets.h"
+#include "widgets/data_table.h"
 #include "widgets/result_blinker.h"
 #include "widgets/theme.h"
 
@@ -81,7 +83,7 @@ void BestOffersScreen::addControls(QVBoxLayout* layout)
     caption->setFont(theme::boldCaptionFont());
     m_cardChoice = new QComboBox(this);
     m_cardChoice->setObjectName(QStringLiteral("cardChoice"));
-    m_cardChoice->setAccessibleName(QStringLiteral("Cards shown"));
+    nameForScreenReaders(m_cardChoice, QStringLiteral("Cards shown"));
     m_cardChoice->setFont(theme::captionFont());
     m_cardChoice->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_cardChoice->setMinimumContentsLength(theme::kCardChoiceCharacters);
@@ -89,6 +91,9 @@ void BestOffersScreen::addControls(QVBoxLayout* layout)
     caption->setBuddy(m_cardChoice);
     m_rank = commandButton(this, QStringLiteral("rankButton"), QStringLiteral("Rank"));
     m_cancel = commandButton(this, QStringLiteral("cancelRankButton"), QStringLiteral("Cancel"));
+    m_cardChoice->setToolTip(QStringLiteral("Show the offers for all your cards, or for one"));
+    m_rank->setToolTip(QStringLiteral("Ranks every offer against your cards again"));
+    m_cancel->setToolTip(QStringLiteral("Stops the ranking under way"));
     m_progress = new QProgressBar(this);
     m_progress->setObjectName(QStringLiteral("rankProgress"));
     m_progress->setAccessibleName(QStringLiteral("Offers ranked"));
@@ -113,6 +118,8 @@ void BestOffersScreen::addControls(QVBoxLayout* layout)
     connect(m_cardChoice, &QComboBox::currentIndexChanged, this, &BestOffersScreen::chooseCard);
 }
 
+QWidget* BestOffersScreen::firstField() const { return m_cardChoice; }
+
 void BestOffersScreen::addCommands(QVBoxLayout* layout)
 {
     auto* commands = new QHBoxLayout;
@@ -120,6 +127,9 @@ void BestOffersScreen::addCommands(QVBoxLayout* layout)
     previous->setFixedSize(theme::kNavigationButtonSize);
     m_showDetails = commandButton(this, QStringLiteral("showDetailsButton"), QStringLiteral("Show Details"));
     m_useInPlan = commandButton(this, QStringLiteral("useInPlanButton"), QStringLiteral("Use in My Plan"));
+    m_showDetails->setToolTip(QStringLiteral("Opens the chosen offer's own page in your web browser"));
+    m_useInPlan->setToolTip(
+        QStringLiteral("Moves the card to the chosen offer in My Plan; you can take it back there"));
     commands->addWidget(previous);
     commands->addStretch(1);
     commands->addWidget(m_showDetails);
@@ -153,6 +163,7 @@ QWidget* BestOffersScreen::buildTable()
     m_table->setTextElideMode(Qt::ElideRight);
     m_table->setWordWrap(false);
     m_table->setAlternatingRowColors(true);
+    leaveWithTab(m_table); // a hundred cells are not stepped through on the way to the buttons
     m_table->verticalHeader()->hide();
     // Fixed heights: nothing measures a hundred thousand rows.
     m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);

@@ -43,6 +43,8 @@ public:
     // showing ranks afresh.
     void dropRanking();
 
+    QWidget* firstField() const override;
+
 signals:
     // A card (its My Cards row) is to be moved to an offer in My Plan.
     void planMoveAsked(std::size_t row, const plenwick::OfferMove& move);

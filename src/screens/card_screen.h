@@ -47,6 +47,9 @@ public:
     // The screen comes into view with these cards.
     virtual void enter(const CardBook& book) = 0;
 
+    // Where the keyboard starts when the screen comes into view.
+    virtual QWidget* firstField() const = 0;
+
 signals:
     void previousRequested();
     void nextRequested();

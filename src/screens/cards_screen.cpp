@@ -35,15 +35,22 @@ struct Field {
     const char* caption;
     Qt::Alignment alignment;
     std::optional<Pattern> pattern; // the normal form the box takes on leaving
+    const char* tip;
 };
 
 const Field kFields[CardRow::FieldCount] = {
-    {"CardNameText", "Label3_0", "Card Name", Qt::AlignCenter, std::nullopt},
-    {"AnnualFeeText", "Label4", "Annual Fee", theme::kAmountAlignment, Pattern::Money},
-    {"InterestRateText", "Label5", "Interest Rate", theme::kAmountAlignment, Pattern::Rate},
-    {"TotalDueText", "Label6", "Total Due", theme::kAmountAlignment, Pattern::Money},
-    {"MinimumPaymentText", "Label7", "Minimum Monthly Payment", theme::kAmountAlignment, Pattern::Money},
-    {"ActualPaymentText", "Label8", "Actual Monthly Payment", theme::kAmountAlignment, Pattern::Money},
+    {"CardNameText", "Label3_0", "Card Name", Qt::AlignCenter, std::nullopt,
+     "A name you know the card by, such as Harbor Gold"},
+    {"AnnualFeeText", "Label4", "Annual Fee", theme::kAmountAlignment, Pattern::Money,
+     "The card's yearly fee, such as $95.00; empty or 0 for none"},
+    {"InterestRateText", "Label5", "Interest Rate", theme::kAmountAlignment, Pattern::Rate,
+     "The yearly interest rate (APR) in percent, such as 18.9; each month is charged a twelfth of it"},
+    {"TotalDueText", "Label6", "Total Due", theme::kAmountAlignment, Pattern::Money,
+     "The balance on your latest statement, such as $2,750.50"},
+    {"MinimumPaymentText", "Label7", "Minimum Monthly Payment", theme::kAmountAlignment, Pattern::Money,
+     "The minimum payment on your statement"},
+    {"ActualPaymentText", "Label8", "Actual Monthly Payment", theme::kAmountAlignment, Pattern::Money,
+     "What you really pay each month; My Savings and Best Offers count with it"},
 };
 
 } // namespace
@@ -74,10 +81,12 @@ CardsScreen::CardsScreen(QWidget* parent)
             }
             return box;
         });
+        explain(*boxes[field], QString::fromLatin1(about.tip));
     }
     setCardByCardTabOrder(m_name, m_annualFee, m_rate, m_totalDue, m_minimumPayment, m_actualPayment);
 
     QPushButton* save = commandButton(this, QStringLiteral("SaveCMD"), QStringLiteral("Save"));
+    save->setToolTip(QStringLiteral("Saves your cards now (Ctrl+S); they are also saved when you leave My Cards"));
     save->setFixedHeight(theme::kCommandHeight);
     const int spacer = grid.addRow();
     grid.layout()->setRowMinimumHeight(spacer, 12);

@@ -29,7 +29,7 @@ public:
     void showAdvanceNote(const QString& text);
 
     // Where Tab goes from the screen buttons.
-    QWidget* firstField() const;
+    QWidget* firstField() const override;
 
 signals:
     // The person changed the text of a box.

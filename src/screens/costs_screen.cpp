@@ -7,6 +7,7 @@
 #include "models/shown_text.h"
 #include "plan/calendar_month.h"
 #include "plan/plan_summary.h"
+#include "widgets/accessible_widgets.h"
 #include "widgets/result_blinker.h"
 #include "widgets/theme.h"
 
@@ -64,12 +65,37 @@ CostsScreen::CostsScreen(ScreenContext context, QWidget* parent)
                 [this, card](bool checked) { fillMinimumPayment(card, checked); });
         connect(m_calculateMonths[card], &QPushButton::clicked, this, [this, card] { calculateMonths(card); });
         connect(m_calculatePayment[card], &QPushButton::clicked, this, [this, card] { calculatePayment(card); });
+        // Enter in a box answers its question, as its "Calculate" does.
+        connect(m_payment[card], &QLineEdit::returnPressed, this, [this, card] { calculateMonths(card); });
+        connect(m_debtFreeMonths[card], &QLineEdit::returnPressed, this, [this, card] { calculatePayment(card); });
         m_context.blinker->watch(m_months[card]);
         m_context.blinker->watch(m_amount[card]);
     }
     connect(navigation.previous, &QPushButton::clicked, this, &CostsScreen::previousRequested);
     connect(navigation.next, &QPushButton::clicked, this, &CostsScreen::nextRequested);
+    explainControls();
 }
+
+void CostsScreen::explainControls()
+{
+    explain(m_payment, QStringLiteral("What you will pay each month, such as $200.00. Enter works out the months."));
+    explain(m_minimum, QStringLiteral("Fills in the card's minimum monthly payment from My Cards"));
+    explain(m_calculateMonths, QStringLiteral("How many months this payment takes to pay the card off"));
+    explain(m_debtFreeMonths,
+            QStringLiteral("In how many months you want the card paid off, such as 24. Enter works out the payment."));
+    explain(m_calculatePayment, QStringLiteral("The monthly payment that pays the card off in these months"));
+    explain(m_months, QStringLiteral("Months to pay off at this payment"),
+            QStringLiteral("The months your payment takes to pay off the total due. Each month the card charges "
+                           "interest on what is owed at the start of the month, at the interest rate divided by "
+                           "12, and then your payment is taken off; the last month pays what is left. Infinite "
+                           "months: the payment does not even cover a month's interest."));
+    explain(m_amount, QStringLiteral("The monthly payment that pays the card off in time"),
+            QStringLiteral("The same payment every month that pays off the total due in the months you typed, "
+                           "with interest counted month by month at the interest rate divided by 12. At 0 % it "
+                           "is the total due divided by the months."));
+}
+
+QWidget* CostsScreen::firstField() const { return m_payment[0]; }
 
 // The payment box, "Min. Amount" and "Calculate" share one long question.
 void CostsScreen::addPaymentRows(CardGrid& grid)
@@ -179,7 +205,7 @@ bool CostsScreen::showAnswer(QLabel* label, const PayoffAnswer& answer)
     if (answer.message)
         m_context.messages->show(this, shownText(*answer.message), answer.icon);
     if (answer.caption)
-        label->setText(shownText(*answer.caption));
+        setAnswer(label, shownText(*answer.caption));
     return answer.caption.has_value();
 }
 

@@ -28,6 +28,8 @@ public:
     // minimum by a formula gets its statement's minimum payment warning.
     void setMinimumRules(const std::map<int, MinimumTexts>& rules);
 
+    QWidget* firstField() const override;
+
 private:
     void addPaymentRows(CardGrid& grid);
     void addMonthsRows(CardGrid& grid);
@@ -37,6 +39,7 @@ private:
     bool numbersReadable(int row);
     bool showAnswer(QLabel* label, const PayoffAnswer& answer);
     void showMinimumWarnings();
+    void explainControls();
 
     ScreenContext m_context;
     CardBook m_cards;

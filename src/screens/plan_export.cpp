@@ -3,10 +3,12 @@
 #include "models/plan_table_model.h"
 #include "models/shown_text.h"
 #include "plan/plan_csv.h"
+#include "plan/plan_heading.h"
 #include "plan/plan_summary.h"
 #include "widgets/plan_chart.h"
 #include "widgets/theme.h"
 
+#include <QGraphicsLayout>
 #include <QGraphicsScene>
 #include <QPageLayout>
 #include <QPainter>
@@ -14,6 +16,8 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <deque>
+#include <functional>
 #include <string>
 
 namespace plenwick {
@@ -29,19 +33,30 @@ int alignment(int column)
     return static_cast<int>(((column == 1 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter).toInt());
 }
 
-// Pages of a plan: a summary page with the chart, then the schedule.
+QPageLayout pageLayout()
+{
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(12, 12, 12, 12),
+                       QPageLayout::Millimeter);
+}
+
+// Pages of a plan: a summary page with the chart, then the schedule. Each
+// new page is asked for: the PDF's next page, or the next picture.
 class PlanDocument {
 public:
-    PlanDocument(QPdfWriter& writer, const PlanResult& result)
-        : m_writer(writer)
+    using NextPage = std::function<QPaintDevice*()>;
+
+    PlanDocument(QPaintDevice* firstPage, NextPage nextPage, const PlanResult& result, const PlanHeading& heading)
+        : m_device(firstPage)
+        , m_nextPage(std::move(nextPage))
         , m_result(result)
-        , m_page(QPoint(0, 0), writer.pageLayout().paintRectPixels(kResolution).size())
+        , m_heading(heading)
+        , m_page(QPoint(0, 0), pageLayout().paintRectPixels(kResolution).size())
     {
     }
 
     bool write()
     {
-        if (!m_painter.begin(&m_writer))
+        if (!m_painter.begin(m_device))
             return false;
         writeSummary();
         writeSchedule();
@@ -66,9 +81,12 @@ private:
         QFont title = theme::documentFont(16);
         title.setBold(true);
         paragraph(QStringLiteral("My Plan"), title, theme::kDocumentText);
-        paragraph(QStringLiteral("From %1, paying off every card from one monthly budget")
+        paragraph(QStringLiteral("From %1, paying off every debt from one monthly budget")
                       .arg(monthText(m_result.plan.firstMonth)),
                   theme::documentFont(9), theme::kDocumentText);
+        m_y += m_page.height() / 80;
+        for (const std::string& line : PlanHeadingLines(m_heading, m_result.cards))
+            paragraph(shownText(line), theme::documentFont(9), theme::kDocumentText);
         m_y += m_page.height() / 40;
         if (!summary.failure.empty()) {
             QFont bold = theme::documentFont(11);
@@ -89,6 +107,9 @@ private:
         chart.resize(kChartWidth, kChartWidth * height / m_page.width());
         chart.chart()->resize(chart.size());
         chart.showPlan(&m_result);
+        // Axes and legend are placed on the next turn of the event loop, which
+        // a chart never shown does not get.
+        chart.chart()->layout()->activate();
         chart.scene()->render(&m_painter, QRectF(0, m_y, m_page.width(), height), QRectF(QPointF(0, 0), chart.size()));
     }
 
@@ -107,7 +128,7 @@ private:
         const double unit = m_page.width() / units;
         QFont font = theme::documentFont(8);
         while (font.pointSizeF() > 5 &&
-               QFontMetrics(font, &m_writer).horizontalAdvance(QStringLiteral("$999,999.99")) > unit * 0.9)
+               QFontMetrics(font, m_device).horizontalAdvance(QStringLiteral("$999,999.99")) > unit * 0.9)
             font.setPointSizeF(font.pointSizeF() - 0.5);
         QFont bold = font;
         bold.setBold(true);
@@ -117,7 +138,7 @@ private:
             cells.emplace_back(left, 0, width, 0);
             left += width;
         }
-        const int line = QFontMetrics(font, &m_writer).height() * 5 / 4;
+        const int line = QFontMetrics(font, m_device).height() * 5 / 4;
         const int pad = line / 5;
 
         const auto heading = [&] {
@@ -132,7 +153,7 @@ private:
                 if (card >= 0 && card % PlanTableModel::kColumnsPerCard == 0) {
                     const int span = cells[column + 2].right() - cells[column].left() - 2 * pad;
                     const QString name =
-                        QFontMetrics(bold, &m_writer)
+                        QFontMetrics(bold, m_device)
                             .elidedText(
                                 QString::fromStdString(ScheduleCardName(
                                     m_result.cards[static_cast<std::size_t>(card / PlanTableModel::kColumnsPerCard)])),
@@ -168,7 +189,12 @@ private:
     void newPage()
     {
         footer();
-        m_writer.newPage();
+        QPaintDevice* next = m_nextPage();
+        if (next != m_device) {
+            m_painter.end();
+            m_device = next;
+            m_painter.begin(m_device);
+        }
         m_y = 0;
     }
 
@@ -180,8 +206,10 @@ private:
                            Qt::AlignRight | Qt::AlignBottom, QStringLiteral("Page %1").arg(++m_pages));
     }
 
-    QPdfWriter& m_writer;
+    QPaintDevice* m_device;
+    NextPage m_nextPage;
     const PlanResult& m_result;
+    const PlanHeading& m_heading;
     QPainter m_painter;
     QRect m_page;
     int m_y = 0;
@@ -197,17 +225,17 @@ std::optional<QString> commit(QSaveFile& file)
 
 } // namespace
 
-std::optional<QString> ExportPlanCsv(const QString& path, const PlanResult& result)
+std::optional<QString> ExportPlanCsv(const QString& path, const PlanResult& result, const PlanHeading& heading)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
-    const std::string text = PlanCsv(result.plan, result.cards);
+    const std::string text = PlanCsvHeading(heading, result.plan.firstMonth) + PlanCsv(result.plan, result.cards);
     file.write(text.data(), static_cast<qint64>(text.size()));
     return commit(file);
 }
 
-std::optional<QString> ExportPlanPdf(const QString& path, const PlanResult& result)
+std::optional<QString> ExportPlanPdf(const QString& path, const PlanResult& result, const PlanHeading& heading)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
@@ -215,16 +243,43 @@ std::optional<QString> ExportPlanPdf(const QString& path, const PlanResult& resu
     {
         QPdfWriter writer(&file);
         writer.setResolution(kResolution);
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(12, 12, 12, 12),
-                                         QPageLayout::Millimeter));
+        writer.setPageLayout(pageLayout());
         writer.setTitle(QStringLiteral("My Plan"));
         writer.setCreator(QStringLiteral("Plenwick"));
-        if (!PlanDocument(writer, result).write()) {
+        const auto nextPage = [&writer]() -> QPaintDevice* {
+            writer.newPage();
+            return &writer;
+        };
+        if (!PlanDocument(&writer, nextPage, result, heading).write()) {
             file.cancelWriting();
             return QStringLiteral("The PDF could not be drawn.");
         }
     }
     return commit(file);
+}
+
+std::vector<QImage> PlanPageImages(const PlanResult& result, const PlanHeading& heading, int mostPages)
+{
+    const QSize size = pageLayout().paintRectPixels(kResolution).size();
+    const auto blank = [size] {
+        QImage page(size, QImage::Format_RGB32);
+        page.fill(Qt::white);
+        const int dotsPerMetre = qRound(kResolution / 0.0254);
+        page.setDotsPerMeterX(dotsPerMetre);
+        page.setDotsPerMeterY(dotsPerMetre);
+        return page;
+    };
+    // Pages past the last one kept are drawn on a page that is thrown away.
+    std::deque<QImage> pages{blank()};
+    QImage past = blank();
+    const auto nextPage = [&]() -> QPaintDevice* {
+        if (static_cast<int>(pages.size()) >= mostPages)
+            return &past;
+        pages.push_back(blank());
+        return &pages.back();
+    };
+    PlanDocument(&pages.front(), nextPage, result, heading).write();
+    return {pages.begin(), pages.end()};
 }
 
 } // namespace plenwick

@@ -7,6 +7,7 @@
 #include "models/shown_text.h"
 #include "screens/plan_editors.h"
 #include "screens/plan_export.h"
+#include "widgets/accessible_widgets.h"
 #include "widgets/card_grid.h"
 #include "widgets/data_table.h"
 #include "widgets/plan_chart.h"
@@ -39,10 +40,13 @@ QLabel* caption(QWidget* parent, const QString& text, QWidget* buddy)
     return label;
 }
 
-QLabel* summaryLine(QWidget* parent, const QString& objectName, const QFont& font)
+// Read aloud by what it says ("Plan summary") and then the lines themselves.
+QLabel* summaryLine(QWidget* parent, const QString& objectName, const QString& spokenName, const QFont& font)
 {
     auto* label = new QLabel(parent);
     label->setObjectName(objectName);
+    label->setAccessibleName(spokenName);
+    markAsAnswer(label); // after the name: the interface is made afresh
     label->setFont(font);
     label->setWordWrap(true);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -55,7 +59,7 @@ void showLines(QLabel* label, const std::vector<std::string>& lines)
     QStringList shown;
     for (const std::string& line : lines)
         shown << shownText(line);
-    label->setText(shown.join(QLatin1Char('\n')));
+    setAnswer(label, shown.join(QLatin1Char('\n')));
     label->setVisible(!shown.isEmpty());
 }
 
@@ -111,7 +115,33 @@ PlanScreen::PlanScreen(ScreenContext context, QWidget* parent)
             [this] { m_order->setCurrentText(orderName(PlanStrategy::OwnOrder)); });
     connect(m_changes, &ChangesEditor::edited, this, &PlanScreen::edited);
     connect(m_job, &PlanJob::finished, this, &PlanScreen::showComparison);
+    explainControls();
 }
+
+void PlanScreen::explainControls()
+{
+    m_budget->setToolTip(QStringLiteral("All the money that goes to your debts each month, such as $900.00; "
+                                        "empty: what you pay them now"));
+    m_order->setToolTip(QStringLiteral("Which debt gets the money left once every minimum is paid"));
+    m_export->setToolTip(QStringLiteral("Saves the plan as a spreadsheet (CSV) or as a PDF with its summary, "
+                                        "chart and schedule"));
+    const char* const tips[] = {"Every order with its debt-free month and interest; choose one to see it",
+                                "The balance of each debt month by month, against paying as you do now",
+                                "Each month's payment, interest and balance of every debt",
+                                "Other debts, such as a car loan, and your own order of paying them",
+                                "Budget changes from a month on, and one-off extra payments"};
+    for (int tab = 0; tab < m_views->count(); ++tab)
+        m_views->setTabToolTip(tab, QString::fromLatin1(tips[tab]));
+    const QString summary = QStringLiteral(
+        "When the plan pays every debt off, the interest and all paid in that time, and the same against paying "
+        "each debt as you do now, at its actual payment. Each month every debt is charged interest on what it "
+        "owes at the start of the month, at its rate divided by 12; then it gets its minimum payment, and the "
+        "rest of the budget goes to the debts in the order chosen.");
+    m_headline->setWhatsThis(summary);
+    m_cardLines->setWhatsThis(QStringLiteral("When each debt is paid off in this plan, and the interest it costs."));
+}
+
+QWidget* PlanScreen::firstField() const { return m_budget; }
 
 PlanScreen::~PlanScreen() = default;
 
@@ -125,7 +155,7 @@ void PlanScreen::addChoices(QVBoxLayout* layout)
 
     m_order = new QComboBox(this);
     m_order->setObjectName(QStringLiteral("orderChoice"));
-    m_order->setAccessibleName(QStringLiteral("Extra money goes to"));
+    nameForScreenReaders(m_order, QStringLiteral("Extra money goes to"));
     m_order->setFont(theme::captionFont());
     for (const PlanStrategy strategy : kPlanOrders)
         m_order->addItem(orderName(strategy));
@@ -179,11 +209,12 @@ QFrame* PlanScreen::summaryBox()
     box->setStyleSheet(theme::summaryBoxStyle(box->objectName()));
     QFont headline = theme::captionFont(10);
     headline.setBold(true);
-    m_message = summaryLine(box, QStringLiteral("planMessage"), headline);
+    m_message = summaryLine(box, QStringLiteral("planMessage"), QStringLiteral("Why there is no plan"), headline);
     m_message->setStyleSheet(QStringLiteral("color: %1;").arg(theme::kAnswerText.name()));
-    m_headline = summaryLine(box, QStringLiteral("planHeadline"), headline);
-    m_cardLines = summaryLine(box, QStringLiteral("planCards"), theme::captionFont());
-    m_moveLines = summaryLine(box, QStringLiteral("planMoves"), theme::captionFont());
+    m_headline = summaryLine(box, QStringLiteral("planHeadline"), QStringLiteral("Plan summary"), headline);
+    m_cardLines = summaryLine(box, QStringLiteral("planCards"), QStringLiteral("Each debt"), theme::captionFont());
+    m_moveLines =
+        summaryLine(box, QStringLiteral("planMoves"), QStringLiteral("Moves to offers"), theme::captionFont());
     m_moveUndos = new QVBoxLayout;
     m_moveUndos->setSpacing(4);
     auto* lines = new QVBoxLayout(box);
@@ -282,13 +313,17 @@ void PlanScreen::replan()
          {static_cast<QWidget*>(m_orderView), static_cast<QWidget*>(m_chart), static_cast<QWidget*>(m_schedule)})
         view->setEnabled(read.inputs.has_value());
     m_export->setEnabled(read.inputs && m_comparison && m_comparison->chosen.plan.months > 0);
-    if (read.inputs)
+    if (read.inputs) {
+        m_heading.budget = read.inputs->budget;
+        m_heading.strategy = read.inputs->strategy;
+        m_heading.options = read.inputs->options;
         m_job->start(*read.inputs);
+    }
 }
 
 void PlanScreen::showMessage(const QString& text)
 {
-    m_message->setText(text);
+    setAnswer(m_message, text);
     m_message->setVisible(!text.isEmpty());
 }
 
@@ -329,7 +364,10 @@ void PlanScreen::exportPlan()
     const bool asPdf = path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive) ||
                        (chosen == pdf && !path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive));
     const PlanResult& result = m_comparison->chosen;
-    const auto failure = asPdf ? ExportPlanPdf(path, result) : ExportPlanCsv(path, result);
+    const QDate today = m_context.now().date();
+    m_heading.madeIn = {today.year(), today.month()};
+    m_heading.madeOnDay = today.day();
+    const auto failure = asPdf ? ExportPlanPdf(path, result, m_heading) : ExportPlanCsv(path, result, m_heading);
     if (failure) {
         m_context.messages->show(
             this,

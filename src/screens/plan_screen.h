@@ -6,6 +6,7 @@
 #ifndef Q_MOC_RUN
 #include "plan/calendar_month.h"
 #include "plan/offer_move.h"
+#include "plan/plan_heading.h"
 #endif
 
 #include <memory>
@@ -52,6 +53,8 @@ public:
     // the person can take it back.
     void useOffer(std::size_t row, const OfferMove& move);
 
+    QWidget* firstField() const override;
+
 signals:
     // The budget, the order, the debts, the changes or the moves changed.
     void savedChanged(const plenwick::SavedPlan& saved);
@@ -70,12 +73,14 @@ private:
     void showMessage(const QString& text);
     void showMoves();
     void exportPlan();
+    void explainControls();
     CalendarMonth firstMonth() const;
 
     ScreenContext m_context;
     CardBook m_cards;
     SavedPlan m_saved;
     std::shared_ptr<const PlanComparison> m_comparison;
+    PlanHeading m_heading; // what the last plan asked for was made from
 
     QLineEdit* m_budget = nullptr;
     QComboBox* m_order = nullptr;

@@ -5,6 +5,7 @@
 #include "models/offer_ranking_job.h"
 #include "models/shown_text.h"
 #include "plan/plan_summary.h"
+#include "widgets/accessible_widgets.h"
 #include "widgets/result_blinker.h"
 #include "widgets/theme.h"
 
@@ -98,7 +99,35 @@ SavingsScreen::SavingsScreen(ScreenContext context, QWidget* parent)
     }
     connect(navigation.previous, &QPushButton::clicked, this, &SavingsScreen::previousRequested);
     connect(navigation.next, &QPushButton::clicked, this, &SavingsScreen::nextRequested);
+    explainControls(calculate);
 }
+
+void SavingsScreen::explainControls(const PerCard<QPushButton>& calculate)
+{
+    explain(m_offerChoice, QStringLiteral("An advertised card to move this card's balance to"));
+    explain(m_showDetails, QStringLiteral("Opens the offer's own page in your web browser"));
+    explain(m_monthsChoice, QStringLiteral("Pay the card off in this many months instead"));
+    explain(m_amountChoice, QStringLiteral("Pay this amount each month instead: the new payment, not an extra"));
+    explain(calculate, QStringLiteral("Works out the savings of the options chosen for this card"));
+    // The saving compares months times payment, as the captions always have;
+    // the line under each answer counts as the statements and Best Offers do.
+    const QString counted =
+        QStringLiteral(" The saving is the months to pay off times your actual payment, less the same for the option.");
+    explain(m_switchSavings, QStringLiteral("What switching to the chosen card saves"),
+            QStringLiteral("How much sooner the card is paid off with its balance moved to the chosen card and "
+                           "charged its rates, at your actual payment.") +
+                counted +
+                QStringLiteral(" The line under it counts the move as Best Offers does: with the transfer fee and "
+                               "the annual fees."));
+    explain(m_fastSavings, QStringLiteral("What paying the card off in the months chosen saves"),
+            QStringLiteral("The card paid off in the months chosen, with the same payment every month.") + counted +
+                QStringLiteral(" The line under it gives the interest saved."));
+    explain(m_biggerSavings, QStringLiteral("What paying the amount chosen each month saves"),
+            QStringLiteral("The card paid with the amount chosen every month instead of your actual payment.") +
+                counted + QStringLiteral(" The line under it gives the interest saved."));
+}
+
+QWidget* SavingsScreen::firstField() const { return m_offerChoice[0]; }
 
 QLabel* SavingsScreen::addOptionHeading(CardGrid& grid, const char* objectName, const char* text)
 {
@@ -239,7 +268,7 @@ void SavingsScreen::calculateSavings(int row)
         if (step.kind == SavingsStep::Kind::Message)
             m_context.messages->show(this, text, MessageIcon::Information);
         else
-            (*labels[static_cast<int>(step.label)])[row]->setText(text);
+            setAnswer((*labels[static_cast<int>(step.label)])[row], text);
     }
     showNote(m_fastNote[row], shownText(answer.fastInterest));
     showNote(m_biggerNote[row], shownText(answer.biggerInterest));

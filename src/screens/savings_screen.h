@@ -29,11 +29,14 @@ public:
     // worked out for each of the first three cards with a total due.
     void enter(const CardBook& book) override;
 
+    QWidget* firstField() const override;
+
 private:
     QLabel* addOptionHeading(CardGrid& grid, const char* objectName, const char* text);
     void addSwitchingRows(CardGrid& grid);
     void addFastRepaymentRows(CardGrid& grid);
     void addBiggerRepaymentRows(CardGrid& grid);
+    void explainControls(const PerCard<QPushButton>& calculate);
     void listOffers();
     void calculateSavings(int row);
     QString switchNote(int row) const;

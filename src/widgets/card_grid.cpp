@@ -1,5 +1,6 @@
 #include "widgets/card_grid.h"
 
+#include "widgets/accessible_widgets.h"
 #include "widgets/result_blinker.h"
 #include "widgets/theme.h"
 
@@ -77,12 +78,13 @@ QLabel* CardGrid::addCaption(int row, const QString& objectName, const QString& 
 void CardGrid::place(QWidget* widget, const char* name, const QString& spoken, int row, int card)
 {
     widget->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(card));
-    widget->setAccessibleName(QStringLiteral("%1, %2").arg(spoken, cardTitle(card)));
+    nameForScreenReaders(widget, QStringLiteral("%1, %2").arg(spoken, cardTitle(card)));
     m_grid->addWidget(widget, row, card + 1);
 }
 
 QVBoxLayout* screenLayout(QWidget* panel)
 {
+    useAccessibleInterfaces();
     theme::usePanelColours(panel);
     auto* layout = new QVBoxLayout(panel);
     layout->setContentsMargins(theme::kScreenMargin, theme::kScreenMarginVertical, theme::kScreenMargin,
@@ -98,12 +100,13 @@ QVBoxLayout* scrolledScreenLayout(QWidget* panel)
     scroll->setObjectName(QStringLiteral("screenScroll"));
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidgetResizable(true);
-    // The panel's painted strip shows through.
+    // The panel's painted strip shows through. Not by a style sheet: under
+    // one the content would take the desktop's palette, not the window's.
     auto* content = new QWidget;
     content->setObjectName(QStringLiteral("screenContent"));
-    scroll->setStyleSheet(
-        QStringLiteral("#screenScroll, #screenScroll > QWidget, #screenContent { background: transparent; }"));
+    scroll->viewport()->setAutoFillBackground(false);
     scroll->setWidget(content);
+    content->setAutoFillBackground(false); // which setWidget has switched on
     outer->addWidget(scroll, 1);
     auto* layout = new QVBoxLayout(content);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -147,6 +150,7 @@ QLabel* resultLabel(QWidget* parent)
     label->setAlignment(Qt::AlignCenter);
     label->setWordWrap(true);
     label->setStyleSheet(theme::answerStyle());
+    markAsAnswer(label);
     return label;
 }
 

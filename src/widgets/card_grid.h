@@ -63,6 +63,7 @@ QVBoxLayout* scrolledScreenLayout(QWidget* panel);
 QLabel* addHeader(QWidget* panel, QVBoxLayout* screenLayout, const QString& objectName, const QString& text);
 QPushButton* commandButton(QWidget* parent, const QString& objectName, const QString& caption);
 QLineEdit* textBox(QWidget* parent, Qt::Alignment alignment);
+// A label for answers, read aloud by what it answers and its answer.
 QLabel* resultLabel(QWidget* parent);
 // A small line under an answer, hidden while empty; showNote with an empty
 // text hides it.
@@ -84,6 +85,17 @@ struct Navigation {
     QPushButton* next;
 };
 Navigation addNavigation(QWidget* panel, QVBoxLayout* screenLayout, int screen);
+
+// Each card's control gets the same tip, and the same What's This text when given.
+template <class T>
+void explain(const PerCard<T>& widgets, const QString& toolTip, const QString& whatsThis = {})
+{
+    for (T* widget : widgets) {
+        widget->setToolTip(toolTip);
+        if (!whatsThis.isEmpty())
+            widget->setWhatsThis(whatsThis);
+    }
+}
 
 // Tab runs card by card, and within a card from top to bottom.
 template <class... Rows>

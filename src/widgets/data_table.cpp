@@ -4,9 +4,54 @@
 
 #include <QComboBox>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QTableView>
 
+#include <algorithm>
+
 namespace plenwick {
+
+namespace {
+
+class CellStepper : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool forward = key->key() == Qt::Key_Tab;
+        if (!(key->modifiers() & Qt::ControlModifier) || (!forward && key->key() != Qt::Key_Backtab))
+            return false;
+        step(static_cast<QTableView*>(watched), forward ? 1 : -1);
+        return true;
+    }
+
+private:
+    static void step(QTableView* table, int by)
+    {
+        const QAbstractItemModel* model = table->model();
+        const int columns = model ? model->columnCount() : 0;
+        const int cells = columns * (model ? model->rowCount() : 0);
+        if (cells == 0)
+            return;
+        const QModelIndex current = table->currentIndex();
+        const int at = current.isValid() ? current.row() * columns + current.column() : -by;
+        const int next = std::clamp(at + by, 0, cells - 1);
+        table->setCurrentIndex(model->index(next / columns, next % columns));
+    }
+};
+
+} // namespace
+
+void leaveWithTab(QTableView* table)
+{
+    table->setTabKeyNavigation(false);
+    table->installEventFilter(new CellStepper(table));
+}
 
 QTableView* dataTable(QWidget* parent, const QString& objectName, const QString& spokenName)
 {
@@ -23,8 +68,7 @@ QTableView* dataTable(QWidget* parent, const QString& objectName, const QString&
     table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table->verticalHeader()->setDefaultSectionSize(theme::kTableRowHeight);
     table->horizontalHeader()->setFont(theme::boxFont());
-    // Tab leaves the table; the arrow keys move inside it.
-    table->setTabKeyNavigation(false);
+    leaveWithTab(table);
     return table;
 }
 

@@ -12,6 +12,10 @@ namespace plenwick {
 // heights (nothing measures a thousand rows), no row numbers.
 QTableView* dataTable(QWidget* parent, const QString& objectName, const QString& spokenName);
 
+// Tab and Shift+Tab leave the table for the next control, as everywhere
+// else; Ctrl+Tab and Ctrl+Shift+Tab step from cell to cell, row after row.
+void leaveWithTab(QTableView* table);
+
 // Edits a cell by choosing one of a few texts.
 class ChoiceDelegate : public QStyledItemDelegate {
     Q_OBJECT

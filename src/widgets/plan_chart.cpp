@@ -7,9 +7,9 @@
 #include <QCategoryAxis>
 #include <QLineSeries>
 #include <QLocale>
-#include <QValueAxis>
 
 #include <algorithm>
+#include <cmath>
 
 namespace plenwick {
 
@@ -38,6 +38,26 @@ std::int32_t labelStep(std::int32_t last)
     return 240;
 }
 
+// Round steps of 1, 2 or 5 times a power of ten: at most six of them reach
+// the highest balance.
+double amountStep(double highest)
+{
+    const double rough = std::max(highest, 1.0) / 6;
+    const double power = std::pow(10.0, std::floor(std::log10(rough)));
+    for (const double times : {1.0, 2.0, 5.0}) {
+        if (times * power >= rough)
+            return times * power;
+    }
+    return 10 * power;
+}
+
+// Cents only when the steps are smaller than a dollar.
+QString dollars(double amount, double step)
+{
+    return QStringLiteral("$") +
+           QLocale(QLocale::English, QLocale::UnitedStates).toString(amount, 'f', step < 1 ? 2 : 0);
+}
+
 QLineSeries* line(const QString& name, const QPen& pen)
 {
     auto* series = new QLineSeries;
@@ -55,7 +75,8 @@ PlanChart::PlanChart(QWidget* parent)
     setRenderHint(QPainter::Antialiasing);
     chart()->setMargins(QMargins(2, 2, 24, 2)); // room for the last date
     chart()->legend()->setAlignment(Qt::AlignBottom);
-    chart()->legend()->setFont(theme::boxFont());
+    chart()->legend()->setFont(theme::chartFont());
+    setAccessibleName(QStringLiteral("Balances over time"));
 }
 
 void PlanChart::showPlan(const PlanResult* result)
@@ -119,12 +140,19 @@ void PlanChart::showPlan(const PlanResult* result)
                        month);
     }
     months->setRange(0, end);
-    auto* owed = new QValueAxis;
-    owed->setRange(0, std::max(highest, 1.0));
-    owed->setLabelFormat(QStringLiteral("$%.0f"));
-    owed->applyNiceNumbers();
+    // Amounts in round steps, written as money everywhere else is: "$20,000".
+    auto* owed = new QCategoryAxis;
+    owed->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    const double amount = amountStep(highest);
+    const double top = std::ceil(std::max(highest, 1.0) / amount) * amount;
+    for (double value = 0; value <= top + amount / 2; value += amount)
+        owed->append(dollars(value, amount), value);
+    owed->setRange(0, top);
+    months->setTitleText(QStringLiteral("Month"));
+    owed->setTitleText(QStringLiteral("Still owed"));
     for (QAbstractAxis* axis : {static_cast<QAbstractAxis*>(months), static_cast<QAbstractAxis*>(owed)}) {
-        axis->setLabelsFont(theme::boxFont());
+        axis->setLabelsFont(theme::chartFont());
+        axis->setTitleFont(theme::chartFont());
         axis->setGridLineColor(theme::kChartGrid);
     }
     shown->addAxis(months, Qt::AlignBottom);

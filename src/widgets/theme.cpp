@@ -1,59 +1,49 @@
 #include "widgets/theme.h"
 
+#include <QApplication>
 #include <QPalette>
 #include <QStringList>
 #include <QWidget>
+
+#include <algorithm>
+#include <cmath>
 
 namespace plenwick::theme {
 
 namespace {
 
-QFont withFamilies(const QStringList& families, qreal pointSize)
+// One family throughout: Liberation Sans on a bare Debian (fonts-liberation2),
+// Arial elsewhere, which has the same widths, so every layout keeps its room.
+QFont family(qreal pointSize)
 {
     QFont font;
-    font.setFamilies(families);
+    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("Helvetica"),
+                      QStringLiteral("DejaVu Sans")});
+    font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(pointSize);
     return font;
-}
-
-QFont serif(qreal pointSize)
-{
-    return withFamilies({QStringLiteral("Georgia"), QStringLiteral("DejaVu Serif"), QStringLiteral("Liberation Serif")},
-                        pointSize);
-}
-
-QFont classicSans(qreal pointSize)
-{
-    return withFamilies(
-        {QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")}, pointSize);
-}
-
-QFont arial(qreal pointSize)
-{
-    return withFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")},
-                        pointSize);
 }
 
 QString rgb(const QColor& colour) { return colour.name(); }
 
 } // namespace
 
-QFont captionFont(qreal pointSize) { return serif(pointSize); }
+QFont captionFont(qreal pointSize) { return family(pointSize); }
 
 QFont boldCaptionFont()
 {
-    QFont font = serif(10);
+    QFont font = family(10);
     font.setBold(true);
     return font;
 }
 
-QFont headerFont() { return serif(10.5); }
+QFont headerFont() { return family(10.5); }
 
-QFont boxFont() { return classicSans(8.25); }
+QFont boxFont() { return family(kTextPointSize); }
 
 QFont answerFont()
 {
-    QFont font = classicSans(10);
+    QFont font = family(10);
     font.setBold(true);
     return font;
 }
@@ -65,18 +55,20 @@ QFont linkFont()
     return font;
 }
 
-QFont savingsButtonFont() { return arial(9); }
+QFont savingsButtonFont() { return family(kTextPointSize); }
 
 QFont splashFont()
 {
-    QFont font = arial(36);
+    QFont font = family(36);
     font.setBold(true);
     return font;
 }
 
-QFont documentFont(qreal pointSize) { return arial(pointSize); }
+QFont documentFont(qreal pointSize) { return family(pointSize); }
 
-QFont noteFont() { return serif(8); }
+QFont noteFont() { return family(8.5); }
+
+QFont chartFont() { return family(std::max(kTextPointSize, QApplication::font().pointSizeF())); }
 
 QColor planLineColour(std::size_t card)
 {
@@ -114,13 +106,53 @@ QString optionHeadingStyle()
 
 QString screenHeaderStyle() { return QStringLiteral("color: %1;").arg(rgb(kPanelText)); }
 
-void useFocusColour(QWidget* window)
+void useWindowPalette(QWidget* window)
 {
-    QPalette palette = window->palette();
-    palette.setColor(QPalette::Highlight, kFocus);
-    // Dark text on the amber: white on it reads at only 3.5:1.
-    palette.setColor(QPalette::HighlightedText, kPanelText);
+    QPalette palette;
+    const QColor face(0xef, 0xf1, 0xf4), text(0x1a, 0x1a, 0x1a), faint(0x6b, 0x6b, 0x6b);
+    for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, QPalette::Window, face);
+        palette.setColor(group, QPalette::WindowText, text);
+        palette.setColor(group, QPalette::Base, Qt::white);
+        palette.setColor(group, QPalette::AlternateBase, kDocumentStripe);
+        palette.setColor(group, QPalette::Text, text);
+        palette.setColor(group, QPalette::Button, face);
+        palette.setColor(group, QPalette::ButtonText, text);
+        palette.setColor(group, QPalette::BrightText, Qt::white);
+        palette.setColor(group, QPalette::PlaceholderText, faint);
+        palette.setColor(group, QPalette::ToolTipBase, QColor(0xff, 0xfb, 0xe6));
+        palette.setColor(group, QPalette::ToolTipText, text);
+        palette.setColor(group, QPalette::Link, kLinkText);
+        palette.setColor(group, QPalette::Light, Qt::white);
+        palette.setColor(group, QPalette::Midlight, QColor(0xe3, 0xe6, 0xea));
+        palette.setColor(group, QPalette::Mid, QColor(0xa0, 0xa6, 0xad));
+        palette.setColor(group, QPalette::Dark, QColor(0x7a, 0x80, 0x87));
+        palette.setColor(group, QPalette::Shadow, QColor(0x50, 0x50, 0x50));
+        // The focused control and the chosen row: dark text on amber, as white
+        // on it reads at only 3.5:1.
+        palette.setColor(group, QPalette::Highlight, kFocus);
+        palette.setColor(group, QPalette::HighlightedText, kPanelText);
+    }
+    palette.setColor(QPalette::Disabled, QPalette::Window, face);
+    palette.setColor(QPalette::Disabled, QPalette::Base, face);
+    palette.setColor(QPalette::Disabled, QPalette::Button, face);
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(QPalette::Disabled, role, QColor(0x8a, 0x8f, 0x96));
     window->setPalette(palette);
+}
+
+double contrastRatio(const QColor& text, const QColor& background)
+{
+    // Relative luminance of sRGB colours, as the web's accessibility guidelines count it.
+    const auto luminance = [](const QColor& colour) {
+        const auto linear = [](double channel) {
+            return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) + 0.0722 * linear(colour.blueF());
+    };
+    const double a = luminance(text) + 0.05;
+    const double b = luminance(background) + 0.05;
+    return std::max(a, b) / std::min(a, b);
 }
 
 void usePanelColours(QWidget* panel)

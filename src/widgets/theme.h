@@ -17,7 +17,7 @@ class QWidget;
 namespace plenwick::theme {
 
 // Colours. Every text keeps a contrast of at least 4.5:1 against what is
-// behind it, in a light and in a dark palette.
+// behind it, whatever the desktop's palette (tools/screenshots measures it).
 inline constexpr QColor kPanelTop(81, 142, 189); // the first row of the tile strip
 inline constexpr QColor kPanelText(6, 16, 28);   // 5.4:1 on the panel top, more further down
 inline constexpr QColor kTabBackground(0xe6, 0xed, 0xf5);
@@ -38,8 +38,10 @@ inline constexpr QColor kDocumentStripe(0xee, 0xf2, 0xf7);
 // The line of each card in the plan's chart, in card order.
 QColor planLineColour(std::size_t card);
 
-// Typefaces, each with close stand-ins where the system lacks the first choice.
-QFont captionFont(qreal pointSize = 9);
+// One typeface family throughout, with stand-ins where the system lacks the
+// first choice; this is the size of ordinary text: captions, boxes, tables.
+inline constexpr qreal kTextPointSize = 9;
+QFont captionFont(qreal pointSize = kTextPointSize);
 QFont boldCaptionFont(); // card headings and option headings
 QFont headerFont();      // the text across the top of a screen
 QFont boxFont();
@@ -49,15 +51,22 @@ QFont savingsButtonFont();
 QFont splashFont();
 QFont documentFont(qreal pointSize); // printed pages
 QFont noteFont();                    // a small line under an answer
+QFont chartFont();                   // never smaller than the interface's own text
 
 // Boxes that hold amounts and rates keep their figures on the right.
 inline constexpr Qt::Alignment kAmountAlignment = Qt::AlignRight | Qt::AlignVCenter;
 inline constexpr QColor kFocus(0xd9, 0x6a, 0x00); // the frame of the focused control
 
+// The window keeps its own light colours whatever the desktop's palette:
+// its panels are painted light, so its boxes, buttons and check boxes are too.
+void useWindowPalette(QWidget* window);
 // Texts on a painted panel are dark whatever the palette says.
 void usePanelColours(QWidget* panel);
-// The focused control stands out against the panel and the boxes.
-void useFocusColour(QWidget* window);
+
+// How far apart two colours are for the eye, from 1:1 to 21:1; text needs
+// at least 4.5:1 against what is behind it.
+double contrastRatio(const QColor& text, const QColor& background);
+inline constexpr double kLeastTextContrast = 4.5;
 
 // Style sheets.
 QString screenButtonStyle();
@@ -103,7 +112,7 @@ inline constexpr int kPlanMoneyColumnWidth = 92;
 inline constexpr int kOrderColumnWidth = 190;
 // Best Offers: the table's columns from "Card" to "Net saving" (the last
 // takes what is left), its rows, the card choice and the progress bar.
-inline constexpr std::array<int, 9> kBestOffersColumnWidths{120, 165, 100, 55, 110, 70, 90, 135, 95};
+inline constexpr std::array<int, 9> kBestOffersColumnWidths{120, 190, 100, 55, 110, 70, 90, 135, 95};
 inline constexpr int kTableRowHeight = 20;
 inline constexpr int kCardChoiceCharacters = 24;
 inline constexpr int kRankProgressWidth = 260;

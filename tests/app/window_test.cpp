@@ -3,9 +3,11 @@
 #include "app/frm_splash.h"
 #include "widgets/screen_panel.h"
 
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTableView>
+#include <QTextBrowser>
 
 namespace plenwick::testing_support {
 
@@ -41,6 +43,26 @@ TEST_F(MainWindow, ButtonsAndKeysSwitchScreens)
     control("MyCardsCMD", 4)->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     EXPECT_TRUE(box("CardNameText", 0)->hasFocus());
+}
+
+TEST_F(MainWindow, ScreenButtonsAreTabsEachScreenStartsAtItsFirstBoxAndF1OpensItsHelp)
+{
+    EXPECT_TRUE(box("CardNameText", 0)->hasFocus());
+    const std::tuple<int, const char*, const char*> screens[] = {
+        {1, "My Costs", "AmountIcanPayText_0"}, {2, "My Savings", "CardCombo_0"},  {3, "My Plan", "budgetBox"},
+        {4, "Best Offers", "cardChoice"},       {0, "My Cards", "CardNameText_0"},
+    };
+    for (const auto& [screen, title, first] : screens) {
+        QApplication::setActiveWindow(window.get()); // back from the help window
+        click("MyCardsCMD", screen);
+        EXPECT_EQ(QApplication::focusWidget()->objectName(), first);
+        EXPECT_EQ(heard("MyCardsCMD", screen), (Heard{QAccessible::PageTab, title, "", true}));
+        EXPECT_TRUE(QAccessible::queryAccessibleInterface(control("MyCardsCMD", screen))->state().selected);
+        QTest::keyClick(window.get(), Qt::Key_F1);
+        EXPECT_EQ(control<QTextBrowser>("helpBrowser")->documentTitle(), title);
+    }
+    control<QPushButton>("helpButton")->menu()->actions().constLast()->trigger(); // About
+    EXPECT_TRUE(messages->texts.last().contains("Web server: " + server.url().toString()));
 }
 
 TEST_F(MainWindow, EveryCaptionFits)

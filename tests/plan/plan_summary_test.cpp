@@ -1,5 +1,7 @@
 #include "plan/plan_summary.h"
 
+#include "plan/plan_csv.h"
+
 #include "plan_cases.h"
 
 #include <gtest/gtest.h>
@@ -83,6 +85,27 @@ TEST(PlanSummary, TellsASwitchAsBestOffersCountsItFeesIncluded)
     EXPECT_EQ(SwitchSummary(card(0, "1000", "5"), steep),
               "With no transfer fee: never paid off at your actual payment");
     EXPECT_EQ(SwitchSummary(card(12, "0", "5"), zero), "");
+}
+
+TEST(PlanHeading, NamesWhatThePlanWasMadeFromForASpreadsheetAndForAPage)
+{
+    PlanOptions changes;
+    changes.budgetChanges = {{{2027, 5}, dollars("1500")}};
+    changes.extraPayments = {{{2026, 6}, dollars("-50")}, {{2026, 12}, dollars("1,000")}};
+    const PlanHeading heading{dollars("1200.5"), PlanStrategy::SmallestBalanceFirst, changes, {2026, 3}, 4};
+    EXPECT_EQ(PlanCsvHeading(heading, {2026, 4}),
+              "Made,2026-03-04\r\nFirst month,2026-04\r\nMonthly budget,1200.50\r\n"
+              "Extra money goes to,Smallest balance first\r\nBudget from 2027-05,1500.00\r\n"
+              "Extra payment in 2026-06,-50.00\r\nExtra payment in 2026-12,1000.00\r\n\r\n");
+
+    DebtCard formula = card(18.9, "2,750.5", "55", {}, "0", "0", {MinimumRule::Kind::Percent, 2, dollars("25")});
+    formula.name = "Summit, Travel";
+    const std::string debts = "Debts: Card 1 $1,000.00 at 12.00\u00a0%, minimum $25.00 and Summit, Travel "
+                              "$2,750.50 at 18.90\u00a0%, minimum by the bank's formula";
+    EXPECT_EQ(PlanHeadingLines(heading, {card(12, "1000", "25"), formula}),
+              (Lines{"Made 4 March 2026", "Monthly budget $1,200.50; from May 2027 $1,500.00",
+                     "Extra payments: -$50.00 in June 2026 and $1,000.00 in December 2026",
+                     "Extra money goes to: Smallest balance first", debts}));
 }
 
 } // namespace

@@ -71,4 +71,25 @@ TEST_F(CostsScreenTest, MinAmountFillsInTheMinimumAndOnlyAnswersBlink)
     EXPECT_FALSE(shown("AmountLable", 0));
 }
 
+TEST_F(CostsScreenTest, EnterAnswersAndScreenReadersHearEachAnswerByNameWhileItBlinks)
+{
+    box("AmountIcanPayText", 0)->setFocus();
+    QTest::keyClicks(box("AmountIcanPayText", 0), "100");
+    QTest::keyClick(box("AmountIcanPayText", 0), Qt::Key_Return);
+    box("DebtFreeMonthsText", 0)->setFocus();
+    QTest::keyClicks(box("DebtFreeMonthsText", 0), "12");
+    QTest::keyClick(box("DebtFreeMonthsText", 0), Qt::Key_Enter);
+    blinker.tick(); // show
+    blinker.tick(); // hide: the answers stay for screen readers
+    const std::tuple<const char*, int, Heard> controls[] = {
+        {"AmountIcanPayText", 0, {QAccessible::EditableText, "Monthly payment, Card 1", "100", true}},
+        {"MonthsLable", 0, {QAccessible::StaticText, "Months to pay off, Card 1", "11 months", true}},
+        {"AmountLable", 0, {QAccessible::StaticText, "Monthly payment needed, Card 1", "$88.85 monthly", true}},
+        {"MonthsLable", 1, {QAccessible::StaticText, "Months to pay off, Card 2", "", false}},
+        {"MiniMumCheck", 2, {QAccessible::CheckBox, "Min. Amount, Card 3", "", true}},
+    };
+    for (const auto& [name, row, expected] : controls)
+        EXPECT_EQ(heard(name, row), expected) << name;
+}
+
 } // namespace plenwick::testing_support

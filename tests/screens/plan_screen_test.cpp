@@ -123,6 +123,8 @@ TEST_F(PlanScreenTest, ExportSavesTheScheduleOrSaysWhereAndWhyNot)
     ASSERT_TRUE(headlineStarts("Debt-free"));
     savePath = folder.filePath("plan.csv");
     click("exportButton");
+    EXPECT_TRUE(bytesOf(savePath).startsWith("Made,2026-03-14\r\nFirst month,2026-04\r\nMonthly budget,200.00\r\n"
+                                             "Extra money goes to,Highest rate first\r\n\r\nMonth,Date,"));
     EXPECT_TRUE(bytesOf(savePath).endsWith("\r\nTotal,,1034.16,34.16,,300.00,0.00,\r\n"));
     cards[1][CardRow::TotalDue] = "$100,000.00"; // 1,200 months of schedule over many pages
     screen->enter(cards);
@@ -135,6 +137,16 @@ TEST_F(PlanScreenTest, ExportSavesTheScheduleOrSaysWhereAndWhyNot)
     click("exportButton");
     EXPECT_EQ(messages->texts.join(""),
               "The plan could not be saved to " + QDir::toNativeSeparators(savePath) + ":\nNo such file or directory");
+}
+
+TEST_F(PlanScreenTest, ScreenReadersHearTheBoxesByTheirCaptionsAndTheSummaryAsAnAnswer)
+{
+    type("budgetBox", -1, "200");
+    ASSERT_TRUE(headlineStarts("Debt-free"));
+    EXPECT_EQ(heard("budgetBox"), (Heard{QAccessible::EditableText, "Monthly budget", "$200.00", true}));
+    EXPECT_EQ(heard("orderChoice"), (Heard{QAccessible::ComboBox, "Extra money goes to", "Highest rate first", true}));
+    EXPECT_EQ(heard("planHeadline"), (Heard{QAccessible::StaticText, "Plan summary", caption("planHeadline"), true}));
+    EXPECT_EQ(heard("planMessage"), (Heard{QAccessible::StaticText, "Why there is no plan", "", false}));
 }
 
 } // namespace plenwick::testing_support

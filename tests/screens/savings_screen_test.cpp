@@ -88,4 +88,20 @@ TEST_F(SavingsScreenTest, ShowDetailsOpensTheChosenOffersWebPageOnly)
               QStringList{"No web browser could be started to show the offer's page:\nhttp://x.example/harbor"});
 }
 
+TEST_F(SavingsScreenTest, ScreenReadersHearTheChoicesByTheirRowsAndTheAnswersByWhatTheyAnswer)
+{
+    openWith(offers);
+    const std::tuple<const char*, int, Heard> controls[] = {
+        {"CardCombo", 0, {QAccessible::ComboBox, "Card to switch to, Card 1", "Harbor Rewards", true}},
+        {"AmountCombo", 1, {QAccessible::ComboBox, "Monthly amount, Card 2", "", true}},
+        {"Savings3Lable",
+         0,
+         {QAccessible::StaticText, "Savings by switching card, Card 1",
+          "Harbor Rewards would enable you to pay off your card 10 months early and save a total of $1,500.00", true}},
+        {"Savings1Lable", 0, {QAccessible::StaticText, "Savings by fast repayment, Card 1", "", false}},
+    };
+    for (const auto& [name, row, expected] : controls)
+        EXPECT_EQ(heard(name, row), expected) << name;
+}
+
 } // namespace plenwick::testing_support

@@ -4,6 +4,7 @@
 #include "screens/card_screen.h"
 #include "widgets/result_blinker.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -87,6 +88,26 @@ protected:
         QTest::keyClicks(target, text);
         QTest::keyClick(target, Qt::Key_Tab);
     }
+    // What a screen reader hears of a control: its role, name and value, and
+    // whether it is showing.
+    struct Heard {
+        QAccessible::Role role;
+        QString name, value;
+        bool showing;
+        bool operator==(const Heard&) const = default;
+        friend void PrintTo(const Heard& heard, std::ostream* os)
+        {
+            *os << heard.role << " \"" << heard.name.toStdString() << "\" \"" << heard.value.toStdString() << "\" "
+                << (heard.showing ? "showing" : "hidden");
+        }
+    };
+    Heard heard(const QString& name, int row = -1) const
+    {
+        QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(control(name, row));
+        return {spoken->role(), spoken->text(QAccessible::Name), spoken->text(QAccessible::Value),
+                !spoken->state().invisible};
+    }
+
     void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
     void click(const QString& name, int row = -1) { click(control(name, row)); }
 

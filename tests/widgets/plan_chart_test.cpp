@@ -3,6 +3,7 @@
 #include "plan/plan_cases.h"
 #include "plan/plan_summary.h"
 
+#include <QCategoryAxis>
 #include <QLineSeries>
 
 #include <gtest/gtest.h>
@@ -21,6 +22,8 @@ TEST(PlanChart, DrawsALinePerCardAndPayingAsNowFromASampleOfALongPlan)
     ASSERT_EQ(lines.size(), 3);
     for (QAbstractSeries* line : lines)
         EXPECT_LE(static_cast<QLineSeries*>(line)->count(), PlanChart::kMostPoints + 1);
+    auto* owed = static_cast<QCategoryAxis*>(chart.chart()->axes(Qt::Vertical).at(0));
+    EXPECT_TRUE(owed->categoriesLabels().contains("$20,000")); // money as everywhere else
     chart.showPlan(nullptr);
     EXPECT_TRUE(chart.chart()->series().isEmpty());
 }
