@@ -56,11 +56,20 @@ CardFileContents readCardFile(QByteArrayView bytes)
     if (bytes.isEmpty())
         return contents;
 
-    const QStringList lines = readLines(bytes);
+    QStringList lines = readLines(bytes);
     contents.savedAt = readTimeStamp(lines.front());
+    // What follows the last line end is no row line when it is empty.
+    if (lines.size() > 1 && lines.back().isEmpty())
+        lines.removeLast();
+    // One line that is no time-stamp is not a card file of no rows, but one
+    // whose line ends were lost: it is kept before a save replaces it.
+    if (lines.size() == 1 && !contents.savedAt)
+        contents.wholeFile = false;
     for (std::size_t row = 0; row < contents.book.size(); ++row) {
         const qsizetype line = static_cast<qsizetype>(row) + 1;
-        const QStringList fields = line < lines.size() ? lines[line].split(kSeparator) : QStringList();
+        if (line >= lines.size())
+            break; // fewer row lines leave the other rows empty
+        const QStringList fields = lines[line].split(kSeparator);
         const bool fits = std::all_of(fields.begin(), fields.end(),
                                       [](const QString& field) { return field.size() <= kMostFieldChars; });
         if (fields.size() != CardRow::FieldCount || !fits) {

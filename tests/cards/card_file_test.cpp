@@ -20,7 +20,7 @@ TEST(CardFile, ReadsEachRowOnItsOwn)
         {"no final line end", kStamp + kGold + kEmptyRows.chopped(2), "Gold////", true, true},
         {"a \"|\" in a name", kStamp + "Go|" + kGold + "Tin|||||\r\n" + kEmptyRows, "/Tin///", false, true},
         {"five fields", kStamp + "Gold|$1|2|$3|$4\r\n" + kEmptyRows, "////", false, true},
-        {"rows missing", kStamp + kGold, "Gold////", false, true},
+        {"three rows", kStamp + kGold + "Tin|||||\r\nLead|||||\r\n", "Gold/Tin/Lead//", true, true},
         {"line feeds only", "3/14/2008 9:05:12 PM\nGold|$1|2|$3|$4|$5\n", "////", false, false},
         {"no time-stamp", "spring\r\n" + kGold + kEmptyRows, "Gold////", true, false},
         {"empty", "", "////", true, false},
