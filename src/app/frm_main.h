@@ -58,6 +58,8 @@ private:
     void startOnce(QTimer& timer, const QString& name, int delayMs, void (frmMain::*work)());
     void paintPanels();
     void LoadMyCards();
+    void showReadOnly();
+    void askToTakeOver();
     void tellAboutAdvance(const CardBook& before, const CardBook& after, const QDateTime& savedAt);
     std::optional<QString> saveCards();
     QString saveFailure(const QString& reason) const;

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QHash>
 #include <QRegularExpression>
+#include <QSysInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -121,12 +122,12 @@ TEST(CardStore, NothingOnDiskIsLostWhateverStandsThere)
         {"mycards.dat=good:440", "", "read-only", "mycards.dat"},
         {"synced/ synced/cards=good mycards.dat->synced/cards", "", "", "mycards.dat synced"},
         {"mycards.dat=good", "", "File too large", "mycards.dat", 40},
-        {"mycards.dat.saving=x mycards.dat.saving-12=x mycards.dat.savings=x elsewhere=x "
-         "mycards.dat.saving-2->elsewhere mycards.dat.CbrUPk=good mycards.dat.AbCdEf=bad mycards.dat.Backup=good "
-         "mycards.dat.backup=good mycards.dat.LinkAb->mycards.dat.Backup",
+        {"mycards.dat.MyCopy=good mycards.dat.BackUp=good mycards.dat.OldOne=x mycards.dat.saving=x "
+         "mycards.dat.plenwick-saving-Ab12Cd=good mycards.dat.plenwick-saving-zzzzzz=x "
+         "mycards.dat.plenwick-saving-Ab12C=x mycards.dat.plenwick-saving-LinkAb->mycards.dat.MyCopy",
          "", "",
-         "elsewhere mycards.dat mycards.dat.AbCdEf mycards.dat.Backup mycards.dat.LinkAb mycards.dat.backup "
-         "mycards.dat.savings"},
+         "mycards.dat mycards.dat.BackUp mycards.dat.MyCopy mycards.dat.OldOne mycards.dat.plenwick-saving-Ab12C "
+         "mycards.dat.plenwick-saving-LinkAb mycards.dat.saving"},
     };
     const QString text = cardFileText(CardBook{}, QDateTime(QDate(2026, 4, 1), QTime(8, 0)));
     ::close(STDIN_FILENO); // started without standard input, the program opens its card file as descriptor 0
@@ -141,10 +142,10 @@ TEST(CardStore, NothingOnDiskIsLostWhateverStandsThere)
         QByteArray found = onDisk(path);
         const bool link = QFileInfo(path).isSymLink();
 
-        CardStore store(path);
+        std::optional<CardStore> store(std::in_place, path);
         std::optional<Hardship> hardship(std::in_place, c.fileSizeLimit);
-        const LoadedCards loaded = store.load();
-        const std::optional<QString> refused = store.save(text);
+        const LoadedCards loaded = store->load();
+        const std::optional<QString> refused = store->save(text);
         hardship.reset();
         EXPECT_EQ(loaded.warning.isEmpty(), !*c.toldAtStart) << loaded.warning.toStdString();
         EXPECT_TRUE(loaded.warning.contains(QLatin1String(c.toldAtStart))) << loaded.warning.toStdString();
@@ -160,15 +161,17 @@ TEST(CardStore, NothingOnDiskIsLostWhateverStandsThere)
             if (c.mend) {
                 arrange(dir, c.mend);
                 found = onDisk(path);
-                EXPECT_FALSE(store.save(text));
-                EXPECT_FALSE(store.save(text)); // a copy once is enough
+                EXPECT_FALSE(store->save(text));
+                EXPECT_FALSE(store->save(text)); // a copy once is enough
                 EXPECT_EQ(onDisk(path + QStringLiteral(".unreadable")), found);
             }
         }
         if (!refused || c.mend) { // the mode kept, or a new file's
             EXPECT_EQ(onDisk(path), (found.isEmpty() ? "600" : found.left(found.indexOf(':'))) + ':' + text.toUtf8());
-            EXPECT_FALSE(CardStore(path).save(text)); // the next start's first save, over its own good file
+            store.emplace(path).load(); // the next start's first save, over its own good file
+            EXPECT_FALSE(store->save(text));
         }
+        store.reset();
         EXPECT_EQ(QFileInfo(path).isSymLink(), link);
         // Sorted by name alone: the same order in every locale.
         const QStringList entries =
@@ -200,6 +203,44 @@ TEST(CardStore, LivesBesideTheProgramUnlessInstalledOrThatFolderIsClosed)
     EXPECT_TRUE(dir.exists(QStringLiteral("data")));
     arrange(dir, "usr/share/applications/org.plenwick.Plenwick.desktop=x");
     EXPECT_EQ(chooseCardFilePath(dir.filePath("usr/bin"), dir.filePath("home")), dir.filePath("home/mycards.dat"));
+}
+
+TEST(CardStore, OneCopyWritesAndNoSaveReplacesAFileChangedOnDisk)
+{
+    QTemporaryDir folder;
+    const QString path = QDir(folder.path()).filePath(QStringLiteral("mycards.dat"));
+    arrange(QDir(folder.path()), "mycards.dat=bad");
+    const QString fromA = cardFileText(CardBook{}, QDateTime(QDate(2026, 4, 1), QTime(8, 0)));
+    const QString fromB = cardFileText(CardBook{}, QDateTime(QDate(2026, 4, 2), QTime(8, 0)));
+    std::optional<CardStore> first(std::in_place, path), second(std::in_place, path);
+    EXPECT_TRUE(first->load().warning.contains("kept in"));
+    EXPECT_FALSE(first->readOnly());
+    EXPECT_TRUE(second->load().warning.contains("The file is left as it is")); // nothing written
+    EXPECT_EQ(second->otherCopy().section(' ', 0, 1), "process " + QString::number(getpid()));
+    EXPECT_TRUE(second->save(fromB)->contains("Another copy of Plenwick (process "));
+    EXPECT_FALSE(first->save(fromA));
+    EXPECT_FALSE(second->takeOver()); // while the first runs
+    first.reset();
+    EXPECT_TRUE(second->takeOver());
+    EXPECT_FALSE(second->readOnly());
+    EXPECT_TRUE(second->changedOnDisk());
+    EXPECT_TRUE(second->save(fromB)->contains("changed on disk"));
+    EXPECT_EQ(onDisk(path), "600:" + fromA.toUtf8());
+    EXPECT_EQ(second->keepChangedFile().path, path + ".changed");
+    EXPECT_EQ(onDisk(path + ".changed"), "600:" + fromA.toUtf8());
+    EXPECT_FALSE(second->changedOnDisk());
+    EXPECT_FALSE(second->save(fromB));
+    EXPECT_EQ(onDisk(path), "600:" + fromB.toUtf8());
+    EXPECT_FALSE(QFile::exists(path + ".unreadable-2")); // what was kept once is not kept again
+    second.reset();
+
+    // A copy that died left its lock; process 2^31 - 1 is none.
+    arrange(QDir(folder.path()),
+            ("mycards.dat.plenwick-lock=2147483647\ncards_tests\n" + QSysInfo::machineHostName() + "\n").toUtf8());
+    CardStore third(path);
+    third.load();
+    EXPECT_FALSE(third.readOnly());
+    EXPECT_FALSE(third.save(fromA));
 }
 
 } // namespace
