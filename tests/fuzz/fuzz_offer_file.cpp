@@ -10,11 +10,13 @@ using namespace plenwick;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const QByteArray body(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-    const OfferList offers = readOfferFile(body);
+    std::size_t leftOut = 0;
+    const OfferList offers = readOfferFile(body, {}, &leftOut);
 
-    // One offer per non-empty line, up to the most a choice can hold.
+    // One offer per non-empty line, up to the most a choice can hold; the rest are counted.
     const auto lines = std::ranges::count_if(readLines(body), [](const QString& line) { return !line.isEmpty(); });
     FUZZ_CHECK(offers.size() == static_cast<std::size_t>(std::min<qsizetype>(lines, kMostOffers)));
+    FUZZ_CHECK(offers.size() + leftOut == static_cast<std::size_t>(lines));
 
     // Read from a server, only relative addresses change, and they become
     // web addresses. Every offer has its seven fields, none holding a
@@ -26,6 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (const QString* field : {&offer.cardName, &offer.detailsAddress, &offer.introMonths, &offer.introRate,
                                      &offer.regularRate, &offer.annualFee, &offer.transferFee})
             FUZZ_CHECK(!field->contains(u'|') && !field->contains(u"\r\n"));
+        FUZZ_CHECK(withoutDirectionControls(offer.cardName) == offer.cardName);
         OfferRecord asRead = served[at];
         FUZZ_CHECK(asRead.detailsAddress == offer.detailsAddress ||
                    (QUrl(offer.detailsAddress, QUrl::TolerantMode).isRelative() &&
