@@ -6,6 +6,7 @@
 #include <QLocale>
 
 #include <algorithm>
+#include <initializer_list>
 #include <numeric>
 #include <tuple>
 
@@ -19,6 +20,9 @@ const QString kUnknown = QStringLiteral("unknown");
 const QString kNever = QStringLiteral("never");
 const QString kArrow = QStringLiteral(" \u2192 ");
 const QString kBestMark = QStringLiteral("\u2605 ");
+const QString kUnreadable = QStringLiteral("unreadable");
+const QString kNoFigure = QStringLiteral("-");
+constexpr int kFieldCharacters = 20; // of a faulty field, in the table
 
 } // namespace
 
@@ -46,6 +50,24 @@ QString monthsText(const PayoffRunResult& run)
 }
 
 QString interestText(const PayoffRunResult& run) { return run.stoppedEarly ? kNever : moneyText(run.interest); }
+
+// Why an offer was not worked out, with what its faulty field said.
+QString unusableText(const RankOffer& offer, int characters)
+{
+    if (!offer.fault)
+        return QStringLiteral("unusable: its fees are past the money range");
+    const QString said =
+        QStringLiteral("%1 \"%2\"").arg(shownText(offer.fault->field), shortText(offer.fault->text, characters));
+    return offer.fault->kind == OfferFieldFault::Kind::UnreadableRate
+               ? QStringLiteral("unreadable rate: %1").arg(said)
+               : QStringLiteral("unusable: %1 is past the money range").arg(said);
+}
+
+bool faultIn(const RankOffer& offer, std::initializer_list<const char*> fields)
+{
+    return offer.fault && offer.fault->kind == OfferFieldFault::Kind::UnreadableRate &&
+           std::find(fields.begin(), fields.end(), offer.fault->field) != fields.end();
+}
 
 QString whyNever(const PayoffRunResult& run)
 {
@@ -97,12 +119,13 @@ void OfferRankingModel::show(std::shared_ptr<const RankedOffers> ranked)
     m_ranked = std::move(ranked);
     ++m_generation;
     m_rows.clear();
-    m_never.clear();
+    m_group.clear();
     if (m_ranked) {
         for (std::size_t r = 0; r < m_ranked->rankings.size(); ++r) {
             for (std::size_t p = 0; p < m_ranked->rankings[r].offers.size(); ++p) {
                 m_rows.push_back({static_cast<std::uint32_t>(r), static_cast<std::uint32_t>(p)});
-                m_never.push_back(m_ranked->rankings[r].offers[p].paidOff() ? 0 : 1);
+                const OfferOutcome& outcome = m_ranked->rankings[r].offers[p];
+                m_group.push_back(outcome.unusable ? 2 : outcome.paidOff() ? 0 : 1);
             }
         }
     }
@@ -156,18 +179,29 @@ QVariant OfferRankingModel::text(int row, int column) const
     case CardColumn: return cardLabel(cardOf(row));
     case OfferColumn: return (isBest(row) ? kBestMark : QString()) + shortText(offer.name, kShownCharacters);
     case IntroColumn:
+        if (faultIn(offer, {"intro months", "intro rate"}))
+            return kUnreadable;
         return offer.plan.introMonths > 0
                    ? QStringLiteral("%1 mo at %2").arg(offer.plan.introMonths).arg(rateText(offer.plan.introRate))
                    : QStringLiteral("none");
-    case RegularRateColumn: return rateText(offer.plan.regularRate);
+    case RegularRateColumn: return faultIn(offer, {"regular rate"}) ? kUnreadable : rateText(offer.plan.regularRate);
     case TransferFeeColumn:
-        return offer.transferFeePercent
-                   ? QStringLiteral("%1 (%2)").arg(moneyText(outcome.transferFee), rateText(*offer.transferFeePercent))
-                   : kUnknown;
-    case AnnualFeeColumn: return offer.annualFee ? moneyText(*offer.annualFee) : kUnknown;
-    case MonthsColumn: return monthsText(asItIs.run) + kArrow + monthsText(outcome.run);
-    case InterestColumn: return interestText(asItIs.run) + kArrow + interestText(outcome.run);
+        if (!offer.transferFeePercent)
+            return kUnknown;
+        if (outcome.unusable)
+            return rateText(*offer.transferFeePercent);
+        return QStringLiteral("%1 (%2)").arg(moneyText(outcome.transferFee), rateText(*offer.transferFeePercent));
+    case AnnualFeeColumn:
+        if (offer.fault && offer.fault->kind == OfferFieldFault::Kind::FeeOutOfRange)
+            return QStringLiteral("past the money range");
+        return offer.annualFee ? moneyText(*offer.annualFee) : kUnknown;
+    case MonthsColumn:
+        return monthsText(asItIs.run) + kArrow + (outcome.unusable ? kNoFigure : monthsText(outcome.run));
+    case InterestColumn:
+        return interestText(asItIs.run) + kArrow + (outcome.unusable ? kNoFigure : interestText(outcome.run));
     case SavingColumn:
+        if (outcome.unusable)
+            return unusableText(offer, kFieldCharacters);
         if (!outcome.paidOff())
             return QStringLiteral("never paid off");
         return outcome.netSaving ? moneyText(*outcome.netSaving) : QStringLiteral("card never paid off");
@@ -183,6 +217,8 @@ QVariant OfferRankingModel::toolTip(int row, int column) const
     case MonthsColumn:
     case InterestColumn:
     case SavingColumn: {
+        if (outcomeOf(row).unusable)
+            return toolTipOf(unusableText(offerOf(row), kToolTipCharacters).toStdString());
         const PayoffRunResult& offerRun = outcomeOf(row).run;
         const PayoffRunResult& cardRun = rankingAt(row).asItIs.run;
         if (offerRun.stoppedEarly)
@@ -282,11 +318,11 @@ bool OfferRankingProxy::lessThan(const QModelIndex& left, const QModelIndex& rig
         m_keyColumn = left.column();
         m_keyGeneration = m_model->generation();
     }
-    const bool neverLeft = m_model->neverPaidOff(left.row());
-    const bool neverRight = m_model->neverPaidOff(right.row());
+    const int groupLeft = m_model->group(left.row());
+    const int groupRight = m_model->group(right.row());
     // A descending sort asks with the two swapped.
-    if (neverLeft != neverRight)
-        return sortOrder() == Qt::AscendingOrder ? neverRight : neverLeft;
+    if (groupLeft != groupRight)
+        return sortOrder() == Qt::AscendingOrder ? groupLeft < groupRight : groupLeft > groupRight;
     const auto& keyLeft = m_keys[static_cast<std::size_t>(left.row())];
     const auto& keyRight = m_keys[static_cast<std::size_t>(right.row())];
     // Ties keep the ranked order, whatever the sort before.

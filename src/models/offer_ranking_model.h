@@ -65,7 +65,8 @@ public:
     std::vector<SortKey> sortKeys(int column) const;
     // Counts the rankings shown, so that keys of an earlier one are not reused.
     std::uint64_t generation() const { return m_generation; }
-    bool neverPaidOff(int row) const { return m_never[static_cast<std::size_t>(row)] != 0; }
+    // 0: the row's offer pays off; 1: it never does; 2: it was not worked out.
+    int group(int row) const { return m_group[static_cast<std::size_t>(row)]; }
 
 private:
     struct Row {
@@ -77,13 +78,13 @@ private:
 
     std::shared_ptr<const RankedOffers> m_ranked;
     std::vector<Row> m_rows;
-    std::vector<char> m_never; // per row: its offer never pays off
+    std::vector<char> m_group; // per row: see group()
     std::uint64_t m_generation = 0;
     QFont m_font, m_boldFont; // the best offer of each card is bold
 };
 
 // Sorts by any column with offers that never pay off last whichever the
-// direction, and shows one card's rows or all.
+// direction, those not worked out after them, and shows one card's rows or all.
 class OfferRankingProxy : public QSortFilterProxyModel {
     Q_OBJECT
 public:
