@@ -157,10 +157,10 @@ void frmMain::startOfferDownload()
 
 // A ranking of the old list is dropped; Best Offers, when in view, ranks the
 // new one at once.
-void frmMain::offersArrived(const OfferList& offers)
+void frmMain::offersArrived(const OfferList& offers, const OfferFileShortfall& shortfall)
 {
     m_savings->setOffers(offers);
-    m_bestOffers->setOffers(offers);
+    m_bestOffers->setOffers(offers, shortfall);
 }
 
 void frmMain::paintPanels()

@@ -66,7 +66,7 @@ private:
     void showOnly(Screen screen);
     void startBanner();
     void startOfferDownload();
-    void offersArrived(const OfferList& offers);
+    void offersArrived(const OfferList& offers, const OfferFileShortfall& shortfall);
 
     CardScreen* screen(Screen which) const { return m_screens[static_cast<int>(which)]; }
     QPushButton* screenButton(Screen which) const { return m_screenButtons[static_cast<int>(which)]; }
