@@ -8,13 +8,18 @@ namespace plenwick {
 
 namespace {
 
+// A text cell a spreadsheet could take for a formula is written as text: a
+// quote put before it, and the cell quoted.
 void field(std::string& out, std::string_view text)
 {
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
+    const bool formula = !text.empty() && std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos;
+    if (!formula && text.find_first_of(",\"\r\n") == std::string_view::npos) {
         out += text;
         return;
     }
     out += '"';
+    if (formula)
+        out += '\'';
     for (const char c : text) {
         if (c == '"')
             out += '"';

@@ -4,6 +4,10 @@
 #include <QPushButton>
 #include <QTableView>
 
+#include <csignal>
+
+#include <sys/resource.h>
+
 namespace plenwick::testing_support {
 
 class PlanScreenTest : public ScreenTest {
@@ -78,6 +82,24 @@ TEST_F(PlanScreenTest, ExportSavesTheScheduleOrSaysWhereAndWhyNot)
     click("exportButton");
     EXPECT_EQ(messages->texts.join(""),
               "The plan could not be saved to " + QDir::toNativeSeparators(savePath) + ":\nNo such file or directory");
+}
+
+TEST_F(PlanScreenTest, AnExportThatTheDiskRefusesSaysTheDisksReason)
+{
+    calculate("200");
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    const rlimit small{100, limit.rlim_max}; // a disk that fills after 100 bytes
+    for (const char* name : {"plan.csv", "plan.pdf"}) {
+        savePath = folder.filePath(name);
+        setrlimit(RLIMIT_FSIZE, &small);
+        click("exportButton");
+        setrlimit(RLIMIT_FSIZE, &limit);
+        EXPECT_EQ(messages->texts.value(0).section(":\n", 1), "File too large") << name;
+        messages->texts.clear();
+        EXPECT_FALSE(QFile::exists(savePath));
+    }
 }
 
 } // namespace plenwick::testing_support
