@@ -40,6 +40,10 @@ frmMain::frmMain(Surroundings surroundings, QWidget* parent)
 
     startBanner();
     LoadMyCards();
+    if (!m_surroundings.startNote.isEmpty()) {
+        QTimer::singleShot(
+            0, this, [this] { m_surroundings.messages->show(this, m_surroundings.startNote, MessageIcon::Warning); });
+    }
     // The covered screens are hidden too, so that Tab never reaches a box the person cannot see.
     showOnly(Screen::MyCards);
 

@@ -7,7 +7,6 @@
 
 #include <QApplication>
 #include <QIcon>
-#include <QSettings>
 #include <QStandardPaths>
 
 #include <cstdio>
@@ -74,12 +73,10 @@ int main(int argc, char** argv)
     plenwick::Surroundings surroundings;
     surroundings.cardFilePath = plenwick::chooseCardFilePath(
         QCoreApplication::applicationDirPath(), QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-    {
-        // The organisation is not set for the whole application: it would move
-        // the card file's folder.
-        QSettings settings(QStringLiteral("Plenwick"), QStringLiteral("Plenwick"));
-        surroundings.server = plenwick::chooseServer(line.server, settings, plenwick::builtInServer());
-    }
+    const plenwick::ServerChoice server =
+        plenwick::chooseServer(line.server, plenwick::settingsFilePath(), plenwick::builtInServer());
+    surroundings.server = server.server;
+    surroundings.startNote = server.note;
 
     std::unique_ptr<plenwick::frmMain> mainWindow;
     plenwick::frmSplash splash([&mainWindow, &surroundings] {
