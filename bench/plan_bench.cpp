@@ -48,6 +48,85 @@ void PlanOfFiveCards(benchmark::State& state)
 }
 BENCHMARK(PlanOfFiveCards)->Unit(benchmark::kMicrosecond);
 
+// Debts at 0.5-3.5 % with $1-$5 minimums, some with an intro rate or a
+// bank's minimum formula, in the person's own order (last first), with dated
+// extras and a raise, and the smallest whole-dollar budget that still pays
+// them off in highest-rate order: the plan runs close to its 1,200-month
+// bound.
+struct SlowBook {
+    std::vector<DebtCard> debts;
+    MoneyAmount budget;
+    PlanOptions options;
+};
+
+SlowBook slowBook(int count)
+{
+    SlowBook book;
+    std::mt19937_64 random(count);
+    auto between = [&](std::int64_t low, std::int64_t high) {
+        return std::uniform_int_distribution<std::int64_t>(low, high)(random);
+    };
+    for (int i = 0; i < count; ++i) {
+        DebtCard debt;
+        debt.annualRate = static_cast<double>(between(50, 350)) / 100;
+        debt.balance = MoneyAmount::fromTicks(between(1'000, 20'000) * 10'000);
+        debt.minimumPayment = MoneyAmount::fromTicks(between(1, 5) * 10'000);
+        debt.actualPayment = debt.minimumPayment;
+        if (i % 5 == 0)
+            debt.ratePlan = RatePlan{static_cast<std::int32_t>(between(6, 21)), 0, debt.annualRate};
+        if (i % 7 == 0)
+            debt.minimumRule = {MinimumRule::Kind::PercentPlusInterest, 0.1, debt.minimumPayment};
+        book.debts.push_back(debt);
+        book.options.ownOrder.push_back(static_cast<std::size_t>(count - 1 - i));
+    }
+    book.options.extraPayments = {{{2027, 4}, dollars("1,000")}, {{2027, 12}, dollars("-200")}};
+    // $50 more a month from 2028 on.
+    auto budgetOf = [&](std::int64_t whole) {
+        book.budget = MoneyAmount::fromTicks(whole * 10'000);
+        book.options.budgetChanges = {{{2028, 1}, MoneyAmount::fromTicks((whole + 50) * 10'000)}};
+    };
+    std::int64_t low = 0, high = 1'000'000; // whole dollars; high pays everything off
+    while (high - low > 1) {
+        const std::int64_t middle = (low + high) / 2;
+        budgetOf(middle);
+        const bool paysOff =
+            BuildDebtPlan(book.debts, book.budget, PlanStrategy::HighestRateFirst, {2027, 1}, book.options).succeeded();
+        (paysOff ? high : low) = middle;
+    }
+    budgetOf(high);
+    return book;
+}
+
+void PlanOfFiftyDebts(benchmark::State& state)
+{
+    const SlowBook book = slowBook(50);
+    std::int32_t months = 0;
+    for (auto _ : state) {
+        const DebtPlan plan =
+            BuildDebtPlan(book.debts, book.budget, PlanStrategy::HighestRateFirst, {2027, 1}, book.options);
+        months = plan.months;
+        benchmark::DoNotOptimize(plan);
+    }
+    state.counters["months"] = months;
+}
+BENCHMARK(PlanOfFiftyDebts)->Unit(benchmark::kMillisecond);
+
+// Five cards and ten other debts, every order side by side.
+void EveryOrderOfFifteenDebts(benchmark::State& state)
+{
+    const SlowBook book = slowBook(15);
+    std::int32_t months = 0;
+    for (auto _ : state) {
+        const auto orders = BuildEveryOrder(book.debts, book.budget, {2027, 1}, book.options);
+        months = 0;
+        for (const OrderPlan& order : orders)
+            months = std::max(months, order.plan.months);
+        benchmark::DoNotOptimize(orders);
+    }
+    state.counters["months"] = months;
+}
+BENCHMARK(EveryOrderOfFifteenDebts)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 // Cards of $1,000-$20,000 at 15-30 % paying 2-5 % a month; offers with 0-21
 // intro months at 0-5 %, then 12-30 %; a fifth of the fees unknown.
 struct Book {

@@ -12,11 +12,13 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFrame>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QVBoxLayout>
 
 namespace plenwick {
 
@@ -69,27 +71,57 @@ void frmMain::buildWindow()
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Plenwick"));
-    setFixedSize(theme::kClientSize);
     setAutoFillBackground(true);
     theme::useFocusColour(this);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
+    setMinimumSize(theme::kSmallestClientSize);
+    QSize size = theme::kClientSize;
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        size = size.boundedTo(screen->availableGeometry().size() - QSize(16, 48)); // room for the frame
+        resize(size.expandedTo(minimumSize()));
         move(screen->availableGeometry().center() - rect().center());
+    }
 
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(1, 1, 3, 2);
+    layout->setSpacing(1);
     m_bannerStrip = new QFrame(this);
     m_bannerStrip->setObjectName(QStringLiteral("Picture3"));
-    m_bannerStrip->setGeometry(theme::kBannerStrip);
+    m_bannerStrip->setFixedHeight(theme::kBannerHeight);
     m_bannerStrip->setFrameShape(QFrame::NoFrame);
+    m_bannerStrip->installEventFilter(this);
+    layout->addWidget(m_bannerStrip);
 
-    addScreenButton(Screen::MyCards, QStringLiteral("My Cards"));
-    addScreenButton(Screen::MyCosts, QStringLiteral("My Costs"));
-    addScreenButton(Screen::MySavings, QStringLiteral("My Savings"));
-    addScreenButton(Screen::MyPlan, QStringLiteral("My Plan"));
-    addScreenButton(Screen::BestOffers, QStringLiteral("Best Offers"));
-    addScreens();
+    auto* buttons = new QWidget(this);
+    buttons->setFixedHeight(theme::kScreenButtonSize.height());
+    layout->addWidget(buttons);
+    addScreenButton(buttons, Screen::MyCards, QStringLiteral("My Cards"));
+    addScreenButton(buttons, Screen::MyCosts, QStringLiteral("My Costs"));
+    addScreenButton(buttons, Screen::MySavings, QStringLiteral("My Savings"));
+    addScreenButton(buttons, Screen::MyPlan, QStringLiteral("My Plan"));
+    addScreenButton(buttons, Screen::BestOffers, QStringLiteral("Best Offers"));
+
+    // The screens share one place; only the one shown takes it.
+    auto* screens = new QGridLayout;
+    screens->setContentsMargins(5, 0, 0, 0);
+    layout->addLayout(screens, 1);
+    addScreens(screens);
     setTabOrder(screenButton(Screen::BestOffers), m_cards->firstField());
 }
 
-void frmMain::addScreens()
+bool frmMain::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_bannerStrip && event->type() == QEvent::Resize)
+        placeBanner();
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmMain::placeBanner()
+{
+    if (auto* banner = m_bannerStrip->findChild<QWidget*>(QStringLiteral("wb1")))
+        banner->setGeometry(m_bannerStrip->rect().marginsAdded(theme::kBannerOverhang));
+}
+
+void frmMain::addScreens(QGridLayout* place)
 {
     m_blinker = new ResultBlinker(this);
     const ScreenContext context{m_surroundings.messages, m_surroundings.opener, m_surroundings.now,
@@ -100,21 +132,20 @@ void frmMain::addScreens()
     m_bestOffers = new BestOffersScreen(context, this);
     m_screens = {m_cards, new CostsScreen(context, this), m_savings, m_plan, m_bestOffers};
     for (CardScreen* screen : m_screens)
-        screen->setGeometry(theme::kPanelArea);
+        place->addWidget(screen, 0, 0);
 }
 
-void frmMain::addScreenButton(Screen screen, const QString& caption)
+void frmMain::addScreenButton(QWidget* row, Screen screen, const QString& caption)
 {
     const int index = static_cast<int>(screen);
-    auto* button = new QPushButton(caption, this);
+    auto* button = new QPushButton(caption, row);
     button->setObjectName(QStringLiteral("MyCardsCMD_%1").arg(index));
     button->setCheckable(true);
     button->setAutoDefault(true); // Enter or Return presses the focused button, as Space does
     button->setFont(theme::captionFont(10));
     button->setStyleSheet(theme::screenButtonStyle());
     button->setGeometry(
-        QRect(QPoint(theme::kScreenButtonLeft + index * theme::kScreenButtonStep, theme::kScreenButtonTop),
-              theme::kScreenButtonSize));
+        QRect(QPoint(theme::kScreenButtonLeft + index * theme::kScreenButtonStep, 0), theme::kScreenButtonSize));
     m_screenButtons[index] = button;
     connect(button, &QPushButton::clicked, this, [this, screen] { switchScreen(screen); });
 }
@@ -145,7 +176,7 @@ void frmMain::startBanner()
                               : m_surroundings.server.resolved(QUrl(QStringLiteral("/app/CCAppBanner.htm")));
         QWidget* banner = m_surroundings.makeBanner(m_bannerStrip, page);
         banner->setObjectName(QStringLiteral("wb1"));
-        banner->setGeometry(theme::kBannerInStrip);
+        placeBanner();
         banner->show();
     });
 }

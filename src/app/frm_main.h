@@ -13,6 +13,7 @@
 #include <optional>
 
 class QFrame;
+class QGridLayout;
 class QPushButton;
 
 namespace plenwick {
@@ -48,11 +49,14 @@ public:
 protected:
     // Cards changed since the last save are saved before the window closes.
     void closeEvent(QCloseEvent* event) override;
+    // The banner follows the strip's size.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildWindow();
-    void addScreenButton(Screen screen, const QString& caption);
-    void addScreens();
+    void addScreenButton(QWidget* row, Screen screen, const QString& caption);
+    void addScreens(QGridLayout* place);
+    void placeBanner();
     void connectScreens();
     void addShortcuts();
     void startOnce(QTimer& timer, const QString& name, int delayMs, void (frmMain::*work)());

@@ -17,8 +17,9 @@ struct CardRow {
     bool operator==(const CardRow&) const = default;
 };
 
-// The five rows of cards; the screens show the first three.
-using CardBook = std::array<CardRow, 5>;
+// The five rows of cards.
+inline constexpr int kCardCount = 5;
+using CardBook = std::array<CardRow, kCardCount>;
 
 // "Card 1" for the first row.
 inline QString cardTitle(int row) { return QStringLiteral("Card %1").arg(row + 1); }

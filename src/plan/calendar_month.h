@@ -2,7 +2,9 @@
 
 #include <compare>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace plenwick {
 
@@ -19,5 +21,9 @@ struct CalendarMonth {
 
     auto operator<=>(const CalendarMonth&) const = default;
 };
+
+// A month as people type it: "2027-05", "5/2027", "May 2027" or "may 2027"
+// (a month's first three letters will do). Years run 1900 to 9999.
+std::optional<CalendarMonth> ReadMonth(std::string_view text);
 
 } // namespace plenwick

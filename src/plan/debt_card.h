@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calculations/minimum_payment.h"
 #include "calculations/payoff_run.h"
 #include "money/money_amount.h"
 
@@ -10,9 +11,10 @@
 
 namespace plenwick {
 
-// One card that owes, as the plan and the offer ranking see it. The plan
-// reads the rate, balance, payments, rate plan and opening fee; the ranking
-// reads the rate, balance, actual payment and annual fee.
+// One card or other debt (a car or student loan: its minimum is its fixed
+// payment) that owes, as the plan and the offer ranking see it. The plan
+// reads the rate, balance, payments, minimum rule, rate plan and opening fee;
+// the ranking reads the rate, balance, actual payment and annual fee.
 struct DebtCard {
     std::string name;
     double annualRate = 0; // percent
@@ -25,7 +27,8 @@ struct DebtCard {
     // opening fee (the transfer fee) to the balance before month 1.
     std::optional<RatePlan> ratePlan;
     MoneyAmount openingFee;
-    std::size_t row = 0; // the My Cards row it came from
+    std::size_t row = 0;       // the My Cards row it came from
+    MinimumRule minimumRule{}; // as typed: minimumPayment every month
 };
 
 // The six texts of one My Cards row.

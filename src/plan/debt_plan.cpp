@@ -71,14 +71,18 @@ AsYouPayNow asYouPayNow(const std::vector<DebtCard>& cards)
     const auto months = static_cast<std::size_t>(std::min<std::int64_t>(longest, kMostPlanMonths));
     now.balances.assign(months, MoneyAmount());
     const MoneyAmount largest = MoneyAmount::fromTicks(std::numeric_limits<std::int64_t>::max());
-    for (const DebtCard& card : cards) {
-        MoneyAmount balance = card.balance;
-        const RatePlan plan = RatePlan::constant(card.annualRate);
-        const MoneyAmount payment = card.actualPayment.value_or(MoneyAmount());
-        for (std::size_t m = 0; m < months && balance.isPositive(); ++m) {
-            const auto interestThisMonth = monthInterest(balance, plan.monthlyRate(static_cast<std::int64_t>(m) + 1));
+    // Month by month, every card in turn: the cards' months overlap in the processor.
+    std::vector<MoneyAmount> balances;
+    for (const DebtCard& card : cards)
+        balances.push_back(card.balance);
+    for (std::size_t m = 0; m < months; ++m) {
+        for (std::size_t c = 0; c < cards.size(); ++c) {
+            MoneyAmount& balance = balances[c];
+            if (!balance.isPositive())
+                continue;
+            const auto interestThisMonth = monthInterest(balance, cards[c].annualRate / 12);
             const auto owed = interestThisMonth ? balance.plus(*interestThisMonth) : std::nullopt;
-            const auto next = owed ? owed->minus(payment) : std::nullopt;
+            const auto next = owed ? owed->minus(cards[c].actualPayment.value_or(MoneyAmount())) : std::nullopt;
             if (next)
                 balance = std::max(*next, MoneyAmount());
             now.balances[m] = now.balances[m].plus(balance).value_or(largest);
@@ -87,12 +91,20 @@ AsYouPayNow asYouPayNow(const std::vector<DebtCard>& cards)
     return now;
 }
 
+// The month of the plan a calendar month is: 1 for its first month.
+std::int64_t planMonthOf(CalendarMonth month, CalendarMonth firstMonth)
+{
+    return (std::int64_t{month.year} - firstMonth.year) * 12 + month.month - firstMonth.month + 1;
+}
+
 class PlanRun {
 public:
-    PlanRun(const std::vector<DebtCard>& cards, MoneyAmount budget, PlanStrategy strategy, DebtPlan& plan)
+    PlanRun(const std::vector<DebtCard>& cards, MoneyAmount budget, PlanStrategy strategy, const PlanOptions& options,
+            DebtPlan& plan)
         : m_cards(cards)
         , m_budget(budget)
         , m_strategy(strategy)
+        , m_options(options)
         , m_plan(plan)
         , m_balance(cards.size())
         , m_owed(cards.size())
@@ -103,7 +115,6 @@ public:
     void run()
     {
         const std::size_t n = m_cards.size();
-        MoneyAmount minimums;
         std::int32_t lastIntroMonth = 0;
         for (std::size_t c = 0; c < n; ++c) {
             const DebtCard& card = m_cards[c];
@@ -112,22 +123,12 @@ public:
             if (!card.balance.isPositive())
                 continue;
             m_balance[c] = add(card.balance, card.openingFee);
-            minimums = add(minimums, std::max(card.minimumPayment, MoneyAmount()));
             if (m_balance[c].isPositive())
                 m_plan.cards[c].paidOffMonth.reset();
             lastIntroMonth = std::max(lastIntroMonth, m_plans[c].introMonths);
         }
-        if (m_budget < minimums) {
-            fail(PlanFailure::BudgetBelowMinimums, "A budget of " + shown(m_budget) +
-                                                       " is below the minimum payments, which add up to " +
-                                                       shown(minimums) + ".");
-            return;
-        }
-
-        std::iota(m_order.begin(), m_order.end(), std::size_t{0});
-        if (m_strategy == PlanStrategy::SmallestBalanceFirst)
-            std::stable_sort(m_order.begin(), m_order.end(),
-                             [&](std::size_t a, std::size_t b) { return m_balance[a] < m_balance[b]; });
+        orderCards();
+        scheduleChanges();
 
         for (std::int32_t m = 1;; ++m) {
             if (std::none_of(m_balance.begin(), m_balance.end(), [](MoneyAmount b) { return b.isPositive(); }))
@@ -144,8 +145,17 @@ public:
                 });
             m_saved = m_plan.cards;
             m_savedTotals = {m_plan.totalInterest, m_plan.totalPaid};
-            if (!runMonth(m) && m > lastIntroMonth) {
-                fail(PlanFailure::BalancesStopFalling, "A budget of " + shown(m_budget) +
+            const MoneyAmount minimums = chargeMonth(m);
+            if (m_monthBudget < minimums) {
+                m_plan.schedule.resize(static_cast<std::size_t>(m_plan.months) * n);
+                fail(PlanFailure::BudgetBelowMinimums,
+                     (m == 1 ? "A budget of " : "From " + m_plan.calendarMonth(m).name() + " the budget of ") +
+                         shown(m_monthBudget) + " is below the minimum payments, which add up to " + shown(minimums) +
+                         ".");
+                return;
+            }
+            if (!payMonth(m, minimums) && m > lastIntroMonth && m >= m_lastChange) {
+                fail(PlanFailure::BalancesStopFalling, "A budget of " + shown(m_monthBudget) +
                                                            " does not cover the interest: the balances stop "
                                                            "falling in " +
                                                            m_plan.calendarMonth(m).name() + ".");
@@ -173,17 +183,57 @@ public:
     }
 
 private:
-    // One month of the plan; whether any card's balance fell. When none falls
-    // after every intro rate has ended, each card gets the same money again
-    // next month while its interest can only grow: the plan can never end.
-    bool runMonth(std::int32_t month)
+    void orderCards()
+    {
+        std::iota(m_order.begin(), m_order.end(), std::size_t{0});
+        if (m_strategy == PlanStrategy::SmallestBalanceFirst)
+            std::stable_sort(m_order.begin(), m_order.end(),
+                             [&](std::size_t a, std::size_t b) { return m_balance[a] < m_balance[b]; });
+        if (m_strategy != PlanStrategy::OwnOrder)
+            return;
+        // Each position where it first comes, then those left out, in list order.
+        std::vector<std::size_t> wanted = m_options.ownOrder;
+        wanted.insert(wanted.end(), m_order.begin(), m_order.end());
+        m_order.clear();
+        for (const std::size_t c : wanted) {
+            if (c < m_cards.size() && std::find(m_order.begin(), m_order.end(), c) == m_order.end())
+                m_order.push_back(c);
+        }
+    }
+
+    // The changes and extras by plan month. m_lastChange is the last month
+    // that may bring more money than the one before it.
+    void scheduleChanges()
+    {
+        for (const BudgetChange& change : m_options.budgetChanges)
+            m_changes.emplace_back(planMonthOf(change.from, m_plan.firstMonth), change.budget);
+        for (const ExtraPayment& extra : m_options.extraPayments) {
+            const std::int64_t month = planMonthOf(extra.month, m_plan.firstMonth);
+            m_extras.emplace_back(month, extra.amount);
+            if (extra.amount != MoneyAmount())
+                m_lastChange = std::max(m_lastChange, extra.amount.isPositive() ? month : month + 1);
+        }
+        const auto byMonth = [](const auto& a, const auto& b) { return a.first < b.first; };
+        std::stable_sort(m_changes.begin(), m_changes.end(), byMonth);
+        if (!m_changes.empty())
+            m_lastChange = std::max(m_lastChange, m_changes.back().first);
+    }
+
+    // A month's interest and minimums due, with its budget and extra; the
+    // minimums' sum.
+    MoneyAmount chargeMonth(std::int32_t month)
     {
         const std::size_t n = m_cards.size();
         const std::size_t first = m_plan.schedule.size();
         m_plan.schedule.resize(first + n);
         PlanEntry* entries = m_plan.schedule.data() + first;
-        MoneyAmount left = m_budget;
+        for (const auto& [from, budget] : m_changes)
+            m_monthBudget = from <= month ? budget : m_monthBudget;
+        m_monthExtra = MoneyAmount();
+        for (const auto& [in, amount] : m_extras)
+            m_monthExtra = in == month ? add(m_monthExtra, amount) : m_monthExtra;
 
+        MoneyAmount minimums;
         for (std::size_t c = 0; c < n; ++c) {
             if (!m_balance[c].isPositive())
                 continue;
@@ -194,17 +244,30 @@ private:
                 throw OutOfRange();
             e.interest = *interest;
             m_owed[c] = add(e.opening, e.interest);
-            e.payment = std::clamp(m_cards[c].minimumPayment, MoneyAmount(), std::max(m_owed[c], MoneyAmount()));
-            left = subtract(left, e.payment);
+            e.payment = MinimumDue(m_cards[c].minimumRule, m_cards[c].minimumPayment, e.opening, e.interest);
+            minimums = add(minimums, e.payment);
         }
+        return minimums;
+    }
+
+    // The rest of a charged month: its money beyond the minimums to the cards
+    // in order, then the balances; whether any card's balance fell. When none
+    // falls after every intro rate has ended and no more money is to come,
+    // each card gets no more money next month while its interest and minimum
+    // can only grow: the plan can never end.
+    bool payMonth(std::int32_t month, MoneyAmount minimums)
+    {
+        const std::size_t n = m_cards.size();
+        PlanEntry* entries = m_plan.schedule.data() + m_plan.schedule.size() - n;
+        MoneyAmount left = subtract(add(m_monthBudget, m_monthExtra), minimums); // below 0 after a short month
         for (const std::size_t c : m_order) {
             if (!left.isPositive())
                 break;
             if (!m_balance[c].isPositive())
                 continue;
-            const MoneyAmount extra = std::min(left, std::max(subtract(m_owed[c], entries[c].payment), MoneyAmount()));
-            entries[c].payment = add(entries[c].payment, extra);
-            left = subtract(left, extra);
+            const MoneyAmount more = std::min(left, std::max(subtract(m_owed[c], entries[c].payment), MoneyAmount()));
+            entries[c].payment = add(entries[c].payment, more);
+            left = subtract(left, more);
         }
 
         bool fell = false;
@@ -230,14 +293,36 @@ private:
     const std::vector<DebtCard>& m_cards;
     MoneyAmount m_budget;
     PlanStrategy m_strategy;
+    const PlanOptions& m_options;
     DebtPlan& m_plan;
     std::vector<RatePlan> m_plans;
     std::vector<MoneyAmount> m_balance;
     std::vector<MoneyAmount> m_owed;
     std::vector<std::size_t> m_order;
+    std::vector<std::pair<std::int64_t, MoneyAmount>> m_changes, m_extras; // by plan month
+    MoneyAmount m_monthBudget = m_budget, m_monthExtra;
+    std::int64_t m_lastChange = 0;
     std::vector<PlanCardResult> m_saved; // the totals before the month that runs
     std::pair<MoneyAmount, MoneyAmount> m_savedTotals;
 };
+
+DebtPlan buildPlan(const std::vector<DebtCard>& cards, MoneyAmount budget, PlanStrategy strategy,
+                   CalendarMonth firstMonth, const PlanOptions& options, AsYouPayNow now)
+{
+    DebtPlan plan;
+    plan.firstMonth = firstMonth;
+    plan.cardCount = cards.size();
+    plan.cards.resize(cards.size());
+    plan.schedule.reserve(std::size_t{kMostPlanMonths} * cards.size()); // pages of months never run are never touched
+    plan.asYouPayNow = std::move(now);
+    PlanRun run(cards, budget, strategy, options, plan);
+    try {
+        run.run();
+    } catch (const OutOfRange&) {
+        run.failInRange();
+    }
+    return plan;
+}
 
 } // namespace
 
@@ -247,25 +332,28 @@ std::string_view strategyName(PlanStrategy strategy)
     case PlanStrategy::HighestRateFirst: return "Highest rate first";
     case PlanStrategy::SmallestBalanceFirst: return "Smallest balance first";
     case PlanStrategy::CardOrder: return "In the order of My Cards";
+    case PlanStrategy::OwnOrder: return "My own order";
     }
     return {};
 }
 
 DebtPlan BuildDebtPlan(const std::vector<DebtCard>& cards, MoneyAmount budget, PlanStrategy strategy,
-                       CalendarMonth firstMonth)
+                       CalendarMonth firstMonth, const PlanOptions& options)
 {
-    DebtPlan plan;
-    plan.firstMonth = firstMonth;
-    plan.cardCount = cards.size();
-    plan.cards.resize(cards.size());
-    plan.asYouPayNow = asYouPayNow(cards);
-    PlanRun run(cards, budget, strategy, plan);
-    try {
-        run.run();
-    } catch (const OutOfRange&) {
-        run.failInRange();
+    return buildPlan(cards, budget, strategy, firstMonth, options, asYouPayNow(cards));
+}
+
+std::vector<OrderPlan> BuildEveryOrder(const std::vector<DebtCard>& cards, MoneyAmount budget, CalendarMonth firstMonth,
+                                       const PlanOptions& options)
+{
+    std::vector<OrderPlan> orders;
+    const AsYouPayNow now = asYouPayNow(cards);
+    for (const PlanStrategy strategy : {PlanStrategy::HighestRateFirst, PlanStrategy::SmallestBalanceFirst,
+                                        PlanStrategy::CardOrder, PlanStrategy::OwnOrder}) {
+        if (strategy != PlanStrategy::OwnOrder || !options.ownOrder.empty())
+            orders.push_back({strategy, buildPlan(cards, budget, strategy, firstMonth, options, now)});
     }
-    return plan;
+    return orders;
 }
 
 } // namespace plenwick

@@ -62,6 +62,7 @@ struct OfferOutcome {
     bool unusable = false;
 
     bool paidOff() const { return cost.has_value(); }
+    bool operator==(const OfferOutcome&) const = default;
 };
 
 // The card at its own rate and actual payment; its cost is the interest plus
@@ -69,6 +70,7 @@ struct OfferOutcome {
 struct CardAsItIs {
     PayoffRunResult run;
     std::optional<MoneyAmount> cost;
+    bool operator==(const CardAsItIs&) const = default;
 };
 
 // Best first: the offers that pay off by cost, lowest first (which is the
@@ -78,6 +80,7 @@ struct CardRanking {
     std::size_t card = 0; // position in the card list
     CardAsItIs asItIs;
     std::vector<OfferOutcome> offers;
+    bool operator==(const CardRanking&) const = default;
 };
 
 // The runs of offers [first, last) for every card, unranked.

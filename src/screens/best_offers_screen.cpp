@@ -2,8 +2,8 @@
 
 #include "models/offer_ranking_model.h"
 #include "models/shown_text.h"
+#include "models/card_numbers.h"
 #include "offers/offer_file.h"
-#include "screens/card_numbers.h"
 #include "widgets/result_blinker.h"
 #include "widgets/theme.h"
 
@@ -191,7 +191,7 @@ void BestOffersScreen::setOffers(const OfferList& offers, const OfferFileShortfa
 
 void BestOffersScreen::enter(const CardBook& book)
 {
-    std::copy_n(book.begin(), kShownCards, m_cards.begin());
+    m_cards = book;
     if (!rankedLast())
         start();
 }

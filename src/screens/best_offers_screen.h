@@ -50,8 +50,6 @@ signals:
     void planMoveAsked(std::size_t row, const plenwick::OfferMove& move);
 
 private:
-    using ShownCards = std::array<CardRow, kShownCards>;
-
     QWidget* buildTable();
     void addControls(QVBoxLayout* layout);
     void addCommands(QVBoxLayout* layout);
@@ -68,10 +66,10 @@ private:
     void useChosenInPlan();
 
     ScreenContext m_context;
-    ShownCards m_cards;
+    CardBook m_cards;
     std::shared_ptr<const std::vector<RankOffer>> m_offers = std::make_shared<const std::vector<RankOffer>>();
     struct Ranked {
-        ShownCards cards;
+        CardBook cards;
         std::shared_ptr<const std::vector<RankOffer>> offers;
     };
     std::optional<Ranked> m_ranked; // the inputs of the last ranking started

@@ -52,10 +52,10 @@ CardsScreen::CardsScreen(QWidget* parent)
     : CardScreen(parent)
 {
     setObjectName(QStringLiteral("Picture1_0"));
-    QVBoxLayout* layout = screenLayout(this);
+    QVBoxLayout* layout = scrolledScreenLayout(this);
     addHeader(this, layout, QStringLiteral("Label1_0"),
               QStringLiteral("To get started using this application please enter the information from your current "
-                             "credit card(s). There are spaces for up to 3 cards so use as many as you need."));
+                             "credit card(s). There are spaces for up to 5 cards so use as many as you need."));
     CardGrid grid(this, layout, theme::kCardsCaptionWidth, 0);
 
     const auto boxes = columns();

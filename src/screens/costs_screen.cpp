@@ -3,7 +3,7 @@
 #include "calculations/payoff.h"
 #include "models/shown_text.h"
 #include "plan/calendar_month.h"
-#include "screens/card_numbers.h"
+#include "models/card_numbers.h"
 #include "widgets/result_blinker.h"
 #include "widgets/theme.h"
 
@@ -61,7 +61,7 @@ CostsScreen::CostsScreen(ScreenContext context, QWidget* parent)
     , m_context(std::move(context))
 {
     setObjectName(QStringLiteral("Picture1_1"));
-    QVBoxLayout* layout = screenLayout(this);
+    QVBoxLayout* layout = scrolledScreenLayout(this);
     addHeader(this, layout, QStringLiteral("Label1_3"),
               QStringLiteral("This screen uses the information you entered on the last screen to work out how long "
                              "and/or how much you need to pay to become debt free using your current cards."));

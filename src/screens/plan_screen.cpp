@@ -3,7 +3,7 @@
 #include "models/plan_table_model.h"
 #include "models/shown_text.h"
 #include "plan/plan_summary.h"
-#include "screens/card_numbers.h"
+#include "models/card_numbers.h"
 #include "screens/plan_export.h"
 #include "widgets/card_grid.h"
 #include "widgets/plan_chart.h"
@@ -183,7 +183,7 @@ void PlanScreen::enter(const CardBook& book)
     m_cards = book;
     if (!m_budgetTyped) {
         MoneyAmount payments;
-        for (const DebtCard& card : debtCardsOf(std::span(m_cards).first<kShownCards>()))
+        for (const DebtCard& card : debtCardsOf(m_cards))
             payments = payments.plus(card.actualPayment.value_or(MoneyAmount())).value_or(payments);
         m_budget->setText(moneyText(payments));
     }
@@ -221,7 +221,7 @@ void PlanScreen::showMoves()
 
 bool PlanScreen::cardNumbersReadable()
 {
-    for (int row = 0; row < kShownCards; ++row) {
+    for (int row = 0; row < kCardCount; ++row) {
         const CardRow& card = m_cards[row];
         if (const auto problem = unreadableCardNumber(row, card[CardRow::InterestRate], card[CardRow::TotalDue])) {
             m_context.messages->show(this, *problem, MessageIcon::Warning);
@@ -243,9 +243,8 @@ void PlanScreen::calculate()
         return;
     const QDate today = m_context.now().date();
     const CalendarMonth firstMonth = CalendarMonth{today.year(), today.month()}.plus(1);
-    showPlan(std::make_shared<const PlanResult>(
-        BuildPlanWithMoves(debtCardsOf(std::span(m_cards).first<kShownCards>()), m_moves, *budget,
-                           kStrategies[std::max(0, m_order->currentIndex())], firstMonth)));
+    showPlan(std::make_shared<const PlanResult>(BuildPlanWithMoves(
+        debtCardsOf(m_cards), m_moves, *budget, kStrategies[std::max(0, m_order->currentIndex())], firstMonth)));
 }
 
 void PlanScreen::showMessage(const QString& text)

@@ -2,7 +2,7 @@
 
 #include "calculations/savings.h"
 #include "models/shown_text.h"
-#include "screens/card_numbers.h"
+#include "models/card_numbers.h"
 #include "widgets/result_blinker.h"
 #include "widgets/theme.h"
 
@@ -60,7 +60,7 @@ SavingsScreen::SavingsScreen(ScreenContext context, QWidget* parent)
     , m_context(std::move(context))
 {
     setObjectName(QStringLiteral("Picture1_2"));
-    QVBoxLayout* layout = screenLayout(this);
+    QVBoxLayout* layout = scrolledScreenLayout(this);
     layout->setSpacing(4);
     addHeader(this, layout, QStringLiteral("Label1_1"),
               QStringLiteral("This screen enables you to work out how much money you could save by paying more, "
@@ -158,7 +158,7 @@ void SavingsScreen::enter(const CardBook& book)
     m_cards = book;
     copyNamesAndTotals(book, m_name, m_totalDue);
     listOffers();
-    for (int row = 0; row < kShownCards; ++row) {
+    for (int row = 0; row < kCardCount; ++row) {
         if (m_totalDue[row]->text().isEmpty())
             continue;
         m_offerChoice[row]->setCurrentIndex(0);

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace plenwick {
@@ -35,9 +36,9 @@ CardGrid::CardGrid(QWidget* panel, QVBoxLayout* screenLayout, int captionWidth, 
     m_grid->setHorizontalSpacing(14);
     m_grid->setVerticalSpacing(6);
     m_grid->setColumnMinimumWidth(0, captionWidth);
-    for (int card = 0; card < kShownCards; ++card)
+    for (int card = 0; card < kCardCount; ++card)
         m_grid->setColumnMinimumWidth(card + 1, theme::kCardColumnWidth);
-    m_grid->setColumnStretch(kShownCards + 1, 1);
+    m_grid->setColumnStretch(kCardCount + 1, 1);
     screenLayout->addLayout(m_grid);
     addHeadings(firstHeading);
 }
@@ -57,7 +58,6 @@ void CardGrid::addHeadings(int firstIndex)
         auto* layout = new QVBoxLayout(heading);
         layout->setContentsMargins(2, 3, 2, 3);
         layout->addWidget(title);
-        heading->setVisible(card < kShownCards);
         m_grid->addWidget(heading, kHeadingRow, card + 1);
     }
 }
@@ -78,8 +78,6 @@ void CardGrid::place(QWidget* widget, const char* name, const QString& spoken, i
 {
     widget->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(card));
     widget->setAccessibleName(QStringLiteral("%1, %2").arg(spoken, cardTitle(card)));
-    if (card >= kShownCards)
-        widget->setVisible(false);
     m_grid->addWidget(widget, row, card + 1);
 }
 
@@ -90,6 +88,26 @@ QVBoxLayout* screenLayout(QWidget* panel)
     layout->setContentsMargins(theme::kScreenMargin, theme::kScreenMarginVertical, theme::kScreenMargin,
                                theme::kScreenMarginVertical);
     layout->setSpacing(8);
+    return layout;
+}
+
+QVBoxLayout* scrolledScreenLayout(QWidget* panel)
+{
+    QVBoxLayout* outer = screenLayout(panel);
+    auto* scroll = new QScrollArea(panel);
+    scroll->setObjectName(QStringLiteral("screenScroll"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    // The panel's painted strip shows through.
+    auto* content = new QWidget;
+    content->setObjectName(QStringLiteral("screenContent"));
+    scroll->setStyleSheet(
+        QStringLiteral("#screenScroll, #screenScroll > QWidget, #screenContent { background: transparent; }"));
+    scroll->setWidget(content);
+    outer->addWidget(scroll, 1);
+    auto* layout = new QVBoxLayout(content);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(outer->spacing());
     return layout;
 }
 
@@ -170,7 +188,8 @@ Navigation addNavigation(QWidget* panel, QVBoxLayout* screenLayout, int screen)
     row->addStretch(1);
     row->addWidget(buttons.next);
     screenLayout->addStretch(1);
-    screenLayout->addLayout(row);
+    // Outside what scrolls, so that the buttons stay in reach.
+    static_cast<QVBoxLayout*>(panel->layout())->addLayout(row);
     return buttons;
 }
 

@@ -15,15 +15,13 @@ class QVBoxLayout;
 
 namespace plenwick {
 
-inline constexpr int kCardCount = 5;  // rows in the card book
-inline constexpr int kShownCards = 3; // the screens show cards 1 to 3
 
 template <class T>
 using PerCard = std::array<T*, kCardCount>;
 
 // The grid of a card screen: row captions on the left, a column per card.
-// Columns of cards 4 and 5 exist but are never shown. Rows are added top to
-// bottom; the "Card 1" to "Card 5" headings take the first.
+// Rows are added top to bottom; the "Card 1" to "Card 5" headings take the
+// first.
 class CardGrid {
 public:
     // firstHeading numbers the headings' objects, screen after screen.
@@ -58,8 +56,11 @@ private:
     int m_lastRow = 0;
 };
 
-// The parts the card screens are built of.
+// The parts the card screens are built of. A screen's layout holds its
+// header, its grid or views, and its navigation at the bottom; the card
+// screens' content scrolls above the navigation when the window is small.
 QVBoxLayout* screenLayout(QWidget* panel);
+QVBoxLayout* scrolledScreenLayout(QWidget* panel);
 QLabel* addHeader(QWidget* panel, QVBoxLayout* screenLayout, const QString& objectName, const QString& text);
 QPushButton* commandButton(QWidget* parent, const QString& objectName, const QString& caption);
 QLineEdit* textBox(QWidget* parent, Qt::Alignment alignment);

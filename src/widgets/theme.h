@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QMargins>
 #include <QRect>
 #include <QSize>
 #include <QString>
@@ -70,21 +71,22 @@ QString noteStyle(); // a short notice on a screen
 QString summaryBoxStyle(const QString& objectName);
 QString viewTabStyle(); // the tabs between views of one screen, light whatever the palette
 
-// The main window.
-inline constexpr QSize kClientSize(992, 664);
-inline constexpr QRect kBannerStrip(1, 1, 988, 115);
-// Larger than the strip on every side, so the strip hides the browser's edges.
-inline constexpr QRect kBannerInStrip(-3, -3, 1015, 133);
-inline constexpr int kScreenButtonTop = 117;
-inline constexpr int kScreenButtonLeft = 6;
+// The main window: its first size shows five cards side by side; at its
+// smallest it fits a 1024 x 600 screen, or 1920 x 1080 at twice the scale,
+// and the card screens scroll.
+inline constexpr QSize kClientSize(1296, 680);
+inline constexpr QSize kSmallestClientSize(900, 480);
+inline constexpr int kBannerHeight = 115;
+// Larger than the strip, so the strip hides the browser's edges.
+inline constexpr QMargins kBannerOverhang(3, 3, 24, 15);
+inline constexpr int kScreenButtonLeft = 5;
 inline constexpr QSize kScreenButtonSize(118, 28);
 inline constexpr int kScreenButtonStep = 117; // neighbouring tabs share a border
-inline constexpr QRect kPanelArea(6, 144, 982, 518);
 
 // Inside a screen.
 inline constexpr int kScreenMargin = 12;
 inline constexpr int kScreenMarginVertical = 8;
-inline constexpr int kCardColumnWidth = 187;
+inline constexpr int kCardColumnWidth = 180;
 inline constexpr int kBoxHeight = 22;
 inline constexpr int kCommandHeight = 26;
 inline constexpr QSize kNavigationButtonSize(91, 26);

@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
+#include <sstream>
 
 namespace plenwick {
 namespace {
@@ -19,6 +21,7 @@ std::vector<T> list(T first, More... more)
 
 constexpr CalendarMonth kJanuary2027{2027, 1};
 constexpr PlanStrategy kByRate = PlanStrategy::HighestRateFirst, kInOrder = PlanStrategy::CardOrder;
+using Rule = MinimumRule::Kind;
 
 TEST(CalendarMonth, CountsAcrossYearsBothWays)
 {
@@ -30,16 +33,17 @@ TEST(CalendarMonth, CountsAcrossYearsBothWays)
 TEST(DebtCardsFromRows, TakesTheRowsThatOweAndFallsBackToTheActualPayment)
 {
     const auto cards = DebtCardsFromRows({{"Gold", "$25.00", "18.90", "$1,000.00", "$35.00", "$100.00"},
-                                          {"Empty", "", "", "", "", ""},
+                                          {},
                                           {"Zero", "", "12", "$0.00", "$10", "$10"},
-                                          {"No minimum", "", "abc", "$500", "", "$50.00"},
+                                          {"No minimum", "x", "abc", "$500", "", "$50.00"},
                                           {"Unreadable", "", "12", "$200", "n/a", "x"}});
     ASSERT_EQ(cards.size(), 3U);
-    EXPECT_EQ(std::tuple(cards[0].row, cards[1].row, cards[2].row, cards[0].minimumPayment, cards[1].minimumPayment,
-                         cards[2].minimumPayment, cards[0].name, cards[0].annualFee, cards[0].annualRate,
-                         cards[1].annualRate, cards[2].actualPayment),
-              std::tuple(0U, 3U, 4U, dollars("35"), dollars("50"), MoneyAmount(), "Gold", dollars("25"), 18.9, 0.0,
-                         std::nullopt));
+    EXPECT_EQ(std::tuple(cards[0].name, cards[0].annualFee, cards[0].annualRate, cards[0].minimumPayment),
+              std::tuple("Gold", dollars("25"), 18.9, dollars("35")));
+    // Fee and rate that cannot be read count as 0; an empty minimum is the actual payment.
+    EXPECT_EQ(std::tuple(cards[1].row, cards[1].annualFee, cards[1].annualRate, cards[1].minimumPayment),
+              std::tuple(3U, MoneyAmount(), 0.0, dollars("50")));
+    EXPECT_EQ(std::tuple(cards[2].minimumPayment, cards[2].actualPayment), std::tuple(MoneyAmount(), std::nullopt));
 }
 
 TEST(DebtPlan, PaysTheBudgetOutMonthByMonthOrSaysWhyNot)
@@ -48,48 +52,74 @@ TEST(DebtPlan, PaysTheBudgetOutMonthByMonthOrSaysWhyNot)
         std::vector<DebtCard> cards;
         const char* budget;
         PlanStrategy strategy;
-        std::int32_t month; // whose payments are checked
-        std::vector<const char*> payments;
+        std::int32_t month;       // the payments checked are its cards', then on into the next months'
+        const char* payments;     // separated by blanks
         std::int32_t months = -1; // -1: the plan goes on past the month checked
         const char* totalInterest = "0";
         std::string message = "";
+        PlanOptions options = {};
     };
     const auto four = list(card(12, "500", "10"), card(24, "3000", "30"), card(0, "500", "20"), card(24, "3000", "30"));
-    const auto introAndRegular = list(card(0, "1000", "0", RatePlan{2, 0, 12}), card(12, "1000", "0"));
+    // From before the first month $150, in March $300 then $200; $50 more in February, $190 less in April.
+    const PlanOptions dated{{{{2026, 1}, dollars("150")}, {{2027, 3}, dollars("300")}, {{2027, 3}, dollars("200")}},
+                            {{{2027, 2}, dollars("40")},
+                             {{2027, 2}, dollars("10")},
+                             {{2027, 4}, dollars("-190")},
+                             {{2026, 12}, dollars("99")}}};
+    const auto unpaid = list(card(12, "10000", "0"));
     const Case cases[] = {
-        // Highest rate first, smallest balance first (ties by row), card order.
-        {four, "330", kByRate, 1, list("10", "270", "20", "30")},
-        {four, "330", PlanStrategy::SmallestBalanceFirst, 1, list("250", "30", "20", "30")},
-        {four, "330", kInOrder, 1, list("250", "30", "20", "30")},
+        // Highest rate first, smallest balance first (ties by row), own order (each card where it first comes, the
+        // rest after in list order).
+        {four, "330", kByRate, 1, "10 270 20 30"},
+        {four, "1000", PlanStrategy::SmallestBalanceFirst, 1, "505 30 435 30"},
+        {four, "3800", PlanStrategy::OwnOrder, 1, "210 3060 500 30", -1, "0", "", {{}, {}, {2, 4, 1, 2}}},
+        {std::vector(60, card(0, "10", "1")), "600", kInOrder, 1, "10", 1}, // any number of debts
         // A card paid off passes the rest on; a minimum above the balance pays the balance.
-        {list(card(0, "100", "25"), card(0, "1000", "25")), "200", kInOrder, 1, list("100", "100"), 6},
-        {list(card(0, "1000", "10"), card(0, "50", "100")), "200", kInOrder, 1, list("150", "50"), 6},
-        {list(card(12, "1000", "0", {}, "0", "30")), "500", kInOrder, 3, list("46.16"), 3, "16.16"},
+        {list(card(0, "100", "25"), card(0, "1000", "25")), "200", kInOrder, 1, "100 100", 6},
+        {list(card(0, "1000", "10"), card(0, "50", "100")), "200", kInOrder, 1, "150 50", 6},
+        {list(card(12, "1000", "0", {}, "0", "30")), "500", kInOrder, 3, "46.16", 3, "16.16"},
         // An intro rate waits for its regular rate, then goes first (ties by row).
-        {introAndRegular, "300", kByRate, 2, list("0", "300")},
-        {introAndRegular, "300", kByRate, 3, list("300", "0")},
-        {list(card(0, "1000", "0", RatePlan{2, 24, 0})), "10", kInOrder, 105, list("0.20"), 105, "40.20"},
-        {list(card(0, "1200", "1")), "1", kInOrder, 1200, list("1"), 1200},
+        {list(card(0, "1000", "0", RatePlan{2, 0, 12}), card(12, "1000", "0")), "300", kByRate, 2, "0 300 300 0"},
+        {list(card(0, "1000", "0", RatePlan{2, 24, 0})), "10", kInOrder, 105, "0.20", 105, "40.20"},
+        {list(card(0, "1200", "1")), "1", kInOrder, 1200, "1", 1200},
+        // Budget changes and extras by month; a negative extra never takes a month below its minimums, and
+        // the plan goes on when no balance falls but more money is to come.
+        {list(card(12, "10000", "20")), "100", kInOrder, 1, "150 200 200 20 200", -1, "0", "", dated},
+        {unpaid, "100", kInOrder, 3, "600", -1, "0", "", {{}, {{{2027, 3}, dollars("500")}}}},
+        {unpaid, "100", kInOrder, 2, "300", -1, "0", "", {{{{2027, 2}, dollars("300")}}}},
+        // The bank's minimum on the month's balance and interest: 1 % + 92.7083, to the cent.
+        {list(card(22.25, "5000", "0", {}, "0", "0", {Rule::PercentPlusInterest, 1, dollars("40")})), "100", kInOrder,
+         0, "", 0, "0", "A budget of $100.00 is below the minimum payments, which add up to $142.71."},
         // A failed plan keeps the months it ran, with their totals.
-        {list(card(12, "1000", "100"), card(12, "2000", "245")), "300", kInOrder, 0, std::vector<const char*>(), 0, "0",
+        {list(card(12, "1000", "100"), card(12, "2000", "245")), "300", kInOrder, 0, "", 0, "0",
          "A budget of $300.00 is below the minimum payments, which add up to $345.00."},
-        {list(card(12, "10000", "0")), "100", kInOrder, 1, list("100"), 1, "100",
+        {list(card(12, "2000", "100")),
+         "300",
+         kInOrder,
+         4,
+         "300",
+         4,
+         "63.0877",
+         "From May 2027 the budget of $50.00 is below the minimum payments, which add up to $100.00.",
+         {{{{2027, 5}, dollars("50")}}}},
+        {unpaid, "100", kInOrder, 1, "100", 1, "100",
          "A budget of $100.00 does not cover the interest: the balances stop falling in January 2027."},
-        {list(card(0, "10000", "0", RatePlan{3, 0, 12})), "50", kInOrder, 4, list("50"), 4, "98.50",
+        {list(card(0, "10000", "0", RatePlan{3, 0, 12})), "50", kInOrder, 4, "50", 4, "98.50",
          "A budget of $50.00 does not cover the interest: the balances stop falling in April 2027."},
-        {list(card(0, "1200.01", "0")), "1", kInOrder, 1200, list("1"), 1200, "0",
+        {list(card(0, "1200.01", "0")), "1", kInOrder, 1200, "1", 1200, "0",
          "The plan would take more than 1,200 months (100 years); it stops there."},
-        {list(card(0, "100", "0"), card(12, "910,000,000,000,000", "0")), "1", kInOrder, 1, list("1", "0"), 1,
-         "9,100,000,000,000", "The amounts are too large to plan exactly."},
+        {list(card(0, "900,000,000,000,000", "0"), card(12, "900,000,000,000,000", "0")), "900,000,000,000,000",
+         kInOrder, 1, "900,000,000,000,000 0", 1, "9,000,000,000,000", "The amounts are too large to plan exactly."},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.cards.size() << " cards, budget " << c.budget << ", " << c.message);
-        const DebtPlan plan = BuildDebtPlan(c.cards, dollars(c.budget), c.strategy, kJanuary2027);
+        SCOPED_TRACE(&c - cases);
+        const DebtPlan plan = BuildDebtPlan(c.cards, dollars(c.budget), c.strategy, kJanuary2027, c.options);
         EXPECT_EQ(plan.message, c.message);
-        ASSERT_GE(plan.months, c.month);
         ASSERT_EQ(plan.schedule.size(), plan.months * c.cards.size());
-        for (std::size_t i = 0; i < c.payments.size(); ++i)
-            EXPECT_EQ(plan.entry(c.month, i).payment, dollars(c.payments[i])) << "card " << i;
+        std::istringstream payments(c.payments);
+        std::size_t i = (c.month - 1) * c.cards.size();
+        for (std::string paid; payments >> paid; ++i)
+            EXPECT_EQ(plan.schedule.at(i).payment, dollars(paid.c_str())) << i;
         if (c.months < 0)
             continue;
         EXPECT_EQ(plan.months, c.months);
@@ -104,76 +134,83 @@ TEST(DebtPlan, PaysTheBudgetOutMonthByMonthOrSaysWhyNot)
 TEST(DebtPlan, AsYouPayNowRunsEachCardAloneAtItsActualPayment)
 {
     std::vector<DebtCard> cards = {card(0, "300", "100"), card(12, "10000", "100")};
-    DebtPlan plan = BuildDebtPlan(cards, dollars("500"), kInOrder, kJanuary2027);
-    ASSERT_EQ(plan.asYouPayNow.balances.size(), 1200U);
-    EXPECT_EQ(std::tuple(plan.asYouPayNow.neverPaidOff, plan.asYouPayNow.months, plan.asYouPayNow.balances[2]),
-              std::tuple(std::vector<std::size_t>{1}, std::nullopt, dollars("10000")));
+    AsYouPayNow now = BuildDebtPlan(cards, dollars("500"), kInOrder, kJanuary2027).asYouPayNow;
+    ASSERT_EQ(now.balances.size(), 1200U);
+    EXPECT_EQ(now.neverPaidOff, std::vector<std::size_t>{1});
+    EXPECT_EQ(now.months, std::nullopt);
+    EXPECT_EQ(now.balances[2], dollars("10000"));
 
     cards[1] = card(12, "1000", "100");
     cards.push_back(card(12, "-50", "0")); // owes nothing
-    plan = BuildDebtPlan(cards, dollars("500"), kInOrder, kJanuary2027);
-    // The first month's balances: 200 + 910.
-    EXPECT_EQ(std::tuple(plan.cards[2].paidOffMonth, plan.asYouPayNow.months, plan.asYouPayNow.balances.front(),
-                         plan.asYouPayNow.cards.at(1).interest, plan.asYouPayNow.paid),
-              std::tuple(0, 11, dollars("1110"), dollars("58.9848"), dollars("1,358.9848")));
+    const DebtPlan plan = BuildDebtPlan(cards, dollars("500"), kInOrder, kJanuary2027);
+    now = plan.asYouPayNow;
+    EXPECT_EQ(plan.cards[2].paidOffMonth, 0);
+    EXPECT_EQ(now.months, 11);
+    EXPECT_EQ(now.balances.size(), 11U);
+    EXPECT_EQ(now.cards.at(1).interest, dollars("58.9848"));
+    EXPECT_EQ(now.balances.front(), dollars("1110")); // 200 + 910
+    EXPECT_EQ(now.paid, dollars("1,358.9848"));       // 300 + 1,000 + 58.9848
 
     const DebtCard huge = card(0, "500,000,000,000,000", "500,000,000,000,000");
     // Beyond the range of money.
     EXPECT_EQ(BuildDebtPlan({huge, huge}, dollars("1"), kInOrder, kJanuary2027).asYouPayNow.paid, std::nullopt);
 }
 
-// Every month pays the whole budget but the last, every card's payments add up
-// to its balance, fee and interest, and one card at its actual payment takes
-// the months of its payoff run.
+// Every order side by side is each order alone; an extra of $0 and a minimum
+// of 0 % at least $F change nothing; a plan that ends has paid every balance,
+// fee and interest, the last card in its last month.
 TEST(DebtPlan, InvariantsHoldOnRandomBooks)
 {
     std::mt19937_64 random(20270101);
     auto between = [&](std::int64_t low, std::int64_t top) { return std::uniform_int_distribution(low, top)(random); };
+    auto cents = [&](std::int64_t low, std::int64_t top) { return MoneyAmount::fromTicks(between(low, top) * 100); };
     int finished = 0;
     for (int book = 0; book < 400; ++book) {
         SCOPED_TRACE(book);
         std::vector<DebtCard> cards(static_cast<std::size_t>(between(1, 5)));
-        MoneyAmount budget = MoneyAmount::fromTicks(between(0, 50'000) * 100);
+        MoneyAmount budget = cents(0, 50'000);
+        PlanOptions options;
         for (DebtCard& c : cards) {
-            c.annualRate = static_cast<double>(between(0, 3000)) / 100;
-            c.balance = MoneyAmount::fromTicks(between(-100, 2'000'000) * 100);
-            c.minimumPayment = MoneyAmount::fromTicks(between(0, 40'000) * 100);
+            c.annualRate = between(0, 3000) / 100.0;
+            c.balance = cents(-100, 2'000'000);
+            c.minimumPayment = cents(0, 40'000);
             c.ratePlan = RatePlan{static_cast<std::int32_t>(between(-20, 21)), 0, c.annualRate};
             c.openingFee = MoneyAmount::fromTicks(between(0, 1) * c.balance.ticks() * 3 / 100);
             budget = *budget.plus(c.minimumPayment);
+            if (book % 3 == 0) // the budget, extras and rule may then leave the minimums uncovered
+                c.minimumRule = {static_cast<Rule>(between(1, 2)), between(0, 300) / 100.0, c.minimumPayment};
+            options.ownOrder.push_back(static_cast<std::size_t>(between(0, 6)));
         }
-        const DebtPlan plan = BuildDebtPlan(cards, budget, static_cast<PlanStrategy>(between(0, 2)), kJanuary2027);
-        if (cards.size() == 1 && cards[0].openingFee == MoneyAmount()) {
-            const auto run = PayoffRun(cards[0].balance, *cards[0].ratePlan, budget);
-            ASSERT_EQ(plan.succeeded(), !run.stoppedEarly && run.months <= 1200) << plan.message;
-            EXPECT_TRUE(!plan.succeeded() || (plan.months == run.months && plan.totalInterest == run.interest));
+        for (int i = 0; i < 2 && book % 3 != 1; ++i) {
+            options.budgetChanges.push_back({kJanuary2027.plus(between(-2, 30)), *budget.plus(cents(-10000, 10000))});
+            options.extraPayments.push_back({kJanuary2027.plus(between(-2, 30)), cents(-300'000, 300'000)});
         }
+        const auto orders = BuildEveryOrder(cards, budget, kJanuary2027, options);
+        for (const OrderPlan& order : orders)
+            EXPECT_EQ(order.plan, BuildDebtPlan(cards, budget, order.strategy, kJanuary2027, options));
+        const auto& [strategy, plan] = orders.at(static_cast<std::size_t>(between(0, 3)));
+        auto changed = options;
+        changed.extraPayments.push_back({kJanuary2027.plus(between(0, 30)), MoneyAmount()});
+        EXPECT_EQ(BuildDebtPlan(cards, budget, strategy, kJanuary2027, changed), plan);
+        auto asFormula = cards;
+        for (DebtCard& c : asFormula)
+            c.minimumRule = book % 3 != 0 ? MinimumRule{Rule::Percent, 0, c.minimumPayment} : c.minimumRule;
+        EXPECT_EQ(BuildDebtPlan(asFormula, budget, strategy, kJanuary2027, options), plan);
         if (!plan.succeeded())
             continue;
         ++finished;
-        // Each card is paid off in the month its balance reaches 0 (month 0: it owed nothing), the last of them
-        // in the plan's last month.
         MoneyAmount owed;
-        std::int32_t last = 0;
+        std::int32_t last = 0; // a card that owed nothing is paid off in month 0
         for (std::size_t c = 0; c < cards.size(); ++c) {
             const MoneyAmount start = std::max(*cards[c].balance.plus(cards[c].openingFee), MoneyAmount());
             EXPECT_EQ(plan.cards[c].paid, *start.plus(plan.cards[c].interest));
             owed = *owed.plus(start);
-            const std::int32_t paidOff = plan.cards[c].paidOffMonth.value();
-            EXPECT_TRUE(paidOff == 0 || (plan.entry(paidOff, c).opening.isPositive() &&
-                                         plan.entry(paidOff, c).closing == MoneyAmount()));
-            last = std::max(last, paidOff);
+            last = std::max(last, plan.cards[c].paidOffMonth.value());
         }
         EXPECT_EQ(plan.totalPaid, *owed.plus(plan.totalInterest));
         EXPECT_EQ(last, plan.months);
-        for (std::int32_t m = 1; m < plan.months; ++m) {
-            MoneyAmount paid;
-            for (std::size_t c = 0; c < cards.size(); ++c)
-                paid = *paid.plus(plan.entry(m, c).payment);
-            ASSERT_EQ(paid, budget) << "month " << m;
-        }
     }
-    EXPECT_GT(finished, 200);
+    EXPECT_GT(finished, 300);
 }
 
 TEST(PlanCsv, TwoCardsMonthByMonthWithTotalsQuotedWhereNeeded)

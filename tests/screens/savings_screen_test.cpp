@@ -22,19 +22,19 @@ protected:
     CardBook cards = cardsOf({{{"Harbor Gold", "", "18", "$5,000.00", "", "$150.00"}},
                               {{"Meadow", "", "12", "$1,000.00", "", "$100.00"}},
                               {{"No Total", "", "12", "", "", "$100.00"}},
-                              {{"Hidden", "", "12", "$77.00", "", "$10.00"}}});
+                              {{"Fourth", "", "12", "$77.00", "", "$10.00"}}});
     const OfferList offers = {{"Harbor Rewards", "http://x.example/harbor", "12", "0", "13.99"},
                               {"Odd Scheme Card", "javascript:alert(1)", "0", "0", "9.99"},
                               {"Meadow Cash", "", "6", "1.9", "24.99"}};
 };
 
-TEST_F(SavingsScreenTest, OpeningChoosesTheFirstOfferForTheShownCardsThatOweAndWorksItOut)
+TEST_F(SavingsScreenTest, OpeningChoosesTheFirstOfferForEachCardThatOwesAndWorksItOut)
 {
     SavingsScreen* screen = openWith(offers);
-    EXPECT_EQ(box("CardName3Text", 3)->text(), "Hidden");
+    EXPECT_EQ(box("CardName3Text", 3)->text(), "Fourth");
     EXPECT_EQ(choice("CardCombo", 4)->count(), 3);
     for (int row = 0; row < 5; ++row)
-        EXPECT_EQ(choice("CardCombo", row)->currentIndex(), row < 2 ? 0 : -1) << row;
+        EXPECT_EQ(choice("CardCombo", row)->currentIndex(), row == 2 || row == 4 ? -1 : 0) << row;
     EXPECT_EQ(caption("Savings3Lable", 0),
               "Harbor Rewards would enable you to pay off your card 10 months early and save a total of $1,500.00");
 

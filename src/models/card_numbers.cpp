@@ -1,4 +1,4 @@
-#include "screens/card_numbers.h"
+#include "models/card_numbers.h"
 
 #include "money/money_text.h"
 
