@@ -25,7 +25,6 @@ QString native(const QString& path) { return QDir::toNativeSeparators(path); }
 
 constexpr int kMostLinks = 40;
 constexpr int kRandomLetters = 6;
-constexpr int kMostAttempts = 100;
 const QString kLetters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789");
 
 bool folderCanBeWritten(const QString& folder)
@@ -75,14 +74,14 @@ FoundFile readCardFileBytes(const QString& path)
         found.problem = info.isDir() ? QStringLiteral("it is a folder") : QStringLiteral("it is not an ordinary file");
         return found;
     }
-    if (file.size() <= CardStore::kMostBytes)
-        found.bytes = file.read(CardStore::kMostBytes + 1);
-    if (file.size() > CardStore::kMostBytes || found.bytes.size() > CardStore::kMostBytes)
+    // One byte more than may be read tells a file that grew meanwhile.
+    const QByteArray bytes = file.size() <= CardStore::kMostBytes ? file.read(CardStore::kMostBytes + 1) : QByteArray();
+    if (file.size() > CardStore::kMostBytes || bytes.size() > CardStore::kMostBytes)
         found.problem = QStringLiteral("it is larger than 1 MiB, far more than a card file holds");
     else if (file.error() != QFileDevice::NoError)
         found.problem = file.errorString();
-    if (!found.problem.isEmpty())
-        found.bytes.clear();
+    else
+        found.bytes = bytes;
     return found;
 }
 
@@ -155,8 +154,7 @@ void removeLeftovers(const QString& path)
 {
     for (const QFileInfo& card : {QFileInfo(path), QFileInfo(finalTarget(path))}) {
         const QString prefix = card.fileName() + QLatin1String(CardStore::kSavingSuffix);
-        const QFileInfoList entries =
-            card.dir().entryInfoList({prefix + QStringLiteral("*")}, QDir::Files | QDir::System | QDir::Hidden);
+        const QFileInfoList entries = card.dir().entryInfoList(QDir::Files | QDir::System | QDir::Hidden);
         for (const QFileInfo& entry : entries) {
             const QString name = entry.fileName();
             if (entry.isSymLink() || !name.startsWith(prefix) || name.size() != prefix.size() + kRandomLetters)
@@ -175,19 +173,14 @@ std::optional<QString> replaceWhole(const QString& path, const QByteArray& bytes
     const QFileInfo target(finalTarget(path));
     const QFileDevice::Permissions permissions =
         target.exists() ? target.permissions() : QFileDevice::ReadOwner | QFileDevice::WriteOwner;
-    QFile file;
-    for (int attempt = 0;; ++attempt) {
-        QString name = target.filePath() + QLatin1String(CardStore::kSavingSuffix);
-        for (int letter = 0; letter < kRandomLetters; ++letter)
-            name += kLetters[QRandomGenerator::global()->bounded(static_cast<int>(kLetters.size()))];
-        file.setFileName(name);
-        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered,
-                      QFileDevice::ReadOwner | QFileDevice::WriteOwner))
-            break;
-        const QFileInfo taken(name);
-        if (attempt == kMostAttempts || !(taken.exists() || taken.isSymLink()))
-            return file.errorString();
-    }
+    // One in 62^6 names is taken by a file left behind: that save fails, the next draws anew.
+    QString name = target.filePath() + QLatin1String(CardStore::kSavingSuffix);
+    for (int letter = 0; letter < kRandomLetters; ++letter)
+        name += kLetters[QRandomGenerator::global()->bounded(static_cast<int>(kLetters.size()))];
+    QFile file(name);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered,
+                   QFileDevice::ReadOwner | QFileDevice::WriteOwner))
+        return file.errorString();
     const auto failed = [&file](const QString& reason) {
         file.remove();
         return reason;
@@ -232,7 +225,7 @@ bool CardStore::takeOver()
         m_otherCopy.clear();
         return true;
     }
-    qint64 process = 0;
+    qint64 process{};
     QString host, program;
     m_otherCopy = m_lock.getLockInfo(&process, &host, &program)
                       ? QStringLiteral("process %1 on %2").arg(process).arg(host)

@@ -24,6 +24,8 @@ TEST(CardFile, ReadsEachRowOnItsOwn)
         {"line feeds only", "3/14/2008 9:05:12 PM\nGold|$1|2|$3|$4|$5\n", "////", false, false},
         {"no time-stamp", "spring\r\n" + kGold + kEmptyRows, "Gold////", true, false},
         {"empty", "", "////", true, false},
+        {"a line end only", "\r\n", "////", true, false},
+        {"a time-stamp only", kStamp, "////", true, true},
         {"lines past the sixth", kStamp + kGold + kEmptyRows + "x\r\n", "Gold////", true, true},
         {"BOM", "\xef\xbb\xbf" + kStamp + kGold + "\xef\xbb\xbfTin" + kEmptyRows, "Gold/\ufeffTin///", true, true},
         {"Latin-1", kStamp + "Caf\xc3\xa9|||||\r\nCaf\xe9|||||\r\nCaf\xc3" + kEmptyRows.left(21),

@@ -117,6 +117,7 @@ TEST(CardStore, NothingOnDiskIsLostWhateverStandsThere)
         {"mycards.dat|", "not an ordinary file", "not an ordinary file", "mycards.dat"},
         {"mycards.dat->pipe pipe|", "not an ordinary file", "not an ordinary file", "mycards.dat pipe"},
         {"mycards.dat->gone", "which does not exist", "which does not exist", "mycards.dat"},
+        {"mycards.dat->loop loop->mycards.dat", "which does not exist", "which does not exist", "loop mycards.dat"},
         {"mycards.dat=big", "larger than 1 MiB", "larger than 1 MiB", "mycards.dat"},
         {"mycards.dat=mib", "", "", "mycards.dat"},
         {"mycards.dat=good:440", "", "read-only", "mycards.dat"},
@@ -124,10 +125,13 @@ TEST(CardStore, NothingOnDiskIsLostWhateverStandsThere)
         {"mycards.dat=good", "", "File too large", "mycards.dat", 40},
         {"mycards.dat.MyCopy=good mycards.dat.BackUp=good mycards.dat.OldOne=x mycards.dat.saving=x "
          "mycards.dat.plenwick-saving-Ab12Cd=good mycards.dat.plenwick-saving-zzzzzz=x "
-         "mycards.dat.plenwick-saving-Ab12C=x mycards.dat.plenwick-saving-LinkAb->mycards.dat.MyCopy",
+         "mycards.dat.plenwick-saving-Ab12C=x mycards.dat.plenwick-saving-Ab12Cd7=x "
+         "mycards.dat.plenwick-saving-Ab-2Cd=x "
+         "mycards.dat.plenwick-saving-LinkAb->mycards.dat.MyCopy x.mycards.dat.plenwick-saving-Ab12Cd=x",
          "", "",
-         "mycards.dat mycards.dat.BackUp mycards.dat.MyCopy mycards.dat.OldOne mycards.dat.plenwick-saving-Ab12C "
-         "mycards.dat.plenwick-saving-LinkAb mycards.dat.saving"},
+         "mycards.dat mycards.dat.BackUp mycards.dat.MyCopy mycards.dat.OldOne mycards.dat.plenwick-saving-Ab-2Cd "
+         "mycards.dat.plenwick-saving-Ab12C mycards.dat.plenwick-saving-Ab12Cd7 mycards.dat.plenwick-saving-LinkAb "
+         "mycards.dat.saving x.mycards.dat.plenwick-saving-Ab12Cd"},
     };
     const QString text = cardFileText(CardBook{}, QDateTime(QDate(2026, 4, 1), QTime(8, 0)));
     ::close(STDIN_FILENO); // started without standard input, the program opens its card file as descriptor 0
@@ -234,13 +238,25 @@ TEST(CardStore, OneCopyWritesAndNoSaveReplacesAFileChangedOnDisk)
     EXPECT_FALSE(QFile::exists(path + ".unreadable-2")); // what was kept once is not kept again
     second.reset();
 
+    EXPECT_TRUE(CardStore(path).save(fromA)->contains("changed on disk")); // a store that read nothing
+
     // A copy that died left its lock; process 2^31 - 1 is none.
     arrange(QDir(folder.path()),
             ("mycards.dat.plenwick-lock=2147483647\ncards_tests\n" + QSysInfo::machineHostName() + "\n").toUtf8());
-    CardStore third(path);
-    third.load();
-    EXPECT_FALSE(third.readOnly());
-    EXPECT_FALSE(third.save(fromA));
+    std::optional<CardStore> third(std::in_place, path);
+    third->load();
+    EXPECT_FALSE(third->readOnly());
+    EXPECT_FALSE(third->save(fromA));
+    third.reset();
+
+    // In a folder closed to writing no lock can be made, which hinders nothing: the save says why it fails.
+    chmod(QFile::encodeName(folder.path()), 0500);
+    const Hardship hardship(0);
+    third.emplace(path).load();
+    EXPECT_FALSE(third->readOnly());
+    EXPECT_EQ(third->save(fromB), "Permission denied");
+    EXPECT_EQ(onDisk(path), "600:" + fromA.toUtf8());
+    chmod(QFile::encodeName(folder.path()), 0700);
 }
 
 } // namespace
