@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
 #include <QTemporaryFile>
 
 #include <algorithm>
@@ -24,8 +23,7 @@ namespace {
 QString native(const QString& path) { return QDir::toNativeSeparators(path); }
 
 constexpr int kMostLinks = 40;
-constexpr int kRandomLetters = 6;
-const QString kLetters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789");
+constexpr int kRandomLetters = 6; // QTemporaryFile's, for "XXXXXX"
 
 bool folderCanBeWritten(const QString& folder)
 {
@@ -160,11 +158,19 @@ void removeLeftovers(const QString& path)
             if (entry.isSymLink() || !name.startsWith(prefix) || name.size() != prefix.size() + kRandomLetters)
                 continue;
             const QStringView letters = QStringView(name).sliced(prefix.size());
-            if (std::all_of(letters.begin(), letters.end(), [](QChar c) { return kLetters.contains(c); }))
+            if (std::all_of(letters.begin(), letters.end(),
+                            [](QChar c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); }))
                 QFile::remove(entry.filePath());
         }
     }
 }
+
+// A temporary file opened unbuffered.
+class SavingFile : public QTemporaryFile {
+public:
+    using QTemporaryFile::QTemporaryFile;
+    bool openUnbuffered() { return open(QIODevice::ReadWrite | QIODevice::Unbuffered); }
+};
 
 // QSaveFile names its temporary file with six random letters after the
 // file's name, as a person may name a copy; ours carries kSavingSuffix.
@@ -173,25 +179,15 @@ std::optional<QString> replaceWhole(const QString& path, const QByteArray& bytes
     const QFileInfo target(finalTarget(path));
     const QFileDevice::Permissions permissions =
         target.exists() ? target.permissions() : QFileDevice::ReadOwner | QFileDevice::WriteOwner;
-    // One in 62^6 names is taken by a file left behind: that save fails, the next draws anew.
-    QString name = target.filePath() + QLatin1String(CardStore::kSavingSuffix);
-    for (int letter = 0; letter < kRandomLetters; ++letter)
-        name += kLetters[QRandomGenerator::global()->bounded(static_cast<int>(kLetters.size()))];
-    QFile file(name);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered,
-                   QFileDevice::ReadOwner | QFileDevice::WriteOwner))
+    SavingFile file(target.filePath() + QLatin1String(CardStore::kSavingSuffix) + QStringLiteral("XXXXXX"));
+    if (!file.openUnbuffered() || !file.setPermissions(permissions) || !writeAll(file, bytes) || !syncToDisk(file))
         return file.errorString();
-    const auto failed = [&file](const QString& reason) {
-        file.remove();
-        return reason;
-    };
-    if (!file.setPermissions(permissions) || !writeAll(file, bytes) || !syncToDisk(file))
-        return failed(file.errorString());
     file.close();
     std::error_code error;
     std::filesystem::rename(file.filesystemFileName(), target.filesystemFilePath(), error);
     if (error)
-        return failed(QString::fromStdString(error.message()));
+        return QString::fromStdString(error.message());
+    file.setAutoRemove(false); // its name is gone
     return std::nullopt;
 }
 
@@ -215,7 +211,8 @@ CardStore::CardStore(QString path)
     std::signal(SIGXFSZ, SIG_IGN);
 #endif
     // Only a lock whose process is gone is stale, however old: a copy of the
-    // program may well run for days.
+    // program may well run for days, and where the folder has no native locks
+    // (some network folders) nothing else tells a live lock apart.
     m_lock.setStaleLockTime(0);
 }
 
