@@ -211,14 +211,15 @@ QVariant OfferRankingModel::text(int row, int column) const
 
 QVariant OfferRankingModel::toolTip(int row, int column) const
 {
+    // Every figure of an offer not worked out says why, the narrow ones too.
+    if (column > OfferColumn && outcomeOf(row).unusable)
+        return toolTipOf(unusableText(offerOf(row), kToolTipCharacters).toStdString());
     switch (column) {
     case CardColumn: return toolTipOf(cardOf(row).name);
     case OfferColumn: return toolTipOf(offerOf(row).name);
     case MonthsColumn:
     case InterestColumn:
     case SavingColumn: {
-        if (outcomeOf(row).unusable)
-            return toolTipOf(unusableText(offerOf(row), kToolTipCharacters).toStdString());
         const PayoffRunResult& offerRun = outcomeOf(row).run;
         const PayoffRunResult& cardRun = rankingAt(row).asItIs.run;
         if (offerRun.stoppedEarly)

@@ -96,7 +96,7 @@ TEST_F(OfferRankingModelTest, OffersThatCannotBeWorkedOutSaySoComeLastAndAreNeve
     EXPECT_EQ(row(4), "Huge|none|0.00%|100000000000000000000.00%|unknown|21 \u2192 -|"
                       "unusable: its fees are past the money range");
     EXPECT_EQ(row(5), "Odd|unreadable|9.00%|unknown|unknown|21 \u2192 -|unreadable rate: intro months \"-3\"");
-    EXPECT_EQ(proxy.index(5, 8).data(Qt::ToolTipRole).toString(), "unreadable rate: intro months \"-3\"");
+    EXPECT_EQ(proxy.index(5, 2).data(Qt::ToolTipRole).toString(), "unreadable rate: intro months \"-3\"");
     for (const Qt::SortOrder order : {Qt::AscendingOrder, Qt::DescendingOrder}) {
         sortBy(OfferRankingModel::InterestColumn, order);
         EXPECT_EQ(cell(0, 1) + cell(1, 1), "\u2605 FineNever");
