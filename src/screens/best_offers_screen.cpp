@@ -1,8 +1,8 @@
 #include "screens/best_offers_screen.h"
 
+#include "models/card_numbers.h"
 #include "models/offer_ranking_model.h"
 #include "models/shown_text.h"
-#include "models/card_numbers.h"
 #include "offers/offer_file.h"
 #include "widgets/result_blinker.h"
 #include "widgets/theme.h"
