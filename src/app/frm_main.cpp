@@ -1,6 +1,9 @@
 #include "app/frm_main.h"
 
 #include "app/web_banner.h"
+#include "calculations/payoff.h"
+#include "models/shown_text.h"
+#include "plan/plan_summary.h"
 #include "screens/best_offers_screen.h"
 #include "screens/cards_screen.h"
 #include "screens/costs_screen.h"
@@ -14,6 +17,7 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLocale>
 #include <QPushButton>
 #include <QScreen>
@@ -26,6 +30,7 @@ namespace {
 
 constexpr int kPaintDelayMs = 10;
 constexpr int kOfferDelayMs = 1000;
+constexpr int kStatusShownMs = 10'000;
 
 } // namespace
 
@@ -81,6 +86,8 @@ void frmMain::buildWindow()
         move(screen->availableGeometry().center() - rect().center());
     }
 
+    restoreGeometry(m_surroundings.windowPlace());
+
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(1, 1, 3, 2);
     layout->setSpacing(1);
@@ -105,6 +112,14 @@ void frmMain::buildWindow()
     screens->setContentsMargins(5, 0, 0, 0);
     layout->addLayout(screens, 1);
     addScreens(screens);
+    m_statusLine = new QLabel(this);
+    m_statusLine->setObjectName(QStringLiteral("statusLine"));
+    m_statusLine->setFont(theme::captionFont());
+    m_statusLine->setContentsMargins(6, 0, 6, 0);
+    layout->addWidget(m_statusLine);
+    m_statusTimer.setSingleShot(true);
+    m_statusTimer.setInterval(kStatusShownMs);
+    connect(&m_statusTimer, &QTimer::timeout, m_statusLine, &QLabel::clear);
     setTabOrder(screenButton(Screen::BestOffers), m_cards->firstField());
 }
 
@@ -124,13 +139,18 @@ void frmMain::placeBanner()
 void frmMain::addScreens(QGridLayout* place)
 {
     m_blinker = new ResultBlinker(this);
-    const ScreenContext context{m_surroundings.messages, m_surroundings.opener, m_surroundings.now,
-                                m_surroundings.askSavePath, m_blinker};
+    const ScreenContext context{m_surroundings.messages,
+                                m_surroundings.opener,
+                                m_surroundings.now,
+                                m_surroundings.askSavePath,
+                                m_blinker,
+                                m_surroundings.server.isEmpty()};
     m_cards = new CardsScreen(this);
+    m_costs = new CostsScreen(context, this);
     m_savings = new SavingsScreen(context, this);
     m_plan = new PlanScreen(context, this);
     m_bestOffers = new BestOffersScreen(context, this);
-    m_screens = {m_cards, new CostsScreen(context, this), m_savings, m_plan, m_bestOffers};
+    m_screens = {m_cards, m_costs, m_savings, m_plan, m_bestOffers};
     for (CardScreen* screen : m_screens)
         place->addWidget(screen, 0, 0);
 }
@@ -161,6 +181,9 @@ void frmMain::connectScreens()
     connect(m_cards, &CardsScreen::saveRequested, this, &frmMain::SaveMyCards);
     // A changed card makes the ranking under way worthless.
     connect(m_cards, &CardsScreen::cardsEdited, m_bestOffers, &BestOffersScreen::dropRanking);
+    // A card's minimum rule, set on My Plan, gives My Costs its statement line.
+    connect(m_plan, &PlanScreen::savedChanged, m_costs,
+            [this](const SavedPlan& saved) { m_costs->setMinimumRules(saved.cardMinimums); });
     connect(m_bestOffers, &BestOffersScreen::planMoveAsked, this, [this](std::size_t row, const OfferMove& move) {
         m_plan->useOffer(row, move);
         switchScreen(Screen::MyPlan);
@@ -269,18 +292,32 @@ void frmMain::askToTakeOver()
     showReadOnly();
 }
 
-// No interest is added, so the lowered balances can be below the statements.
+// No interest is added, so the lowered balances are below the statements:
+// the note says so and gives each balance with interest, as an estimate.
 void frmMain::tellAboutAdvance(const CardBook& before, const CardBook& after, const QDateTime& savedAt)
 {
     if (before == after)
         return;
     const int months = monthsToAdvance(savedAt.date(), m_surroundings.now().date());
+    QStringList estimates;
+    for (int row = 0; row < kCardCount; ++row) {
+        const CardRow& card = before[row];
+        if (card[CardRow::TotalDue] == after[row][CardRow::TotalDue])
+            continue;
+        const auto estimate =
+            BalanceWithInterest(card[CardRow::TotalDue].toStdString(), card[CardRow::InterestRate].toStdString(),
+                                card[CardRow::ActualPayment].toStdString(), months);
+        if (estimate)
+            estimates << QStringLiteral("%1 about %2")
+                             .arg(card[CardRow::Name].isEmpty() ? cardTitle(row) : card[CardRow::Name],
+                                  shownText(FormatByPattern(*estimate, Pattern::Money)));
+    }
     const QLocale english(QLocale::English, QLocale::UnitedStates);
-    m_cards->showAdvanceNote(QStringLiteral("Balances lowered by %1 %2 of payments since your save of %3; check them "
-                                            "against your statements.")
-                                 .arg(months)
-                                 .arg(months == 1 ? QStringLiteral("month") : QStringLiteral("months"))
-                                 .arg(english.toString(savedAt.date(), QStringLiteral("d MMMM yyyy"))));
+    m_cards->showAdvanceNote(
+        QStringLiteral("Balances lowered by %1 of payments since your save of %2. No interest was added; with it, "
+                       "your statements will show more (%3). Check the balances against them.")
+            .arg(shownText(MonthCount(months)), english.toString(savedAt.date(), QStringLiteral("d MMMM yyyy")),
+                 estimates.join(QStringLiteral(", "))));
 }
 
 std::optional<QString> frmMain::saveCards()
@@ -314,6 +351,17 @@ std::optional<QString> frmMain::saveCards()
         return failure;
     m_savedCards = shown;
     m_cards->showAdvanceNote({});
+    const auto count = std::count_if(shown.begin(), shown.end(), [](const CardRow& card) {
+        return !card[CardRow::Name].isEmpty() || !card[CardRow::TotalDue].isEmpty();
+    });
+    QString where = QDir::toNativeSeparators(m_cardStore.path());
+    const QString home = QDir::toNativeSeparators(QDir::homePath());
+    if (where.startsWith(home + QDir::separator()))
+        where.replace(0, home.size(), QStringLiteral("~"));
+    m_statusLine->setText(
+        QStringLiteral("Saved %1 to %2")
+            .arg(count == 1 ? QStringLiteral("1 card") : QStringLiteral("%1 cards").arg(count), where));
+    m_statusTimer.start();
     return std::nullopt;
 }
 
@@ -337,6 +385,7 @@ void frmMain::SaveMyCards()
 
 void frmMain::closeEvent(QCloseEvent* event)
 {
+    m_surroundings.keepWindowPlace(saveGeometry());
     if (m_cards->cards() == m_savedCards) {
         event->accept();
         return;

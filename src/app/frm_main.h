@@ -14,6 +14,7 @@
 
 class QFrame;
 class QGridLayout;
+class QLabel;
 class QPushButton;
 
 namespace plenwick {
@@ -21,6 +22,7 @@ namespace plenwick {
 class BestOffersScreen;
 class CardScreen;
 class CardsScreen;
+class CostsScreen;
 class PlanScreen;
 class ResultBlinker;
 class SavingsScreen;
@@ -85,6 +87,7 @@ private:
     std::array<QPushButton*, kScreenCount> m_screenButtons{};
     std::array<CardScreen*, kScreenCount> m_screens{};
     CardsScreen* m_cards = nullptr;
+    CostsScreen* m_costs = nullptr;
     SavingsScreen* m_savings = nullptr;
     PlanScreen* m_plan = nullptr;
     BestOffersScreen* m_bestOffers = nullptr;
@@ -92,6 +95,8 @@ private:
     QTimer m_offerTimer;
     OfferDownload m_offerDownload;
     QTimer m_paintTimer;
+    QLabel* m_statusLine = nullptr; // says for a while what was saved where
+    QTimer m_statusTimer;
 };
 
 } // namespace plenwick

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QSettings>
 #include <QStandardPaths>
 
 #include <cstdio>
@@ -73,10 +74,19 @@ int main(int argc, char** argv)
     plenwick::Surroundings surroundings;
     surroundings.cardFilePath = plenwick::chooseCardFilePath(
         QCoreApplication::applicationDirPath(), QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-    const plenwick::ServerChoice server =
-        plenwick::chooseServer(line.server, plenwick::settingsFilePath(), plenwick::builtInServer());
+    const QString settingsPath = plenwick::settingsFilePath();
+    const plenwick::ServerChoice server = plenwick::chooseServer(line.server, settingsPath, plenwick::builtInServer());
     surroundings.server = server.server;
     surroundings.startNote = server.note;
+    // A settings file that was not read stays as it is: the window takes its default place.
+    if (server.note.isEmpty()) {
+        surroundings.windowPlace = [settingsPath] {
+            return QSettings(settingsPath, QSettings::IniFormat).value(QStringLiteral("window")).toByteArray();
+        };
+        surroundings.keepWindowPlace = [settingsPath](const QByteArray& place) {
+            QSettings(settingsPath, QSettings::IniFormat).setValue(QStringLiteral("window"), place);
+        };
+    }
 
     std::unique_ptr<plenwick::frmMain> mainWindow;
     plenwick::frmSplash splash([&mainWindow, &surroundings] {

@@ -39,6 +39,10 @@ struct Surroundings {
     int offerTimeoutMs = OfferDownload::kDefaultTimeoutMs;
     std::shared_ptr<UrlOpener> opener = std::make_shared<DesktopUrlOpener>();
     std::function<QWidget*(QWidget* strip, const QUrl& page)> makeBanner = createWebBanner;
+    // The window's size and place as the last run left them, and where they
+    // are kept for the next.
+    std::function<QByteArray()> windowPlace = [] { return QByteArray(); };
+    std::function<void(const QByteArray&)> keepWindowPlace = [](const QByteArray&) {};
     SavePathAsker askSavePath = [](QWidget* parent, const QString& caption, const QString& suggested,
                                    const QString& filters, QString* chosenFilter) {
         return QFileDialog::getSaveFileName(parent, caption, suggested, filters, chosenFilter);

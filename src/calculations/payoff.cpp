@@ -40,4 +40,22 @@ PayoffAnswer PayoffPayment(std::string_view balance, std::string_view rateText, 
     return answer;
 }
 
+std::optional<MoneyAmount> BalanceWithInterest(std::string_view balance, std::string_view rateText,
+                                               std::string_view payment, int months)
+{
+    auto owed = money(balance);
+    const auto annualRate = rate(rateText);
+    const auto paid = money(payment);
+    if (!owed || !annualRate || !paid)
+        return std::nullopt;
+    for (int month = 1; month <= months && owed->isPositive(); ++month) {
+        const auto interest = monthInterest(*owed, *annualRate / 12);
+        const auto charged = interest ? owed->plus(*interest) : std::nullopt;
+        owed = charged ? charged->minus(*paid) : std::nullopt;
+        if (!owed)
+            return std::nullopt;
+    }
+    return std::max(*owed, MoneyAmount());
+}
+
 } // namespace plenwick

@@ -27,6 +27,12 @@ inline constexpr std::string_view kEnterRepaymentPeriod = "Enter re-payment peri
 inline constexpr std::string_view kPaymentsNotEnough =
     "Your payments are not enough to cover the accumulated interest.  Try increasing the payments.";
 
+// The balance after some months of paying, each month charged its interest
+// first, as a statement would show it; never below 0. None when it leaves
+// the money range or a figure cannot be read.
+std::optional<MoneyAmount> BalanceWithInterest(std::string_view balance, std::string_view rate,
+                                               std::string_view payment, int months);
+
 // How many months the balance takes to pay off at the payment. A run that
 // reaches the bound on months says "More than 5000000 months", without a message.
 PayoffAnswer PayoffMonths(std::string_view balance, std::string_view rate, std::string_view payment);

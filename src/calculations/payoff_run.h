@@ -16,6 +16,7 @@ struct RatePlan {
     double regularRate = 0;
 
     static RatePlan constant(double annualRate) { return {0, annualRate, annualRate}; }
+    bool operator==(const RatePlan&) const = default;
 
     // The monthly rate in percent charged in month m (1, 2, ...).
     double monthlyRate(std::int64_t month) const { return (month <= introMonths ? introRate : regularRate) / 12; }

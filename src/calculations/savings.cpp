@@ -36,6 +36,7 @@ public:
             m_answer.steps.push_back({SavingsStep::Kind::Message, {}, std::string(kSavingsPaymentsNotEnough)});
     }
 
+    SavingsAnswer& answer() { return m_answer; }
     SavingsAnswer take() { return std::move(m_answer); }
 
 private:
@@ -67,16 +68,28 @@ std::optional<std::string> formattedSaving(MoneyAmount baseTotal, MoneyAmount op
     return FormatByPattern(*saving, Pattern::Money);
 }
 
-std::string withoutMonthsWord(std::string_view item)
+// "Interest saved: $12.34", or "$5.00 more interest".
+std::string interestSaved(MoneyAmount asNow, MoneyAmount withOption)
 {
-    constexpr std::string_view word = " months";
-    std::string text(item);
-    for (auto at = text.find(word); at != std::string::npos; at = text.find(word))
-        text.erase(at, word.size());
-    return text;
+    const auto saved = asNow.minus(withOption);
+    const auto lost = withOption.minus(asNow);
+    if (!saved || !lost)
+        return {};
+    return *saved >= MoneyAmount() ? "Interest saved: " + FormatByPattern(*saved, Pattern::Money)
+                                   : FormatByPattern(*lost, Pattern::Money) + " more interest";
 }
 
 } // namespace
+
+std::optional<double> MonthsOfItem(std::string_view item)
+{
+    std::string text(item);
+    for (const std::string_view word : {" months", " month"}) {
+        for (auto at = text.find(word); at != std::string::npos; at = text.find(word))
+            text.erase(at, word.size());
+    }
+    return number(text);
+}
 
 RatePlan OfferRatePlan(std::string_view introMonths, std::string_view introRate, std::string_view regularRate)
 {
@@ -99,11 +112,14 @@ SavingsAnswer SavingsOptions(const SavingsRow& row)
     const MoneyAmount baseTotal = totalPaid(base.months, payment);
 
     if (row.monthsItem) {
-        const double months = number(withoutMonthsWord(*row.monthsItem)).value_or(0);
-        const double fastPayment = LevelPayment(balance.toDouble(), cardRate / 12 / 100, months).value_or(0);
-        const MoneyAmount fastTotal = toMoney(fastPayment * months).value_or(MoneyAmount());
+        const double months = MonthsOfItem(*row.monthsItem).value_or(0);
+        const auto fastPayment = LevelPayment(balance.toDouble(), cardRate / 12 / 100, months);
+        const MoneyAmount fastTotal = toMoney(fastPayment.value_or(0) * months).value_or(MoneyAmount());
         if (auto caption = formattedSaving(baseTotal, fastTotal))
             report.write(SavingsLabel::FastRepayment, std::move(*caption));
+        const auto fastInterest = fastTotal.minus(balance);
+        if (fastPayment && fastInterest && !base.stoppedEarly)
+            report.answer().fastInterest = interestSaved(base.interest, std::max(*fastInterest, MoneyAmount()));
     }
 
     if (row.amountItem) {
@@ -111,6 +127,8 @@ SavingsAnswer SavingsOptions(const SavingsRow& row)
         const auto amountRun = report.run(balance, RatePlan::constant(cardRate), amount);
         if (auto caption = formattedSaving(baseTotal, totalPaid(amountRun.months, amount)))
             report.write(SavingsLabel::BiggerRepayment, std::move(*caption));
+        if (!base.stoppedEarly && !amountRun.stoppedEarly)
+            report.answer().biggerInterest = interestSaved(base.interest, amountRun.interest);
     }
 
     if (row.offer && !row.offer->placeholder) {

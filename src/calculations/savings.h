@@ -32,6 +32,9 @@ struct SavingsRow {
     std::optional<SavingsOffer> offer;
 };
 
+// "12 months" and "1 month": the months of an item of the months list.
+std::optional<double> MonthsOfItem(std::string_view item);
+
 // The options in the order of their labels, Savings1Lable to Savings3Lable.
 enum class SavingsLabel { FastRepayment, BiggerRepayment, SwitchingCard };
 
@@ -49,6 +52,10 @@ struct SavingsStep {
 struct SavingsAnswer {
     std::string savings1{kNoAnswerText}, savings2{kNoAnswerText}, savings3{kNoAnswerText};
     std::vector<SavingsStep> steps;
+    // What the fast and the bigger repayment save in interest, exactly, as
+    // the person's statement counts it ("Interest saved: $1,234.56"); empty
+    // when the option has no answer or a run never ends.
+    std::string fastInterest, biggerInterest;
 };
 
 inline constexpr std::string_view kNoCardFound = "No Card found";

@@ -73,6 +73,7 @@ AsYouPayNow asYouPayNow(const std::vector<DebtCard>& cards)
     const MoneyAmount largest = MoneyAmount::fromTicks(std::numeric_limits<std::int64_t>::max());
     // Month by month, every card in turn: the cards' months overlap in the processor.
     std::vector<MoneyAmount> balances;
+    balances.reserve(cards.size());
     for (const DebtCard& card : cards)
         balances.push_back(card.balance);
     for (std::size_t m = 0; m < months; ++m) {

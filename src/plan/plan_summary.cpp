@@ -3,6 +3,7 @@
 #include "money/money_text.h"
 #include "plan/plan_csv.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace plenwick {
@@ -100,26 +101,80 @@ std::string cardLine(const PlanResult& result, std::size_t card)
 
 std::string MonthCount(std::int64_t months) { return months == 1 ? "1 month" : std::to_string(months) + " months"; }
 
-PlanResult BuildPlanWithMoves(std::vector<DebtCard> cards, const OfferMoves& moves, MoneyAmount budget,
-                              PlanStrategy strategy, CalendarMonth firstMonth)
+namespace {
+
+// The cards with the moves made; the offer's name per card, empty when it stays.
+std::vector<std::string> makeMoves(std::vector<DebtCard>& cards, const OfferMoves& moves)
 {
-    PlanResult result;
-    const std::vector<DebtCard> asTheyAre = cards;
-    bool moved = false;
+    std::vector<std::string> offerNames;
     for (DebtCard& card : cards) {
         const auto move = moves.find(card.row);
-        result.offerNames.push_back(move == moves.end() ? std::string() : move->second.offerName);
+        offerNames.push_back(move == moves.end() ? std::string() : move->second.offerName);
         if (move == moves.end())
             continue;
         card.ratePlan = move->second.ratePlan;
         card.openingFee = move->second.transferFee;
-        moved = true;
     }
-    result.plan = BuildDebtPlan(cards, budget, strategy, firstMonth);
-    if (moved)
-        result.withoutMoves = BuildDebtPlan(asTheyAre, budget, strategy, firstMonth);
-    result.cards = std::move(cards);
+    return offerNames;
+}
+
+PlanResult resultOf(std::vector<DebtCard> asTheyAre, std::vector<DebtCard> moved, std::vector<std::string> offerNames,
+                    DebtPlan plan, MoneyAmount budget, PlanStrategy strategy, CalendarMonth firstMonth,
+                    const PlanOptions& options)
+{
+    PlanResult result{std::move(moved), std::move(plan), std::move(offerNames), std::nullopt};
+    if (std::any_of(result.offerNames.begin(), result.offerNames.end(), [](const auto& name) { return !name.empty(); }))
+        result.withoutMoves = BuildDebtPlan(asTheyAre, budget, strategy, firstMonth, options);
     return result;
+}
+
+} // namespace
+
+PlanResult BuildPlanWithMoves(std::vector<DebtCard> cards, const OfferMoves& moves, MoneyAmount budget,
+                              PlanStrategy strategy, CalendarMonth firstMonth, const PlanOptions& options)
+{
+    std::vector<DebtCard> moved = cards;
+    std::vector<std::string> offerNames = makeMoves(moved, moves);
+    DebtPlan plan = BuildDebtPlan(moved, budget, strategy, firstMonth, options);
+    return resultOf(std::move(cards), std::move(moved), std::move(offerNames), std::move(plan), budget, strategy,
+                    firstMonth, options);
+}
+
+PlanComparison ComparePlans(std::vector<DebtCard> cards, const OfferMoves& moves, MoneyAmount budget,
+                            PlanStrategy chosen, CalendarMonth firstMonth, const PlanOptions& options)
+{
+    std::vector<DebtCard> moved = cards;
+    std::vector<std::string> offerNames = makeMoves(moved, moves);
+    PlanComparison comparison;
+    comparison.orders = BuildEveryOrder(moved, budget, firstMonth, options);
+    const auto row = std::find_if(comparison.orders.begin(), comparison.orders.end(),
+                                  [chosen](const OrderPlan& order) { return order.strategy == chosen; });
+    DebtPlan plan =
+        row != comparison.orders.end() ? row->plan : BuildDebtPlan(moved, budget, chosen, firstMonth, options);
+    comparison.chosen = resultOf(std::move(cards), std::move(moved), std::move(offerNames), std::move(plan), budget,
+                                 chosen, firstMonth, options);
+    return comparison;
+}
+
+std::string SwitchSummary(const DebtCard& card, const RankOffer& offer)
+{
+    const auto rankings = RankOffers({card}, {offer});
+    if (!rankings || rankings->empty())
+        return {};
+    const CardRanking& ranking = rankings->front();
+    const OfferOutcome& outcome = ranking.offers.front();
+    const std::string fee =
+        !offer.transferFeePercent ? "With the transfer fee unknown"
+        : *offer.transferFeePercent > 0
+            ? "With the " + FormatByPattern(*offer.transferFeePercent, Pattern::Rate) + " % transfer fee"
+            : "With no transfer fee";
+    if (!outcome.paidOff())
+        return fee + ": never paid off at your actual payment";
+    if (!outcome.netSaving)
+        return fee + ": paid off in " + MonthCount(outcome.run.months) + ", which your card as it is never is";
+    return fee + ": " +
+           andAlso(less(*ranking.asItIs.cost, *outcome.cost, "to pay"),
+                   monthsSooner(ranking.asItIs.run.months - outcome.run.months));
 }
 
 PlanSummary SummarisePlan(const PlanResult& result)

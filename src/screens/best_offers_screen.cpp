@@ -214,6 +214,7 @@ void BestOffersScreen::start()
     if (offers == 0 || cards.empty()) {
         setRunning(false);
         m_status->setText(offers > 0             ? QStringLiteral("No card on My Cards has a total due above 0.")
+                          : m_context.noServer   ? kNoServerText
                           : m_shortfall.tooLarge ? QStringLiteral("The offer list on the server was too large (over "
                                                                   "1 MiB), so no offers were read.")
                                                  : QStringLiteral("No offers have come from the server yet."));

@@ -29,7 +29,13 @@ struct ScreenContext {
     std::function<QDateTime()> now;
     SavePathAsker askSavePath;
     ResultBlinker* blinker = nullptr; // every answer label blinks in step
+    bool noServer = false;            // no offers will ever come
 };
+
+// What the offer screens say when no server is set.
+inline const QString kNoServerText =
+    QStringLiteral("No offer server is set, so there are no advertised cards. To use one, start Plenwick with "
+                   "--server and the server's address, such as: plenwick --server https://offers.example.com");
 
 // One screen of the main window. It is handed the card book as My Cards
 // shows it each time it is shown, and asks for its neighbours.

@@ -1,9 +1,12 @@
 #include "screens/costs_screen.h"
 
+#include "calculations/minimum_payment.h"
 #include "calculations/payoff.h"
+#include "models/card_numbers.h"
+#include "models/plan_inputs.h"
 #include "models/shown_text.h"
 #include "plan/calendar_month.h"
-#include "models/card_numbers.h"
+#include "plan/plan_summary.h"
 #include "widgets/result_blinker.h"
 #include "widgets/theme.h"
 
@@ -34,24 +37,6 @@ QWidget* minimumChoice(QWidget* panel, int card, QCheckBox*& check)
     row->addWidget(check);
     row->addWidget(caption, 1);
     return pair;
-}
-
-QLabel* noteLine(QWidget* parent)
-{
-    auto* note = new QLabel(parent);
-    note->setFont(theme::noteFont());
-    note->setAlignment(Qt::AlignCenter);
-    note->setWordWrap(true);
-    keepSpaceWhenHidden(note);
-    note->setVisible(false);
-    return note;
-}
-
-// An empty text hides the line.
-void showNote(QLabel* note, const QString& text)
-{
-    note->setText(text);
-    note->setVisible(!text.isEmpty());
 }
 
 } // namespace
@@ -127,12 +112,48 @@ void CostsScreen::addMonthsRows(CardGrid& grid)
                                        [&](int) { return resultLabel(this); });
     m_amountNote = grid.addPerCard<QLabel>(grid.addRow(), "amountNote", QStringLiteral("Interest at this payment"),
                                            [&](int) { return noteLine(this); });
+    m_minimumNote = grid.addPerCard<QLabel>(grid.addRow(), "minimumNote", QStringLiteral("Paying only the minimum"),
+                                            [&](int) { return noteLine(this); });
 }
 
 void CostsScreen::enter(const CardBook& book)
 {
     m_cards = book;
     copyNamesAndTotals(book, m_name, m_totalDue);
+    showMinimumWarnings();
+}
+
+void CostsScreen::setMinimumRules(const std::map<int, MinimumTexts>& rules)
+{
+    m_rules = rules;
+    showMinimumWarnings();
+}
+
+// As the card's statement warns: the months or years the minimum alone takes
+// and the total it pays, in whole dollars.
+void CostsScreen::showMinimumWarnings()
+{
+    for (int row = 0; row < kCardCount; ++row) {
+        const auto rule = m_rules.find(row);
+        const ReadMinimum read = rule == m_rules.end() ? ReadMinimum() : readMinimumRule(rule->second);
+        const auto balance = money(m_cards[row][CardRow::TotalDue].toStdString());
+        const auto annualRate = rate(m_cards[row][CardRow::InterestRate].toStdString());
+        if (read.rule.kind == MinimumRule::Kind::AsTyped || !read.problem.isEmpty() || !balance ||
+            !balance->isPositive() || !annualRate) {
+            showNote(m_minimumNote[row], {});
+            continue;
+        }
+        const MinimumPaymentWarning warning =
+            OnlyMinimumPayments(*balance, *annualRate, read.rule,
+                                money(m_cards[row][CardRow::MinimumPayment].toStdString()).value_or(MoneyAmount()));
+        const QString time = warning.years ? QStringLiteral("about %1 years").arg(*warning.years)
+                                           : QStringLiteral("about %1").arg(shownText(MonthCount(warning.months)));
+        showNote(m_minimumNote[row],
+                 warning.paidOff
+                     ? QStringLiteral("Paying only the minimum: %1, %2 in all")
+                           .arg(time, shownText(FormatByPattern(warning.totalShown, Pattern::Money)).chopped(3))
+                     : QStringLiteral("Paying only the minimum: never paid off"));
+    }
 }
 
 // Checking the box fills in the card's minimum; unchecking changes nothing.

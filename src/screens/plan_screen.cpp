@@ -1,11 +1,14 @@
 #include "screens/plan_screen.h"
 
+#include "models/order_comparison_model.h"
+#include "models/plan_inputs.h"
+#include "models/plan_job.h"
 #include "models/plan_table_model.h"
 #include "models/shown_text.h"
-#include "plan/plan_summary.h"
-#include "models/card_numbers.h"
+#include "screens/plan_editors.h"
 #include "screens/plan_export.h"
 #include "widgets/card_grid.h"
+#include "widgets/data_table.h"
 #include "widgets/plan_chart.h"
 #include "widgets/theme.h"
 
@@ -15,6 +18,7 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -26,9 +30,6 @@
 namespace plenwick {
 
 namespace {
-
-constexpr PlanStrategy kStrategies[] = {PlanStrategy::HighestRateFirst, PlanStrategy::SmallestBalanceFirst,
-                                        PlanStrategy::CardOrder};
 
 QLabel* caption(QWidget* parent, const QString& text, QWidget* buddy)
 {
@@ -63,45 +64,41 @@ void showLines(QLabel* label, const std::vector<std::string>& lines)
 PlanScreen::PlanScreen(ScreenContext context, QWidget* parent)
     : CardScreen(parent)
     , m_context(std::move(context))
+    , m_orders(new OrderComparisonModel(this))
     , m_model(new PlanTableModel(this))
+    , m_job(new PlanJob(this))
 {
     setObjectName(QStringLiteral("Picture1_3"));
     QVBoxLayout* layout = screenLayout(this);
     addHeader(this, layout, QStringLiteral("planHeader"),
-              QStringLiteral("This screen plans paying off all your cards together from one monthly budget: "
-                             "each card gets its minimum payment, and the rest goes to the cards in the order you "
+              QStringLiteral("This screen plans paying off all your debts together from one monthly budget: each "
+                             "debt gets its minimum payment, and the rest goes to the debts in the order you "
                              "choose."));
     addChoices(layout);
 
     auto* body = new QHBoxLayout;
     body->setSpacing(theme::kScreenMargin);
     body->addWidget(summaryBox());
-    auto* views = new QTabWidget(this);
-    views->setObjectName(QStringLiteral("planViews"));
-    views->setFont(theme::captionFont());
-    views->tabBar()->setStyleSheet(theme::viewTabStyle());
-    m_chart = new PlanChart(views);
-    m_schedule = new QTableView(views);
-    m_schedule->setObjectName(QStringLiteral("scheduleView"));
+    m_views = new QTabWidget(this);
+    m_views->setObjectName(QStringLiteral("planViews"));
+    m_views->setFont(theme::captionFont());
+    m_views->tabBar()->setStyleSheet(theme::viewTabStyle());
+    m_chart = new PlanChart(m_views);
+    m_schedule = dataTable(m_views, QStringLiteral("scheduleView"), QStringLiteral("Schedule month by month"));
     m_schedule->setModel(m_model);
-    m_schedule->setFont(theme::boxFont());
-    m_schedule->setWordWrap(false);
-    m_schedule->setAlternatingRowColors(true);
-    m_schedule->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_schedule->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_schedule->setTextElideMode(Qt::ElideRight);
-    m_schedule->verticalHeader()->setVisible(false);
-    // Rows of one height let the view place row 1,200 without measuring the rest.
-    m_schedule->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    m_schedule->verticalHeader()->setDefaultSectionSize(QFontMetrics(m_schedule->font()).height() + 6);
-    m_schedule->horizontalHeader()->setFont(theme::boxFont());
     m_schedule->horizontalHeader()->setDefaultSectionSize(theme::kPlanMoneyColumnWidth);
+    m_schedule->verticalHeader()->setDefaultSectionSize(QFontMetrics(m_schedule->font()).height() + 6);
     QFont totals = theme::boxFont();
     totals.setBold(true);
     m_model->setTotalsFont(totals);
-    views->addTab(m_chart, QStringLiteral("Balances"));
-    views->addTab(m_schedule, QStringLiteral("Schedule"));
-    body->addWidget(views, 1);
+    m_debts = new DebtsEditor(m_views);
+    m_changes = new ChangesEditor([this] { return monthText(firstMonth().plus(1)); }, m_views);
+    m_views->addTab(orderTable(), QStringLiteral("Orders side by side"));
+    m_views->addTab(m_chart, QStringLiteral("Balances"));
+    m_views->addTab(m_schedule, QStringLiteral("Schedule"));
+    m_views->addTab(m_debts, QStringLiteral("Debts and your own order"));
+    m_views->addTab(m_changes, QStringLiteral("Budget changes"));
+    body->addWidget(m_views, 1);
     layout->addLayout(body, 1);
 
     const Navigation navigation = addNavigation(this, layout, 3);
@@ -109,6 +106,11 @@ PlanScreen::PlanScreen(ScreenContext context, QWidget* parent)
     layout->setStretch(layout->count() - 2, 0);
     connect(navigation.previous, &QPushButton::clicked, this, &PlanScreen::previousRequested);
     connect(navigation.next, &QPushButton::clicked, this, &PlanScreen::nextRequested);
+    connect(m_debts, &DebtsEditor::edited, this, &PlanScreen::edited);
+    connect(m_debts, &DebtsEditor::orderMoved, this,
+            [this] { m_order->setCurrentText(orderName(PlanStrategy::OwnOrder)); });
+    connect(m_changes, &ChangesEditor::edited, this, &PlanScreen::edited);
+    connect(m_job, &PlanJob::finished, this, &PlanScreen::showComparison);
 }
 
 PlanScreen::~PlanScreen() = default;
@@ -125,14 +127,12 @@ void PlanScreen::addChoices(QVBoxLayout* layout)
     m_order->setObjectName(QStringLiteral("orderChoice"));
     m_order->setAccessibleName(QStringLiteral("Extra money goes to"));
     m_order->setFont(theme::captionFont());
-    for (const PlanStrategy strategy : kStrategies)
-        m_order->addItem(shownText(std::string(strategyName(strategy))));
+    for (const PlanStrategy strategy : kPlanOrders)
+        m_order->addItem(orderName(strategy));
 
-    auto* calculateButton = commandButton(this, QStringLiteral("calculatePlanButton"), QStringLiteral("Calculate"));
     m_export = commandButton(this, QStringLiteral("exportButton"), QStringLiteral("Export…"));
     m_export->setEnabled(false);
-    for (QPushButton* button : {calculateButton, m_export})
-        button->setFixedSize(theme::kNavigationButtonSize);
+    m_export->setFixedSize(theme::kNavigationButtonSize);
 
     auto* row = new QHBoxLayout;
     row->setSpacing(8);
@@ -141,16 +141,34 @@ void PlanScreen::addChoices(QVBoxLayout* layout)
     row->addSpacing(theme::kScreenMargin);
     row->addWidget(caption(this, QStringLiteral("Extra money goes to"), m_order));
     row->addWidget(m_order);
-    row->addSpacing(theme::kScreenMargin);
-    row->addWidget(calculateButton);
     row->addStretch(1);
     row->addWidget(m_export);
     layout->addLayout(row);
 
-    connect(calculateButton, &QPushButton::clicked, this, &PlanScreen::calculate);
-    connect(m_budget, &QLineEdit::returnPressed, this, &PlanScreen::calculate);
-    connect(m_budget, &QLineEdit::textEdited, this, [this](const QString& text) { m_budgetTyped = !text.isEmpty(); });
+    connect(m_budget, &QLineEdit::textEdited, this, [this](const QString& typed) {
+        // An empty box: what the debts are paid now.
+        m_saved.budget = typed.trimmed();
+        edited();
+    });
+    connect(m_order, &QComboBox::currentIndexChanged, this, &PlanScreen::edited);
     connect(m_export, &QPushButton::clicked, this, &PlanScreen::exportPlan);
+}
+
+QWidget* PlanScreen::orderTable()
+{
+    m_orderView = dataTable(m_views, QStringLiteral("orderView"), QStringLiteral("Every order side by side"));
+    m_orders->setFont(theme::boxFont());
+    m_orderView->setModel(m_orders);
+    m_orderView->horizontalHeader()->setStretchLastSection(true);
+    m_orderView->horizontalHeader()->resizeSection(OrderComparisonModel::OrderColumn, theme::kOrderColumnWidth);
+    m_orderView->setToolTip(QStringLiteral("Choose an order to see its balances and schedule."));
+    // Choosing an order shows its plan.
+    connect(m_orderView->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) {
+                if (current.isValid())
+                    m_order->setCurrentText(orderName(m_orders->strategyOf(current.row())));
+            });
+    return m_orderView;
 }
 
 QFrame* PlanScreen::summaryBox()
@@ -178,22 +196,56 @@ QFrame* PlanScreen::summaryBox()
     return box;
 }
 
+CalendarMonth PlanScreen::firstMonth() const
+{
+    const QDate today = m_context.now().date();
+    return CalendarMonth{today.year(), today.month()}.plus(1);
+}
+
+void PlanScreen::setSaved(const SavedPlan& saved)
+{
+    m_saved = saved;
+    showSaved();
+}
+
+// The screen's boxes and lists as the saved plan has them, without a word
+// back about the change.
+void PlanScreen::showSaved()
+{
+    const QSignalBlocker quietOrder(m_order);
+    m_order->setCurrentText(orderName(orderNamed(m_saved.order)));
+    m_budget->setText(m_saved.budget.isEmpty() ? moneyText(budgetPaidNow(m_cards, m_saved)) : m_saved.budget);
+    m_debts->setSaved(m_saved);
+    m_changes->setSaved(m_saved);
+    showMoves();
+}
+
 void PlanScreen::enter(const CardBook& book)
 {
     m_cards = book;
-    if (!m_budgetTyped) {
-        MoneyAmount payments;
-        for (const DebtCard& card : debtCardsOf(m_cards))
-            payments = payments.plus(card.actualPayment.value_or(MoneyAmount())).value_or(payments);
-        m_budget->setText(moneyText(payments));
-    }
-    calculate();
+    m_debts->setCards(book);
+    m_debts->writeTo(m_saved); // the own order takes in new cards
+    showSaved();
+    replan();
+}
+
+void PlanScreen::edited()
+{
+    m_saved.order = m_order->currentText();
+    m_debts->writeTo(m_saved);
+    m_changes->writeTo(m_saved);
+    if (m_saved.budget.isEmpty() && !m_budget->hasFocus())
+        m_budget->setText(moneyText(budgetPaidNow(m_cards, m_saved)));
+    emit savedChanged(m_saved);
+    replan();
 }
 
 void PlanScreen::useOffer(std::size_t row, const OfferMove& move)
 {
-    m_moves[row] = move;
+    m_saved.moves[static_cast<int>(row)] = offerMoveTexts(move);
     showMoves();
+    emit savedChanged(m_saved);
+    replan();
 }
 
 // A button per move takes the card back to its own rates.
@@ -205,46 +257,33 @@ void PlanScreen::showMoves()
         item->widget()->deleteLater();
         delete item;
     }
-    for (const auto& [row, move] : m_moves) {
-        const QString name =
-            m_cards[row][CardRow::Name].isEmpty() ? cardTitle(static_cast<int>(row)) : m_cards[row][CardRow::Name];
+    for (const auto& [row, move] : m_saved.moves) {
+        const QString name = m_cards[row][CardRow::Name].isEmpty() ? cardTitle(row) : m_cards[row][CardRow::Name];
         auto* undo = commandButton(this, QStringLiteral("undoMoveButton_%1").arg(row),
                                    QStringLiteral("Back to %1 as it is").arg(name));
         connect(undo, &QPushButton::clicked, this, [this, row = row] {
-            m_moves.erase(row);
+            m_saved.moves.erase(row);
             showMoves();
-            calculate();
+            emit savedChanged(m_saved);
+            replan();
         });
         m_moveUndos->addWidget(undo);
     }
 }
 
-bool PlanScreen::cardNumbersReadable()
+// A plan is never shown beside inputs it was not made from: while the
+// inputs cannot be read, the message says why and the last plan stays
+// greyed out until they can.
+void PlanScreen::replan()
 {
-    for (int row = 0; row < kCardCount; ++row) {
-        const CardRow& card = m_cards[row];
-        if (const auto problem = unreadableCardNumber(row, card[CardRow::InterestRate], card[CardRow::TotalDue])) {
-            m_context.messages->show(this, *problem, MessageIcon::Warning);
-            return false;
-        }
-    }
-    return true;
-}
-
-void PlanScreen::calculate()
-{
-    const auto budget = money(m_budget->text().toStdString());
-    if (!budget) {
-        showPlan(nullptr);
-        showMessage(QStringLiteral("Enter the monthly budget as an amount, such as $500.00."));
-        return;
-    }
-    if (!cardNumbersReadable())
-        return;
-    const QDate today = m_context.now().date();
-    const CalendarMonth firstMonth = CalendarMonth{today.year(), today.month()}.plus(1);
-    showPlan(std::make_shared<const PlanResult>(BuildPlanWithMoves(
-        debtCardsOf(m_cards), m_moves, *budget, kStrategies[std::max(0, m_order->currentIndex())], firstMonth)));
+    const ReadInputs read = readPlanInputs(m_cards, m_saved, firstMonth());
+    showMessage(read.problem);
+    for (QWidget* view :
+         {static_cast<QWidget*>(m_orderView), static_cast<QWidget*>(m_chart), static_cast<QWidget*>(m_schedule)})
+        view->setEnabled(read.inputs.has_value());
+    m_export->setEnabled(read.inputs && m_comparison && m_comparison->chosen.plan.months > 0);
+    if (read.inputs)
+        m_job->start(*read.inputs);
 }
 
 void PlanScreen::showMessage(const QString& text)
@@ -253,24 +292,31 @@ void PlanScreen::showMessage(const QString& text)
     m_message->setVisible(!text.isEmpty());
 }
 
-void PlanScreen::showPlan(std::shared_ptr<const PlanResult> result)
+void PlanScreen::showComparison(std::shared_ptr<const PlanComparison> comparison)
 {
-    m_result = std::move(result);
-    const PlanSummary summary = m_result ? SummarisePlan(*m_result) : PlanSummary();
+    m_comparison = std::move(comparison);
+    const PlanResult& result = m_comparison->chosen;
+    const PlanSummary summary = SummarisePlan(result);
     showMessage(shownText(summary.failure));
     showLines(m_headline, summary.headline);
     showLines(m_cardLines, summary.cards);
     showLines(m_moveLines, summary.moves);
-    m_chart->showPlan(m_result.get());
-    m_model->showPlan(m_result);
+    m_chart->showPlan(&result);
+    m_model->showPlan(std::shared_ptr<const PlanResult>(m_comparison, &m_comparison->chosen));
     m_schedule->setColumnWidth(0, theme::kPlanMonthColumnWidth);
     m_schedule->setColumnWidth(1, theme::kPlanDateColumnWidth);
-    m_export->setEnabled(m_result && m_result->plan.months > 0);
+    {
+        const QSignalBlocker quiet(m_orderView->selectionModel());
+        m_orders->show(m_comparison->orders);
+        if (const auto row = m_orders->rowOf(orderNamed(m_saved.order)))
+            m_orderView->setCurrentIndex(m_orders->index(*row, 0));
+    }
+    m_export->setEnabled(result.plan.months > 0);
 }
 
 void PlanScreen::exportPlan()
 {
-    if (!m_result)
+    if (!m_comparison)
         return;
     const QString csv = QStringLiteral("Spreadsheet (*.csv)");
     const QString pdf = QStringLiteral("PDF (*.pdf)");
@@ -282,7 +328,8 @@ void PlanScreen::exportPlan()
         return;
     const bool asPdf = path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive) ||
                        (chosen == pdf && !path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive));
-    const auto failure = asPdf ? ExportPlanPdf(path, *m_result) : ExportPlanCsv(path, *m_result);
+    const PlanResult& result = m_comparison->chosen;
+    const auto failure = asPdf ? ExportPlanPdf(path, result) : ExportPlanCsv(path, result);
     if (failure) {
         m_context.messages->show(
             this,
@@ -293,8 +340,11 @@ void PlanScreen::exportPlan()
 
 bool PlanScreen::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_budget && event->type() == QEvent::FocusOut)
-        m_budget->setText(shownText(FormatByPattern(m_budget->text().toStdString(), Pattern::Money)));
+    if (watched == m_budget && event->type() == QEvent::FocusOut && !m_saved.budget.isEmpty()) {
+        m_saved.budget = shownText(FormatByPattern(m_saved.budget.toStdString(), Pattern::Money));
+        m_budget->setText(m_saved.budget);
+        emit savedChanged(m_saved);
+    }
     return CardScreen::eventFilter(watched, event);
 }
 

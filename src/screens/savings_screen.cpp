@@ -1,8 +1,10 @@
 #include "screens/savings_screen.h"
 
 #include "calculations/savings.h"
-#include "models/shown_text.h"
 #include "models/card_numbers.h"
+#include "models/offer_ranking_job.h"
+#include "models/shown_text.h"
+#include "plan/plan_summary.h"
 #include "widgets/result_blinker.h"
 #include "widgets/theme.h"
 
@@ -33,7 +35,7 @@ QStringList monthItems()
 {
     QStringList items;
     for (int months = 1; months <= 48; ++months)
-        items << QStringLiteral("%1 months").arg(months);
+        items << shownText(MonthCount(months));
     return items;
 }
 
@@ -65,6 +67,10 @@ SavingsScreen::SavingsScreen(ScreenContext context, QWidget* parent)
     addHeader(this, layout, QStringLiteral("Label1_1"),
               QStringLiteral("This screen enables you to work out how much money you could save by paying more, "
                              "paying quicker or switching to another credit card."));
+    if (m_context.noServer) {
+        QLabel* note = addHeader(this, layout, QStringLiteral("noServerNote"), kNoServerText);
+        note->setStyleSheet(theme::noteStyle());
+    }
     CardGrid grid(this, layout, theme::kSavingsCaptionWidth, 10);
     grid.layout()->setVerticalSpacing(3);
     const CardCopies copies = addCardCopies(grid, this, "Label3_2", "CardName3Text", "Label13_0", "TotalDue3Text");
@@ -124,6 +130,8 @@ void SavingsScreen::addSwitchingRows(CardGrid& grid)
             label->setMinimumHeight(theme::kSwitchingAnswerHeight);
             return label;
         });
+    m_switchNote = grid.addPerCard<QLabel>(grid.addRow(), "switchNote", QStringLiteral("Switching with its fees"),
+                                           [&](int) { return noteLine(this); });
 }
 
 void SavingsScreen::addFastRepaymentRows(CardGrid& grid)
@@ -137,6 +145,8 @@ void SavingsScreen::addFastRepaymentRows(CardGrid& grid)
     grid.addCaption(answerRow, QStringLiteral("Label13_7"), kYourSavings);
     m_fastSavings = grid.addPerCard<QLabel>(answerRow, "Savings1Lable", QStringLiteral("Savings by fast repayment"),
                                             [&](int) { return resultLabel(this); });
+    m_fastNote = grid.addPerCard<QLabel>(grid.addRow(), "fastNote", QStringLiteral("Interest saved by fast repayment"),
+                                         [&](int) { return noteLine(this); });
 }
 
 void SavingsScreen::addBiggerRepaymentRows(CardGrid& grid)
@@ -151,6 +161,9 @@ void SavingsScreen::addBiggerRepaymentRows(CardGrid& grid)
     grid.addCaption(answerRow, QStringLiteral("Label13_8"), kYourSavings);
     m_biggerSavings = grid.addPerCard<QLabel>(answerRow, "Savings2Lable", QStringLiteral("Savings by bigger repayment"),
                                               [&](int) { return resultLabel(this); });
+    m_biggerNote =
+        grid.addPerCard<QLabel>(grid.addRow(), "biggerNote", QStringLiteral("Interest saved by bigger repayment"),
+                                [&](int) { return noteLine(this); });
 }
 
 void SavingsScreen::enter(const CardBook& book)
@@ -220,13 +233,26 @@ void SavingsScreen::calculateSavings(int row)
         return;
     }
     const PerCard<QLabel>* labels[] = {&m_fastSavings, &m_biggerSavings, &m_switchSavings};
-    for (const SavingsStep& step : SavingsOptions(savingsRowOf(row)).steps) {
+    const SavingsAnswer answer = SavingsOptions(savingsRowOf(row));
+    for (const SavingsStep& step : answer.steps) {
         const QString text = shownText(step.text);
         if (step.kind == SavingsStep::Kind::Message)
             m_context.messages->show(this, text, MessageIcon::Information);
         else
             (*labels[static_cast<int>(step.label)])[row]->setText(text);
     }
+    showNote(m_fastNote[row], shownText(answer.fastInterest));
+    showNote(m_biggerNote[row], shownText(answer.biggerInterest));
+    showNote(m_switchNote[row], switchNote(row));
+}
+
+QString SavingsScreen::switchNote(int row) const
+{
+    const OfferRecord* offer = chosenOffer(row);
+    const std::vector<DebtCard> card = debtCardsOf(std::span(m_cards).subspan(static_cast<std::size_t>(row), 1));
+    if (!offer || card.empty())
+        return {};
+    return shownText(SwitchSummary(card.front(), rankOffersOf({*offer})->front()));
 }
 
 void SavingsScreen::showDetails(int row)

@@ -36,6 +36,7 @@ private:
     void addBiggerRepaymentRows(CardGrid& grid);
     void listOffers();
     void calculateSavings(int row);
+    QString switchNote(int row) const;
     SavingsRow savingsRowOf(int row) const;
     void showDetails(int row);
     // The offer chosen in a row; none for no choice or the placeholder.
@@ -49,6 +50,9 @@ private:
     PerCard<QComboBox> m_offerChoice, m_monthsChoice, m_amountChoice;
     PerCard<LinkLabel> m_showDetails;
     PerCard<QLabel> m_fastSavings, m_biggerSavings, m_switchSavings;
+    // Under each answer, the option as Best Offers and the statements count
+    // it: the interest saved, the switch with its fees.
+    PerCard<QLabel> m_fastNote, m_biggerNote, m_switchNote;
 };
 
 } // namespace plenwick

@@ -150,6 +150,23 @@ QLabel* resultLabel(QWidget* parent)
     return label;
 }
 
+QLabel* noteLine(QWidget* parent)
+{
+    auto* note = new QLabel(parent);
+    note->setFont(theme::noteFont());
+    note->setAlignment(Qt::AlignCenter);
+    note->setWordWrap(true);
+    keepSpaceWhenHidden(note);
+    note->setVisible(false);
+    return note;
+}
+
+void showNote(QLabel* note, const QString& text)
+{
+    note->setText(text);
+    note->setVisible(!text.isEmpty());
+}
+
 CardCopies addCardCopies(CardGrid& grid, QWidget* panel, const char* nameCaption, const char* nameBoxes,
                          const char* totalCaption, const char* totalBoxes)
 {

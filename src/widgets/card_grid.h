@@ -15,7 +15,6 @@ class QVBoxLayout;
 
 namespace plenwick {
 
-
 template <class T>
 using PerCard = std::array<T*, kCardCount>;
 
@@ -65,6 +64,10 @@ QLabel* addHeader(QWidget* panel, QVBoxLayout* screenLayout, const QString& obje
 QPushButton* commandButton(QWidget* parent, const QString& objectName, const QString& caption);
 QLineEdit* textBox(QWidget* parent, Qt::Alignment alignment);
 QLabel* resultLabel(QWidget* parent);
+// A small line under an answer, hidden while empty; showNote with an empty
+// text hides it.
+QLabel* noteLine(QWidget* parent);
+void showNote(QLabel* note, const QString& text);
 
 // The copies of each card's name and total due from "My Cards", in two rows.
 struct CardCopies {

@@ -100,6 +100,7 @@ inline constexpr int kPlanSummaryWidth = 300;
 inline constexpr int kPlanMonthColumnWidth = 50;
 inline constexpr int kPlanDateColumnWidth = 110;
 inline constexpr int kPlanMoneyColumnWidth = 92;
+inline constexpr int kOrderColumnWidth = 190;
 // Best Offers: the table's columns from "Card" to "Net saving" (the last
 // takes what is left), its rows, the card choice and the progress bar.
 inline constexpr std::array<int, 9> kBestOffersColumnWidths{120, 165, 100, 55, 110, 70, 90, 135, 95};

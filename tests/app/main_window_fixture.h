@@ -20,6 +20,8 @@ protected:
         Surroundings result{screens.messages, cardFilePath(), screens.now, server.url(), 3000, opener};
         result.makeBanner = [](QWidget* strip, const QUrl&) { return new QWidget(strip); };
         result.askSavePath = screens.askSavePath;
+        result.windowPlace = [this] { return windowPlace; };
+        result.keepWindowPlace = [this](const QByteArray& place) { windowPlace = place; };
         return result;
     }
 
@@ -55,6 +57,7 @@ protected:
     }
 
     TestHttpServer server;
+    QByteArray windowPlace; // as the settings keep it
     std::unique_ptr<frmMain> window;
 };
 

@@ -1,4 +1,5 @@
 #include "calculations/savings.h"
+#include "money/money_text.h"
 
 #include <gtest/gtest.h>
 
@@ -94,6 +95,29 @@ TEST(SavingsOptions, ShowsCaptionsAndMessagesAsTheyHappen)
     // again for the sentence each show the message.
     EXPECT_EQ(shown, (std::vector<std::string>{"0 -", "1 -", "2 -", "message", "message", "1 $50,000.00", "message",
                                                "2 " + sentence("Harbor Rewards", 900, "$67,500.00")}));
+}
+
+} // namespace
+} // namespace plenwick
+
+namespace plenwick {
+namespace {
+
+// The interest each option saves, against the plain month-by-month run.
+TEST(SavingsOptions, SayWhatTheFasterAndBiggerRepaymentsSaveInInterest)
+{
+    const auto interest = [](const char* payment) {
+        return PayoffRunPlain(*money("5000"), RatePlan::constant(18), money(payment)).interest;
+    };
+    const SavingsAnswer answer = SavingsOptions(card("$5,000.00", "18.00", "$150.00", "24 months", "$300 "));
+    EXPECT_EQ(answer.fastInterest,
+              "Interest saved: " + FormatByPattern(*interest("150").minus(*money("990.8922")), Pattern::Money));
+    EXPECT_EQ(answer.biggerInterest,
+              "Interest saved: " + FormatByPattern(*interest("150").minus(interest("300")), Pattern::Money));
+    EXPECT_EQ(SavingsOptions(card("$5,000.00", "18.00", "$150.00", {}, "$100 ")).biggerInterest.substr(0, 1),
+              "$");                                                                              // "$... more interest"
+    EXPECT_EQ(SavingsOptions(card("$5,000.00", "18.00", "$75.00", "1 month")).fastInterest, ""); // never ends as now
+    EXPECT_EQ(MonthsOfItem("1 month"), 1.0);
 }
 
 } // namespace

@@ -64,5 +64,26 @@ TEST(PlanSummary, TellsWhatMovingCardsToOffersGainsFeesIncluded)
               "stop falling in April 2026.");
 }
 
+TEST(PlanSummary, TellsASwitchAsBestOffersCountsItFeesIncluded)
+{
+    const RankOffer zero{"Zero", "", RatePlan::constant(0), dollars("0"), 0.0};
+    RankOffer withFee = zero;
+    withFee.transferFeePercent = 3.0;
+    RankOffer feeUnknown = zero;
+    feeUnknown.transferFeePercent.reset();
+    RankOffer steep = zero;
+    steep.plan = RatePlan::constant(30);
+    EXPECT_EQ(SwitchSummary(card(12, "1000", "100"), zero), "With no transfer fee: $58.98 less to pay, 1 month sooner");
+    EXPECT_EQ(SwitchSummary(card(0, "1000", "100"), withFee),
+              "With the 3.00 % transfer fee: $30.00 more to pay, 1 month later");
+    EXPECT_EQ(SwitchSummary(card(0, "1000", "100"), feeUnknown),
+              "With the transfer fee unknown: the same to pay, the same debt-free month");
+    EXPECT_EQ(SwitchSummary(card(12, "1000", "5"), zero),
+              "With no transfer fee: paid off in 200 months, which your card as it is never is");
+    EXPECT_EQ(SwitchSummary(card(0, "1000", "5"), steep),
+              "With no transfer fee: never paid off at your actual payment");
+    EXPECT_EQ(SwitchSummary(card(12, "0", "5"), zero), "");
+}
+
 } // namespace
 } // namespace plenwick

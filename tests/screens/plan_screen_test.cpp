@@ -2,6 +2,8 @@
 #include "screens/plan_screen.h"
 
 #include <QPushButton>
+#include <QSignalSpy>
+#include <QTabWidget>
 #include <QTableView>
 
 #include <csignal>
@@ -13,14 +15,37 @@ namespace plenwick::testing_support {
 class PlanScreenTest : public ScreenTest {
 protected:
     void SetUp() override { screen = open(std::make_unique<PlanScreen>(context(), nullptr), cards); }
-    void calculate(const QString& budget)
+    QString cell(const char* table, int row, int column) const
     {
-        type("budgetBox", -1, budget);
-        click("calculatePlanButton");
+        return control<QTableView>(table)->model()->index(row, column).data().toString();
     }
-    QString cell(int row, int column) const
+    // The plan is made beside the window: waits until this holds.
+    bool planned(const std::function<bool()>& shows) const { return QTest::qWaitFor(shows, 2000); }
+    bool headlineStarts(const QString& start) const
     {
-        return control<QTableView>("scheduleView")->model()->index(row, column).data().toString();
+        return planned([&] { return caption("planHeadline").startsWith(start); });
+    }
+    // Brings the tab of the view to the front, as a click on it would.
+    QTableView* showTab(const char* table)
+    {
+        auto* view = control<QTableView>(table);
+        auto* views = control<QTabWidget>("planViews");
+        views->setCurrentIndex(views->indexOf(view->parentWidget()));
+        return view;
+    }
+    // Types into a cell of a table as a person would, and leaves it with Enter.
+    void typeInto(const char* table, int row, int column, const QString& text)
+    {
+        QTableView* view = showTab(table);
+        view->setFocus();
+        view->setCurrentIndex(view->model()->index(row, column));
+        QTest::keyClick(view, Qt::Key_F2);
+        QWidget* editor = QApplication::focusWidget();
+        ASSERT_NE(editor, view);
+        QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(editor, text);
+        QTest::keyClick(editor, Qt::Key_Return);
+        QTest::qWait(0); // the editor closes
     }
 
     CardBook cards = cardsOf({{{"Harbor Gold", "", "12", "$1,000.00", "$25.00", "$100.00"}},
@@ -28,54 +53,86 @@ protected:
     PlanScreen* screen = nullptr;
 };
 
-TEST_F(PlanScreenTest, TheBudgetAndOrderChosenGiveThePlanAndItsSchedule)
+TEST_F(PlanScreenTest, TheBudgetAndOrderGiveThePlanWithEveryOrderSideBySide)
 {
     EXPECT_EQ(box("budgetBox")->text(), "$150.00"); // what the cards are paid now
-    calculate("200");
-    EXPECT_EQ(caption("planHeadline").section('\n', 0, 0), "Debt-free in October 2026 (7\u00a0months)");
-    EXPECT_EQ(cell(0, 2), "$180.00"); // highest rate first: Harbor Gold gets what is left
-    chooseWithKeyboard(choice("orderChoice"), 1);
-    click("calculatePlanButton");
-    EXPECT_EQ(cell(0, 2), "$25.00"); // smallest balance first: Meadow does
-    EXPECT_EQ(caption("planCards"), "Harbor Gold: paid off October 2026, interest\u00a0$46.57\n"
-                                    "Meadow: paid off May 2026, interest\u00a0$0.00");
-    screen->enter(cards); // a budget typed stays
-    EXPECT_EQ(box("budgetBox")->text(), "$200.00");
+    type("budgetBox", -1, "200");
+    ASSERT_TRUE(headlineStarts("Debt-free in October 2026 (7\u00a0months)"));
+    EXPECT_EQ(cell("scheduleView", 0, 2), "$180.00"); // highest rate first: Harbor Gold gets what is left
+    ASSERT_EQ(control<QTableView>("orderView")->model()->rowCount(), 4);
+    EXPECT_EQ(cell("orderView", 0, 0), "\u2605 Highest rate first"); // the cheapest
+    EXPECT_EQ(cell("orderView", 1, 4), "$1,346.57");
 
-    calculate("lots");
+    control<QTableView>("orderView")->selectRow(1); // choosing an order shows its plan
+    EXPECT_EQ(choice("orderChoice")->currentText(), "Smallest balance first");
+    ASSERT_TRUE(planned([this] { return cell("scheduleView", 0, 2) == "$25.00"; })); // Meadow gets it now
+    screen->enter(cards);                                                            // a budget typed stays
+    EXPECT_EQ(box("budgetBox")->text(), "$200.00");
+    EXPECT_EQ(screen->saved().budget, "$200.00");
+
+    type("budgetBox", -1, "lots");
     EXPECT_EQ(caption("planMessage"), "Enter the monthly budget as an amount, such as $500.00.");
-    EXPECT_FALSE(shown("planHeadline"));
+    EXPECT_FALSE(control("scheduleView")->isEnabled()); // the last plan is not shown as this one
     cards[1][CardRow::InterestRate] = "twelve";
+    type("budgetBox", -1, "200");
     screen->enter(cards);
-    calculate("200");
-    EXPECT_EQ(messages->texts, QStringList{"Card 2: the Interest Rate \"twelve\" is not a number"});
+    EXPECT_EQ(caption("planMessage"), "Card 2: the Interest Rate \"twelve\" is not a number");
+}
+
+TEST_F(PlanScreenTest, OtherDebtsTheOwnOrderAndDatedChangesArePlannedAndKept)
+{
+    QSignalSpy kept(screen, &PlanScreen::savedChanged);
+    showTab("debtsView");
+    click("addDebtButton");
+    for (const auto& [column, typed] : {std::pair{0, "Car loan"}, {1, "5000"}, {2, "6.9"}, {3, "abc"}})
+        typeInto("debtsView", 2, column, typed);
+    EXPECT_EQ(caption("planMessage"), "Car loan: the Minimum \"abc\" is not an amount, such as $1,200.00");
+    typeInto("debtsView", 2, 3, "250");
+    QTest::keyClick(control("debtsView"), Qt::Key_Up, Qt::ControlModifier);
+    QTest::keyClick(control("debtsView"), Qt::Key_Up, Qt::ControlModifier);
+    EXPECT_EQ(cell("debtsView", 0, 0), "Car loan");
+    EXPECT_EQ(choice("orderChoice")->currentText(), "My own order");
+    EXPECT_EQ(box("budgetBox")->text(), "$400.00"); // the loan's payment is paid now too
+    ASSERT_TRUE(planned([this] { return cell("scheduleView", 0, 8) == "$355.00"; })); // the rest after the minimums
+    const SavedPlan saved = kept.last().at(0).value<SavedPlan>();
+    EXPECT_EQ(saved.ownOrder, (QStringList{"debt 1", "card 1", "card 2"}));
+    EXPECT_EQ(saved.otherDebts.at(0).balance, "5000");
+
+    showTab("changesView");
+    click("addExtraPaymentButton");
+    EXPECT_EQ(cell("changesView", 0, 1), "May 2026");
+    typeInto("changesView", 0, 2, "x");
+    EXPECT_EQ(caption("planMessage"), "Extra payment 1: the amount \"x\" is not an amount, such as $1,200.00");
+    typeInto("changesView", 0, 2, "1000");
+    ASSERT_TRUE(planned([this] { return cell("scheduleView", 1, 8) == "$1,355.00"; })); // the extra goes first too
 }
 
 TEST_F(PlanScreenTest, AMoveToAnOfferShowsWhatItGainsUntilThePersonTakesItBack)
 {
-    calculate("200");
+    type("budgetBox", -1, "200");
     screen->useOffer(0, {"Zero Intro", RatePlan{12, 0, 12}, MoneyAmount::fromTicks(300000)});
-    click("calculatePlanButton");
+    ASSERT_TRUE(planned([this] { return shown("planMoves"); }));
     EXPECT_EQ(caption("planMoves"), "Harbor Gold moved to Zero Intro, fee $30.00\nThe moves: the same debt-free "
                                     "month, $4.16 less to pay, fees included");
     auto* back = control<QPushButton>("undoMoveButton", 0);
     EXPECT_EQ(back->text(), "Back to Harbor Gold as it is");
     click(back);
-    EXPECT_FALSE(shown("planMoves"));
+    EXPECT_TRUE(planned([this] { return !shown("planMoves"); }));
+    EXPECT_TRUE(screen->saved().moves.empty());
 }
 
 TEST_F(PlanScreenTest, ExportSavesTheScheduleOrSaysWhereAndWhyNot)
 {
-    calculate("200");
+    type("budgetBox", -1, "200");
+    ASSERT_TRUE(headlineStarts("Debt-free"));
     savePath = folder.filePath("plan.csv");
     click("exportButton");
     EXPECT_TRUE(bytesOf(savePath).endsWith("\r\nTotal,,1034.16,34.16,,300.00,0.00,\r\n"));
-    savePath = folder.filePath("plan.pdf");
-    click("exportButton");
-    EXPECT_TRUE(bytesOf(savePath).startsWith("%PDF"));
     cards[1][CardRow::TotalDue] = "$100,000.00"; // 1,200 months of schedule over many pages
     screen->enter(cards);
-    calculate("45");
+    type("budgetBox", -1, "45");
+    ASSERT_TRUE(planned([this] { return control<QTableView>("scheduleView")->model()->rowCount() == 1201; }));
+    savePath = folder.filePath("plan.pdf");
     click("exportButton");
     EXPECT_GT(bytesOf(savePath).count("/Type /Page\n"), 20);
     savePath = folder.filePath("none/plan.csv");
@@ -86,7 +143,8 @@ TEST_F(PlanScreenTest, ExportSavesTheScheduleOrSaysWhereAndWhyNot)
 
 TEST_F(PlanScreenTest, AnExportThatTheDiskRefusesSaysTheDisksReason)
 {
-    calculate("200");
+    type("budgetBox", -1, "200");
+    ASSERT_TRUE(headlineStarts("Debt-free"));
     std::signal(SIGXFSZ, SIG_IGN);
     rlimit limit{};
     getrlimit(RLIMIT_FSIZE, &limit);

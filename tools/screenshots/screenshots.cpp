@@ -9,10 +9,13 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFocusEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
 #include <QPushButton>
 #include <QStyleFactory>
+#include <QTabWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -153,9 +156,22 @@ int main(int argc, char** argv)
     ok = save(&window, folder + QStringLiteral("/my_savings.png")) && ok;
 
     window.switchScreen(plenwick::frmMain::Screen::MyPlan);
-    type(&window, QStringLiteral("budgetBox"), QStringLiteral("450"));
-    click(&window, QStringLiteral("calculatePlanButton"));
-    ok = save(&window, folder + QStringLiteral("/my_plan.png")) && ok;
+    click(&window, QStringLiteral("addDebtButton"));
+    QAbstractItemModel* debts = window.findChild<QTableView*>(QStringLiteral("debtsView"))->model();
+    const char* carLoan[] = {"Lakeside car loan", "$8,400.00", "6.90", "$260.00"};
+    for (int column = 0; column < 4; ++column)
+        debts->setData(debts->index(3, column), QString::fromLatin1(carLoan[column]));
+    type(&window, QStringLiteral("budgetBox"), QStringLiteral("900"));
+    click(&window, QStringLiteral("addExtraPaymentButton"));
+    QAbstractItemModel* changes = window.findChild<QTableView*>(QStringLiteral("changesView"))->model();
+    changes->setData(changes->index(0, 2), QStringLiteral("$1,200.00"));
+    auto* views = window.findChild<QTabWidget*>(QStringLiteral("planViews"));
+    const char* tabs[] = {"my_plan_orders", "my_plan", "my_plan_schedule", "my_plan_debts", "my_plan_changes"};
+    for (int tab = 0; tab < views->count(); ++tab) {
+        views->setCurrentIndex(tab);
+        QTest::qWait(300); // the plan is made beside the window
+        ok = save(&window, folder + QStringLiteral("/%1.png").arg(QLatin1String(tabs[tab]))) && ok;
+    }
 
     window.switchScreen(plenwick::frmMain::Screen::BestOffers);
     click(&window, QStringLiteral("rankButton"));
