@@ -23,7 +23,7 @@ std::optional<QUrl> serverAddress(const QString& text)
 {
     if (text.isEmpty())
         return QUrl();
-    const auto address = WebAddress(text);
+    auto address = WebAddress(text);
     if (address && !address->userInfo().isEmpty())
         return std::nullopt;
     return address;

@@ -287,7 +287,7 @@ KeptCopy CardStore::keepChangedFile()
     const FoundFile found = readCardFileBytes(m_path);
     if (!found.problem.isEmpty())
         return {{}, found.problem};
-    const KeptCopy copy = keepCopy(m_path, found.bytes, QStringLiteral("changed"));
+    KeptCopy copy = keepCopy(m_path, found.bytes, QStringLiteral("changed"));
     if (!copy.path.isEmpty()) {
         m_known = found.bytes;
         m_mustKeepFirst = false; // what stands there now is kept

@@ -17,7 +17,7 @@ namespace {
 constexpr int kToolTipCharacters = 1000;
 constexpr int kPlainToolTipCharacters = 80; // longer ones wrap
 const QString kUnknown = QStringLiteral("unknown");
-const QString kNever = QStringLiteral("never");
+const QString kNeverRun = QStringLiteral("never");
 const QString kArrow = QStringLiteral(" \u2192 ");
 const QString kBestMark = QStringLiteral("\u2605 ");
 const QString kUnreadable = QStringLiteral("unreadable");
@@ -46,10 +46,10 @@ QString rateText(double rate) { return QString::fromStdString(FormatByPattern(ra
 
 QString monthsText(const PayoffRunResult& run)
 {
-    return run.stoppedEarly ? kNever : QLocale(QLocale::English, QLocale::UnitedStates).toString(run.months);
+    return run.stoppedEarly ? kNeverRun : QLocale(QLocale::English, QLocale::UnitedStates).toString(run.months);
 }
 
-QString interestText(const PayoffRunResult& run) { return run.stoppedEarly ? kNever : moneyText(run.interest); }
+QString interestText(const PayoffRunResult& run) { return run.stoppedEarly ? kNeverRun : moneyText(run.interest); }
 
 // Why an offer was not worked out, with what its faulty field said.
 QString unusableText(const RankOffer& offer, int characters)
@@ -125,7 +125,7 @@ void OfferRankingModel::show(std::shared_ptr<const RankedOffers> ranked)
             for (std::size_t p = 0; p < m_ranked->rankings[r].offers.size(); ++p) {
                 m_rows.push_back({static_cast<std::uint32_t>(r), static_cast<std::uint32_t>(p)});
                 const OfferOutcome& outcome = m_ranked->rankings[r].offers[p];
-                m_group.push_back(outcome.unusable ? 2 : outcome.paidOff() ? 0 : 1);
+                m_group.push_back(static_cast<char>(outcome.unusable ? 2 : outcome.paidOff() ? 0 : 1));
             }
         }
     }
