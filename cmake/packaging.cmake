@@ -11,8 +11,9 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_STRIP_FILES ON)
-# The libraries the program links are found by dpkg-shlibdeps; Qt's platform
-# plugins are loaded at run time, so the tools cannot see them.
+# The libraries the program and its banner browser module link are found by
+# dpkg-shlibdeps; Qt's platform plugins are loaded at run time, so the tools
+# cannot see them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
 # Opening an offer's page in the person's browser.

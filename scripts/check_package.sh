@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Builds the Debian package with no web server built in, installs it as a person
-# would, checks its desktop metadata, starts the installed program from its
-# menu entry's command under a virtual display, and removes the package again.
+# would, checks its desktop metadata and that it carries the banner browser
+# module, starts the installed program from its menu entry's command under a
+# virtual display (with no server, and so no browser), and removes the package
+# again.
 set -euo pipefail
 
 # A window of the program (class "Plenwick") that is an ordinary window, not
@@ -45,6 +47,12 @@ if [ "${1:-}" = --start ]; then # under the virtual display: start "$2"
     echo "the installed program stopped with status $status after showing its main window" >&2
     exit 1
   fi
+  # With no server no browser starts: no process of its own, no browser library.
+  if pgrep -P "$program" >/dev/null || grep -q libQt6WebEngine "/proc/$program/maps"; then
+    echo "the installed program started a browser with no server to show a banner page from" >&2
+    kill "$program"
+    exit 1
+  fi
   kill "$program"
   exit 0
 fi
@@ -69,6 +77,10 @@ trap '"${as_root[@]}" apt-get remove -y -qq plenwick >/dev/null' EXIT
 desktop-file-validate /usr/share/applications/org.plenwick.Plenwick.desktop
 appstreamcli validate --no-net /usr/share/metainfo/org.plenwick.Plenwick.metainfo.xml
 test -f /usr/share/icons/hicolor/scalable/apps/org.plenwick.Plenwick.svg
+if ! dpkg -L plenwick | grep -q '/plenwick/libplenwick_banner_browser\.so$'; then
+  echo "the package lacks the banner browser module" >&2
+  exit 1
+fi
 if ! QT_QPA_PLATFORM=offscreen plenwick --help 2>/dev/null | tr -s ' \n' ' ' | grep -q 'until then: none'; then
   echo "the installed program has a web server built in; the package must have none" >&2
   exit 1
@@ -80,4 +92,4 @@ fi
 command=$(sed -n 's/^Exec=//p' /usr/share/applications/org.plenwick.Plenwick.desktop)
 script=$(pwd)/scripts/check_package.sh
 (cd /tmp && HOME=$(mktemp -d) xvfb-run -a bash "$script" --start "$command")
-echo "the installed program started from its menu entry and showed its main window"
+echo "the installed program started from its menu entry and showed its main window, with no browser"

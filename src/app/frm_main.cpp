@@ -1,6 +1,5 @@
 #include "app/frm_main.h"
 
-#include "app/web_banner.h"
 #include "calculations/payoff.h"
 #include "models/shown_text.h"
 #include "plan/plan_summary.h"
@@ -192,16 +191,13 @@ void frmMain::connectScreens()
 
 void frmMain::startBanner()
 {
-    // The banner browser takes long to start: the window is on the screen first.
-    afterFirstPaint(this, [this] {
-        const QUrl page = m_surroundings.server.isEmpty()
-                              ? QUrl()
-                              : m_surroundings.server.resolved(QUrl(QStringLiteral("/app/CCAppBanner.htm")));
-        QWidget* banner = m_surroundings.makeBanner(m_bannerStrip, page);
-        banner->setObjectName(QStringLiteral("wb1"));
-        placeBanner();
-        banner->show();
-    });
+    // The banner itself holds back anything slow until the window has been painted.
+    const QUrl page = m_surroundings.server.isEmpty()
+                          ? QUrl()
+                          : m_surroundings.server.resolved(QUrl(QStringLiteral("/app/CCAppBanner.htm")));
+    QWidget* banner = m_surroundings.makeBanner(m_bannerStrip, page);
+    banner->setObjectName(QStringLiteral("wb1"));
+    placeBanner();
 }
 
 void frmMain::startOfferDownload()

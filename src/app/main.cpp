@@ -44,6 +44,20 @@ int print(const QString& text, std::FILE* stream, int exitCode)
     return exitCode;
 }
 
+// Whether this run may show a server's banner page, known before the
+// application object exists: the server given, else the one remembered or
+// built in. A command line with Qt's own options is read in full only later;
+// then the answer is yes.
+bool mayShowBannerPage(const plenwick::CommandLine& early)
+{
+    if (early.action != plenwick::CommandLine::Action::Run)
+        return true;
+    if (early.server)
+        return !early.server->isEmpty();
+    return !plenwick::chooseServer(std::nullopt, plenwick::settingsFilePath(), plenwick::builtInServer())
+                .server.isEmpty();
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -60,7 +74,7 @@ int main(int argc, char** argv)
         return 1;
     }
     plenwick::endCleanlyWhenTheDisplayGoesAway();
-    plenwick::prepareBannerBrowser();
+    plenwick::prepareBannerBrowser(mayShowBannerPage(early));
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Plenwick"));
     QApplication::setDesktopFileName(QStringLiteral("org.plenwick.Plenwick"));

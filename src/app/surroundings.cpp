@@ -10,20 +10,21 @@
 
 namespace plenwick {
 
-void prepareBannerBrowser()
+void prepareBannerBrowser(bool bannerPage)
 {
 #if defined(Q_OS_UNIX)
     if (geteuid() == 0)
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
 #endif
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    if (bannerPage)
+        QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
 }
 
 QUrl builtInServer() { return QUrl(QStringLiteral(PLENWICK_SERVER_URL)); }
 
-QWidget* createWebBanner(QWidget* strip, const QUrl& page)
+QWidget* createBanner(QWidget* strip, const QUrl& page)
 {
-    return new WebBanner(page, std::make_shared<DesktopUrlOpener>(), strip);
+    return new Banner(page, findBannerModule(), std::make_shared<DesktopUrlOpener>(), strip);
 }
 
 } // namespace plenwick

@@ -21,14 +21,17 @@ namespace plenwick {
 // was built without one.
 QUrl builtInServer();
 
-// Settles what the banner browser needs before the application object exists;
-// as root its sandbox refuses to run, so only then is it switched off.
-void prepareBannerBrowser();
+// Settles what the banner browser needs before the application object exists:
+// OpenGL contexts shared from the start, only when a banner page may be shown
+// (they load the OpenGL libraries); as root its sandbox refuses to run, so
+// only then is it switched off.
+void prepareBannerBrowser(bool bannerPage = true);
 
-// The banner browser, placed in the banner strip and asked to load the page
-// without waiting for it; with no page, or one that cannot be loaded, it shows
-// our own. Links leaving the page's server go to the person's browser.
-QWidget* createWebBanner(QWidget* strip, const QUrl& page);
+// The banner in the banner strip: the page in the banner browser module once
+// the window has been painted, or our own banner when there is no page, no
+// module, or the page cannot be loaded. Links leaving the page's server go to
+// the person's browser.
+QWidget* createBanner(QWidget* strip, const QUrl& page);
 
 // What the main window needs from the world around it.
 struct Surroundings {
@@ -38,7 +41,7 @@ struct Surroundings {
     QUrl server = builtInServer(); // empty: no server, and nothing goes on the network
     int offerTimeoutMs = OfferDownload::kDefaultTimeoutMs;
     std::shared_ptr<UrlOpener> opener = std::make_shared<DesktopUrlOpener>();
-    std::function<QWidget*(QWidget* strip, const QUrl& page)> makeBanner = createWebBanner;
+    std::function<QWidget*(QWidget* strip, const QUrl& page)> makeBanner = createBanner;
     // The window's size and place as the last run left them, and where they
     // are kept for the next.
     std::function<QByteArray()> windowPlace = [] { return QByteArray(); };

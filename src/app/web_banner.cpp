@@ -1,72 +1,21 @@
 #include "app/web_banner.h"
 
-#include <QChildEvent>
-#include <QWebEngineLoadingInfo>
-#include <QWebEngineNewWindowRequest>
-#include <QWebEnginePage>
+#include "banner_browser/banner_browser.h"
+#include "widgets/own_banner.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QOpenGLContext>
+#include <QOpenGLWidget>
+#include <QPluginLoader>
+#include <QStackedLayout>
+#include <QTimer>
 
 namespace plenwick {
 
 namespace {
-
-// How long after a click or a key press a link counts as the person's.
-constexpr qint64 kActionMs = 1000;
-
-class BannerPage : public QWebEnginePage {
-public:
-    BannerPage(const QUrl& home, std::shared_ptr<UrlOpener> opener, std::function<bool()> personActed, QObject* parent)
-        : QWebEnginePage(parent)
-        , m_home(home)
-        , m_opener(std::move(opener))
-        , m_personActed(std::move(personActed))
-    {
-        connect(this, &QWebEnginePage::newWindowRequested, this, [this](const QWebEngineNewWindowRequest& request) {
-            if (request.isUserInitiated())
-                openOutside(request.requestedUrl());
-        });
-        connect(this, &QWebEnginePage::featurePermissionRequested, this, [this](const QUrl& origin, Feature feature) {
-            setFeaturePermission(origin, feature, PermissionDeniedByUser);
-        });
-    }
-
-protected:
-    bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override
-    {
-        // The program's own loads, the home address and frames inside the page stay.
-        if (type == NavigationTypeTyped || !isMainFrame || isHome(url))
-            return true;
-        // The browser reports a script's move as a link too: only one that
-        // follows the person's click or key press counts.
-        if (type == NavigationTypeLinkClicked && m_personActed())
-            openOutside(url);
-        return false;
-    }
-
-    void javaScriptAlert(const QUrl& /*origin*/, const QString& /*text*/) override { }
-    bool javaScriptConfirm(const QUrl& /*origin*/, const QString& /*text*/) override { return false; }
-    bool javaScriptPrompt(const QUrl& /*origin*/, const QString& /*text*/, const QString& /*answer*/,
-                          QString* /*result*/) override
-    {
-        return false;
-    }
-    QStringList chooseFiles(FileSelectionMode /*mode*/, const QStringList& /*old*/,
-                            const QStringList& /*types*/) override
-    {
-        return {};
-    }
-
-private:
-    bool isHome(const QUrl& url) const
-    {
-        return url.scheme() == m_home.scheme() && url.host() == m_home.host() && url.port(-1) == m_home.port(-1);
-    }
-
-    void openOutside(const QUrl& url) { OpenInBrowser(url.toString(QUrl::FullyEncoded), *m_opener); }
-
-    QUrl m_home;
-    std::shared_ptr<UrlOpener> m_opener;
-    std::function<bool()> m_personActed;
-};
 
 // Waits for the first paint event of a window, then queues the work behind it.
 class FirstPaintWatch : public QObject {
@@ -95,63 +44,98 @@ private:
     std::function<void()> m_work;
 };
 
+// Whether the browser draws through OpenGL: where OpenGL works, on the
+// platforms that compose a window's widgets with it (not the offscreen one
+// of tests, nor a bare frame buffer).
+bool browserDrawsThroughOpenGL()
+{
+    static const QStringList composing{QStringLiteral("xcb"), QStringLiteral("wayland"), QStringLiteral("windows"),
+                                       QStringLiteral("cocoa"), QStringLiteral("eglfs")};
+    const QOpenGLContext* shared = QOpenGLContext::globalShareContext();
+    return shared && shared->isValid() && composing.contains(QGuiApplication::platformName());
+}
+
 } // namespace
 
-QUrl ownBannerPage() { return QUrl(QStringLiteral("qrc:/plenwick/banner/banner.htm")); }
-
-WebBanner::WebBanner(const QUrl& page, std::shared_ptr<UrlOpener> opener, QWidget* parent, int timeoutMs)
-    : QWebEngineView(parent)
-    , m_timeout(this)
+QString findBannerModule()
 {
-    setContextMenuPolicy(Qt::NoContextMenu);
-    // The person's clicks and keys reach the browser's own child widget.
-    installEventFilter(this);
-    auto* bannerPage = new BannerPage(
-        page.isEmpty() ? ownBannerPage() : page, std::move(opener), [this] { return personJustActed(); }, this);
-    setPage(bannerPage);
-    connect(bannerPage, &QWebEnginePage::loadingChanged, this, &WebBanner::loadingChanged);
-    m_timeout.setSingleShot(true);
-    connect(&m_timeout, &QTimer::timeout, this, &WebBanner::showOwnPage);
-    if (page.isEmpty()) {
-        showOwnPage();
+    const QDir programFolder(QCoreApplication::applicationDirPath());
+    for (const QString& path :
+         {programFolder.filePath(QStringLiteral(PLENWICK_BANNER_MODULE)),
+          programFolder.filePath(QStringLiteral(PLENWICK_MODULE_FOLDER "/" PLENWICK_BANNER_MODULE))}) {
+        if (QFileInfo(path).isFile())
+            return QDir::cleanPath(path);
+    }
+    return {};
+}
+
+Banner::Banner(const QUrl& page, const QString& module, std::shared_ptr<UrlOpener> opener, QWidget* parent,
+               int timeoutMs)
+    : QWidget(parent)
+    , m_page(page)
+    , m_module(module)
+    , m_opener(std::move(opener))
+    , m_timeoutMs(timeoutMs)
+    , m_layers(new QStackedLayout(this))
+    , m_ownBanner(new OwnBanner(this))
+{
+    m_layers->addWidget(m_ownBanner);
+    if (m_page.isEmpty())
+        return;
+    // A window that is to hold the browser is made to draw the way the
+    // browser does from its first showing: adding the browser to a window
+    // already shown would make Qt destroy and re-create the window.
+    if (browserDrawsThroughOpenGL() && QFileInfo(m_module).isFile())
+        (new QOpenGLWidget(this))->hide();
+    // The browser takes long to start: the window is on the screen first.
+    afterFirstPaint(window(), [banner = QPointer(this)] {
+        if (banner)
+            banner->startBrowser();
+    });
+}
+
+QWidget* Banner::shown() const { return m_layers->currentWidget(); }
+
+void Banner::startBrowser()
+{
+    QPluginLoader loader(m_module);
+    auto* module = m_module.isEmpty() ? nullptr : qobject_cast<BannerBrowserModule*>(loader.instance());
+    if (!module) {
+        qWarning("Plenwick shows its own banner: the banner browser module %s",
+                 qUtf8Printable(m_module.isEmpty()
+                                    ? QStringLiteral("is not installed")
+                                    : QStringLiteral("%1 cannot be loaded (%2)")
+                                          .arg(QDir::toNativeSeparators(m_module), loader.errorString())));
         return;
     }
-    load(page);
-    m_timeout.start(timeoutMs);
+    BannerBrowserModule::Hooks hooks;
+    hooks.openOutside = [opener = m_opener](const QUrl& url) {
+        OpenInBrowser(url.toString(QUrl::FullyEncoded), *opener);
+    };
+    hooks.shown = [this] {
+        if (m_browser)
+            m_layers->setCurrentWidget(m_browser);
+    };
+    hooks.failed = [this] { showOwnBanner(); };
+    m_browser = module->createBrowser(m_page, std::move(hooks), m_timeoutMs, this);
+    m_layers->addWidget(m_browser); // behind our own banner until the page has loaded
 }
 
-bool WebBanner::eventFilter(QObject* watched, QEvent* event)
+void Banner::showOwnBanner()
 {
-    switch (event->type()) {
-    case QEvent::ChildAdded:
-        if (watched == this)
-            static_cast<QChildEvent*>(event)->child()->installEventFilter(this);
-        break;
-    case QEvent::MouseButtonRelease:
-    case QEvent::KeyPress: m_sinceInput.start(); break;
-    default: break;
-    }
-    return QWebEngineView::eventFilter(watched, event);
+    m_layers->setCurrentWidget(m_ownBanner);
+    // The browser is still inside its own call.
+    if (m_browser)
+        m_browser->deleteLater();
+    m_browser = nullptr;
 }
 
-bool WebBanner::personJustActed() const { return m_sinceInput.isValid() && m_sinceInput.elapsed() < kActionMs; }
-
-void WebBanner::loadingChanged(const QWebEngineLoadingInfo& loading)
+void afterFirstPaint(QWidget* window, std::function<void()> work)
 {
-    // A load that was only stopped (a move the page was refused) is no failure.
-    if (loading.status() == QWebEngineLoadingInfo::LoadSucceededStatus)
-        m_timeout.stop();
-    else if (loading.status() == QWebEngineLoadingInfo::LoadFailedStatus && !m_showingOwnPage)
-        showOwnPage();
+    if (window->isVisible())
+        QTimer::singleShot(0, window, std::move(work));
+    else
+        new FirstPaintWatch(window, std::move(work));
 }
-
-void WebBanner::showOwnPage()
-{
-    m_timeout.stop();
-    m_showingOwnPage = true;
-    load(ownBannerPage());
-}
-
-void afterFirstPaint(QWidget* window, std::function<void()> work) { new FirstPaintWatch(window, std::move(work)); }
 
 } // namespace plenwick

@@ -2,46 +2,54 @@
 
 #include "offers/browser.h"
 
-#include <QElapsedTimer>
-#include <QTimer>
+#include <QPointer>
 #include <QUrl>
-#include <QWebEngineView>
+#include <QWidget>
 
 #include <functional>
 #include <memory>
 
-class QWebEngineLoadingInfo;
+class QStackedLayout;
 
 namespace plenwick {
 
-// Our own banner page, from the program's resources.
-QUrl ownBannerPage();
+class OwnBanner;
 
-// The banner browser. It starts loading the page and returns at once; when
-// there is no page, or the page cannot be loaded (refused, an HTTP error, no
-// answer in time), it shows our own page instead of the browser's error page.
-// The page shows no JavaScript dialogs, file pickers or permission prompts,
-// and keeps to the address it came from (scheme, host and port): a link the
-// person follows out of it, or to a new window, opens in the person's browser
-// under the rule of WebAddress; a page that moves itself elsewhere stays.
-class WebBanner : public QWebEngineView {
+// The banner browser module where the program looks for it: beside the
+// program (as built) or in the program's library folder (as installed);
+// empty when it is in neither.
+QString findBannerModule();
+
+// The banner strip's content. Our own banner shows from the start; with a
+// page, once the window has been painted, the module's browser loads it and
+// takes our banner's place when it has. With no page no browser starts; with
+// no module, one that cannot be loaded (said in one line on standard error),
+// or a page that cannot be loaded, our own banner stays. A link the person
+// clicks out of the page goes to the opener under the rule of OpenInBrowser.
+class Banner : public QWidget {
     Q_OBJECT
 public:
     static constexpr int kDefaultTimeoutMs = 10'000;
 
-    WebBanner(const QUrl& page, std::shared_ptr<UrlOpener> opener, QWidget* parent, int timeoutMs = kDefaultTimeoutMs);
+    Banner(const QUrl& page, const QString& module, std::shared_ptr<UrlOpener> opener, QWidget* parent,
+           int timeoutMs = kDefaultTimeoutMs);
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    // The browser while it is loading or showing the page; none otherwise.
+    QWidget* browser() const { return m_browser; }
+    // What the banner shows now: our own banner or the browser.
+    QWidget* shown() const;
 
 private:
-    bool personJustActed() const;
-    void loadingChanged(const QWebEngineLoadingInfo& loading);
-    void showOwnPage();
+    void startBrowser();
+    void showOwnBanner();
 
-    QTimer m_timeout;
-    QElapsedTimer m_sinceInput;
-    bool m_showingOwnPage = false;
+    QUrl m_page;
+    QString m_module;
+    std::shared_ptr<UrlOpener> m_opener;
+    int m_timeoutMs;
+    QStackedLayout* m_layers = nullptr;
+    OwnBanner* m_ownBanner = nullptr;
+    QPointer<QWidget> m_browser;
 };
 
 // Runs the work once, right after the window's first paint has reached the

@@ -2,9 +2,12 @@
 
 #include "plan/offer_terms.h"
 
+#include <QElapsedTimer>
 #include <QFutureWatcher>
 #include <QPromise>
 #include <QtConcurrent/QtConcurrentRun>
+
+#include <atomic>
 
 namespace plenwick {
 
@@ -12,13 +15,24 @@ namespace {
 
 using Answer = std::shared_ptr<const RankedOffers>;
 
+// The threads tell after every offer; the window hears at most this often.
+constexpr qint64 kProgressMs = 100;
+
 void rank(QPromise<Answer>& promise, std::vector<DebtCard> cards, std::shared_ptr<const std::vector<RankOffer>> offers)
 {
     promise.setProgressRange(0, static_cast<int>(offers->size()));
     RankingControl control;
     control.cancelled = [&promise] { return promise.isCanceled(); };
-    // The future passes on at most a few progress reports a second.
-    control.progress = [&promise](std::size_t done, std::size_t) { promise.setProgressValue(static_cast<int>(done)); };
+    QElapsedTimer clock;
+    clock.start();
+    std::atomic<qint64> lastTold{0};
+    control.progress = [&](std::size_t done, std::size_t) {
+        qint64 last = lastTold.load(std::memory_order_relaxed);
+        const qint64 now = clock.elapsed();
+        // One thread tells, the others go on.
+        if (now - last >= kProgressMs && lastTold.compare_exchange_strong(last, now, std::memory_order_relaxed))
+            promise.setProgressValue(static_cast<int>(done));
+    };
     auto rankings = RankOffersOnThreads(cards, *offers, OfferRankingJob::kThreads, control);
     if (!rankings)
         return;

@@ -117,41 +117,115 @@ void OfferRankingModel::show(std::shared_ptr<const RankedOffers> ranked)
 {
     beginResetModel();
     m_ranked = std::move(ranked);
-    ++m_generation;
     m_rows.clear();
-    m_group.clear();
+    for (auto& keys : m_keys)
+        keys.clear();
     if (m_ranked) {
         for (std::size_t r = 0; r < m_ranked->rankings.size(); ++r) {
             for (std::size_t p = 0; p < m_ranked->rankings[r].offers.size(); ++p) {
-                m_rows.push_back({static_cast<std::uint32_t>(r), static_cast<std::uint32_t>(p)});
                 const OfferOutcome& outcome = m_ranked->rankings[r].offers[p];
-                m_group.push_back(static_cast<char>(outcome.unusable ? 2 : outcome.paidOff() ? 0 : 1));
+                const auto group = static_cast<std::uint8_t>(outcome.unusable ? 2 : outcome.paidOff() ? 0 : 1);
+                m_rows.push_back({static_cast<std::uint32_t>(r), static_cast<std::uint32_t>(p), group});
             }
         }
     }
+    m_shown = ordered();
     endResetModel();
+}
+
+void OfferRankingModel::sort(int column, Qt::SortOrder order)
+{
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    const QModelIndexList before = persistentIndexList();
+    std::vector<std::uint32_t> rankedBefore;
+    rankedBefore.reserve(static_cast<std::size_t>(before.size()));
+    for (const QModelIndex& index : before)
+        rankedBefore.push_back(m_shown[static_cast<std::size_t>(index.row())]);
+    m_sortColumn = column;
+    m_sortOrder = order;
+    m_shown = ordered();
+    std::vector<int> placeOf(m_rows.size());
+    for (std::size_t place = 0; place < m_shown.size(); ++place)
+        placeOf[m_shown[place]] = static_cast<int>(place);
+    QModelIndexList after;
+    after.reserve(before.size());
+    for (qsizetype i = 0; i < before.size(); ++i)
+        after << index(placeOf[rankedBefore[static_cast<std::size_t>(i)]], before[i].column());
+    changePersistentIndexList(before, after);
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}
+
+// Not a reset, which would give the table's columns their first widths again.
+void OfferRankingModel::showCard(std::optional<std::size_t> ranking)
+{
+    if (!m_shown.empty()) {
+        beginRemoveRows({}, 0, rowCount() - 1);
+        m_shown.clear();
+        endRemoveRows();
+    }
+    m_card = ranking;
+    std::vector<std::uint32_t> shown = ordered();
+    if (shown.empty())
+        return;
+    beginInsertRows({}, 0, static_cast<int>(shown.size()) - 1);
+    m_shown = std::move(shown);
+    endInsertRows();
+}
+
+std::vector<std::uint32_t> OfferRankingModel::ordered() const
+{
+    std::vector<std::uint32_t> shown;
+    shown.reserve(m_rows.size());
+    for (std::uint32_t r = 0; r < m_rows.size(); ++r) {
+        if (!m_card || m_rows[r].ranking == *m_card)
+            shown.push_back(r);
+    }
+    if (m_sortColumn < 0 || m_sortColumn >= ColumnCount || shown.empty())
+        return shown;
+    std::vector<SortKey>& keys = m_keys[static_cast<std::size_t>(m_sortColumn)];
+    if (keys.empty())
+        keys = sortKeys(m_sortColumn);
+    // Sorted whole, as values, from the ranked order: ties keep it. Offers
+    // never paid off go last whichever the direction, and those not worked
+    // out after them.
+    struct Place {
+        SortKey key;
+        std::uint32_t ranked;
+    };
+    std::vector<Place> places;
+    places.reserve(shown.size());
+    for (const int group : {0, 1, 2}) {
+        const auto first = static_cast<std::ptrdiff_t>(places.size());
+        for (const std::uint32_t r : shown) {
+            if (m_rows[r].group == group)
+                places.push_back({keys[r], r});
+        }
+        if (m_sortOrder == Qt::AscendingOrder)
+            std::stable_sort(places.begin() + first, places.end(),
+                             [](const Place& a, const Place& b) { return a.key < b.key; });
+        else
+            std::stable_sort(places.begin() + first, places.end(),
+                             [](const Place& a, const Place& b) { return b.key < a.key; });
+    }
+    for (std::size_t place = 0; place < places.size(); ++place)
+        shown[place] = places[place].ranked;
+    return shown;
 }
 
 int OfferRankingModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
+    return parent.isValid() ? 0 : static_cast<int>(m_shown.size());
 }
 
 int OfferRankingModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : ColumnCount; }
 
 const DebtCard& OfferRankingModel::cardOf(int row) const { return m_ranked->cards[rankingAt(row).card]; }
 
-const OfferOutcome& OfferRankingModel::outcomeOf(int row) const
-{
-    return rankingAt(row).offers[m_rows[static_cast<std::size_t>(row)].position];
-}
+const OfferOutcome& OfferRankingModel::outcomeOf(int row) const { return rankingAt(row).offers[rowAt(row).position]; }
 
 const RankOffer& OfferRankingModel::offerOf(int row) const { return (*m_ranked->offers)[outcomeOf(row).offer]; }
 
-bool OfferRankingModel::isBest(int row) const
-{
-    return m_rows[static_cast<std::size_t>(row)].position == 0 && outcomeOf(row).paidOff();
-}
+bool OfferRankingModel::isBest(int row) const { return rowAt(row).position == 0 && outcomeOf(row).paidOff(); }
 
 QVariant OfferRankingModel::data(const QModelIndex& index, int role) const
 {
@@ -267,14 +341,11 @@ std::vector<OfferRankingModel::SortKey> OfferRankingModel::sortKeys(int column) 
     }
     std::vector<SortKey> keys;
     keys.reserve(m_rows.size());
-    for (int row = 0; row < rowCount(); ++row) {
-        const RankOffer& offer = offerOf(row);
-        const OfferOutcome& outcome = outcomeOf(row);
+    for (const Row& row : m_rows) {
+        const OfferOutcome& outcome = m_ranked->rankings[row.ranking].offers[row.position];
+        const RankOffer& offer = (*m_ranked->offers)[outcome.offer];
         switch (column) {
-        case CardColumn:
-            keys.emplace_back(static_cast<std::int64_t>(rankingOf(row)), m_rows[static_cast<std::size_t>(row)].position,
-                              0.0);
-            break;
+        case CardColumn: keys.emplace_back(row.ranking, row.position, 0.0); break;
         case OfferColumn: keys.emplace_back(nameOrder[outcome.offer], 0, 0.0); break;
         case IntroColumn: keys.emplace_back(offer.plan.introMonths, 0, offer.plan.introRate); break;
         case RegularRateColumn: keys.emplace_back(0, 0, offer.plan.regularRate); break;
@@ -295,39 +366,12 @@ std::vector<OfferRankingModel::SortKey> OfferRankingModel::sortKeys(int column) 
 }
 
 OfferRankingProxy::OfferRankingProxy(OfferRankingModel* model, QObject* parent)
-    : QSortFilterProxyModel(parent)
+    : QIdentityProxyModel(parent)
     , m_model(model)
 {
     setSourceModel(model);
 }
 
-void OfferRankingProxy::showCard(std::optional<std::size_t> ranking)
-{
-    m_card = ranking;
-    invalidateFilter();
-}
-
-bool OfferRankingProxy::filterAcceptsRow(int sourceRow, const QModelIndex&) const
-{
-    return !m_card || m_model->rankingOf(sourceRow) == *m_card;
-}
-
-bool OfferRankingProxy::lessThan(const QModelIndex& left, const QModelIndex& right) const
-{
-    if (m_keyColumn != left.column() || m_keyGeneration != m_model->generation()) {
-        m_keys = m_model->sortKeys(left.column());
-        m_keyColumn = left.column();
-        m_keyGeneration = m_model->generation();
-    }
-    const int groupLeft = m_model->group(left.row());
-    const int groupRight = m_model->group(right.row());
-    // A descending sort asks with the two swapped.
-    if (groupLeft != groupRight)
-        return sortOrder() == Qt::AscendingOrder ? groupLeft < groupRight : groupLeft > groupRight;
-    const auto& keyLeft = m_keys[static_cast<std::size_t>(left.row())];
-    const auto& keyRight = m_keys[static_cast<std::size_t>(right.row())];
-    // Ties keep the ranked order, whatever the sort before.
-    return keyLeft < keyRight || (keyLeft == keyRight && left.row() < right.row());
-}
+void OfferRankingProxy::showCard(std::optional<std::size_t> ranking) { m_model->showCard(ranking); }
 
 } // namespace plenwick

@@ -7,8 +7,9 @@
 
 #include <QAbstractTableModel>
 #include <QFont>
-#include <QSortFilterProxyModel>
+#include <QIdentityProxyModel>
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -40,7 +41,7 @@ public:
 
     explicit OfferRankingModel(QObject* parent = nullptr);
 
-    // None empties the table.
+    // None empties the table. A ranking shown is sorted as the last one was.
     void show(std::shared_ptr<const RankedOffers> ranked);
     // The best offer of each card is shown in bold.
     void setFont(const QFont& font);
@@ -50,42 +51,53 @@ public:
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    // By any column, offers that never pay off last whichever the direction,
+    // ties in the ranked order; by none, in the ranked order. The keys of a
+    // column are made once for each ranking.
+    void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
+
+    // A position in the ranked list, or none for every card.
+    void showCard(std::optional<std::size_t> ranking);
 
     // The position of the row's ranking in the ranked list, its card and offer.
-    std::size_t rankingOf(int row) const { return m_rows[static_cast<std::size_t>(row)].ranking; }
+    std::size_t rankingOf(int row) const { return rowAt(row).ranking; }
     const DebtCard& cardOf(int row) const;
     const RankOffer& offerOf(int row) const;
     const OfferOutcome& outcomeOf(int row) const;
     // The first offer of a card, when it pays off.
     bool isBest(int row) const;
 
-    // Each row's place in the column's ascending order, for sorting without
-    // walking the rankings on every comparison.
+    // Each row's place in the column's ascending order, in the ranked order
+    // of the rows, for sorting without walking the rankings on every comparison.
     using SortKey = std::tuple<std::int64_t, std::int64_t, double>;
     std::vector<SortKey> sortKeys(int column) const;
-    // Counts the rankings shown, so that keys of an earlier one are not reused.
-    std::uint64_t generation() const { return m_generation; }
-    // 0: the row's offer pays off; 1: it never does; 2: it was not worked out.
-    int group(int row) const { return m_group[static_cast<std::size_t>(row)]; }
 
 private:
     struct Row {
         std::uint32_t ranking, position;
+        std::uint8_t group; // 0: its offer pays off; 1: it never does; 2: it was not worked out
     };
+    const Row& rowAt(int row) const { return m_rows[m_shown[static_cast<std::size_t>(row)]]; }
     const CardRanking& rankingAt(int row) const { return m_ranked->rankings[rankingOf(row)]; }
     QVariant text(int row, int column) const;
     QVariant toolTip(int row, int column) const;
+    // The rows shown, in the order shown.
+    std::vector<std::uint32_t> ordered() const;
 
     std::shared_ptr<const RankedOffers> m_ranked;
-    std::vector<Row> m_rows;
-    std::vector<char> m_group; // per row: see group()
-    std::uint64_t m_generation = 0;
+    std::vector<Row> m_rows;                                      // in the ranked order
+    std::vector<std::uint32_t> m_shown;                           // the ranked row shown in each place
+    std::optional<std::size_t> m_card;                            // the ranking shown, or all
+    mutable std::array<std::vector<SortKey>, ColumnCount> m_keys; // of this ranking, made when first sorted by
+    int m_sortColumn = -1;
+    Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
     QFont m_font, m_boldFont; // the best offer of each card is bold
 };
 
-// Sorts by any column with offers that never pay off last whichever the
-// direction, those not worked out after them, and shows one card's rows or all.
-class OfferRankingProxy : public QSortFilterProxyModel {
+// The table's view of the model, which shows one card's rows or all and
+// sorts by any column itself: its keys are sorted as values at once, where a
+// sorting proxy would compare the rows one pair at a time through indexes.
+class OfferRankingProxy : public QIdentityProxyModel {
     Q_OBJECT
 public:
     explicit OfferRankingProxy(OfferRankingModel* model, QObject* parent = nullptr);
@@ -93,16 +105,8 @@ public:
     // A position in the ranked list, or none for every card.
     void showCard(std::optional<std::size_t> ranking);
 
-protected:
-    bool filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const override;
-    bool lessThan(const QModelIndex& left, const QModelIndex& right) const override;
-
 private:
     OfferRankingModel* m_model;
-    std::optional<std::size_t> m_card;
-    mutable std::vector<OfferRankingModel::SortKey> m_keys; // of one column of one ranking
-    mutable int m_keyColumn = -1;
-    mutable std::uint64_t m_keyGeneration = 0;
 };
 
 // At most so many characters of a UTF-8 text, with "…" where it was cut.

@@ -165,6 +165,10 @@ std::optional<std::vector<CardRanking>> RankOffersOnThreads(const std::vector<De
             return std::nullopt;
         parts.push_back(std::move(*part));
     }
+    // The parts told their counts as they went, each seeing the other's as
+    // it happened to; the whole is told once all are done.
+    if (control.progress)
+        control.progress(total, total);
     return RankRuns(cards, std::move(parts), control);
 }
 

