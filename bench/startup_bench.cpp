@@ -14,10 +14,10 @@
 // to the bare window's.
 #include "app/frm_main.h"
 #include "app/web_banner.h"
+#include "models/card_numbers.h"
 #include "models/offer_ranking_job.h"
 #include "models/offer_ranking_model.h"
 #include "screens/best_offers_screen.h"
-#include "models/card_numbers.h"
 #include "startup_probe.h"
 #include "widgets/result_blinker.h"
 

@@ -51,6 +51,10 @@ frmMain::frmMain(Surroundings surroundings, QWidget* parent)
 
     startBanner();
     LoadMyCards();
+    if (!m_surroundings.startNote.isEmpty()) {
+        QTimer::singleShot(
+            0, this, [this] { m_surroundings.messages->show(this, m_surroundings.startNote, MessageIcon::Warning); });
+    }
     // The covered screens are hidden too, so that Tab never reaches a box the person cannot see.
     showOnly(Screen::MyCards);
     m_cards->firstField()->setFocus();
@@ -216,10 +220,10 @@ void frmMain::startOfferDownload()
 
 // A ranking of the old list is dropped; Best Offers, when in view, ranks the
 // new one at once.
-void frmMain::offersArrived(const OfferList& offers)
+void frmMain::offersArrived(const OfferList& offers, const OfferFileShortfall& shortfall)
 {
     m_savings->setOffers(offers);
-    m_bestOffers->setOffers(offers);
+    m_bestOffers->setOffers(offers, shortfall);
 }
 
 void frmMain::paintPanels()
@@ -274,6 +278,7 @@ void frmMain::LoadMyCards()
 {
     LoadedCards loaded = m_cardStore.load();
     CardBook& book = loaded.contents.book;
+    m_cards->showAdvanceNote({});
     if (loaded.contents.savedAt) {
         const CardBook stored = book;
         AdvanceBalances(book, monthsToAdvance(loaded.contents.savedAt->date(), m_surroundings.now().date()));
@@ -282,12 +287,46 @@ void frmMain::LoadMyCards()
     m_cards->setCards(book);
     m_savedCards = book;
 
+    showReadOnly();
+
     // Told once the window is on the screen.
-    if (!loaded.warning.isEmpty()) {
-        QTimer::singleShot(0, this, [this, text = loaded.warning] {
+    QTimer::singleShot(0, this, [this, text = loaded.warning] {
+        if (!text.isEmpty())
             m_surroundings.messages->show(this, text, MessageIcon::Warning);
-        });
+        if (m_cardStore.readOnly())
+            askToTakeOver();
+    });
+}
+
+void frmMain::showReadOnly()
+{
+    m_cards->showReadOnlyNote(m_cardStore.readOnly()
+                                  ? QStringLiteral("Read-only: your cards are open in another copy of Plenwick (%1). "
+                                                   "Nothing is saved here until that copy is closed and you press "
+                                                   "Save.")
+                                        .arg(m_cardStore.otherCopy())
+                                  : QString());
+}
+
+void frmMain::askToTakeOver()
+{
+    const QString text = QStringLiteral("Your cards in %1 are open in another copy of Plenwick (%2), and only one "
+                                        "copy can save them.\n\nThis copy shows them read-only and saves nothing. To "
+                                        "save here, close the other copy and choose Try again.")
+                             .arg(QDir::toNativeSeparators(m_cardStore.path()), m_cardStore.otherCopy());
+    if (!m_surroundings.messages->choose(this, text, QStringLiteral("Try again"), QStringLiteral("Read-only")))
+        return;
+    if (!m_cardStore.takeOver()) {
+        m_surroundings.messages->show(this,
+                                      QStringLiteral("The other copy still has your cards open, so this copy stays "
+                                                     "read-only. Once that copy is closed, Save takes over."),
+                                      MessageIcon::Warning);
+        return;
     }
+    // What the other copy saved is shown, unless something was typed here meanwhile.
+    if (m_cardStore.changedOnDisk() && m_cards->cards() == m_savedCards)
+        LoadMyCards();
+    showReadOnly();
 }
 
 // No interest is added, so the lowered balances are below the statements:
@@ -320,6 +359,30 @@ void frmMain::tellAboutAdvance(const CardBook& before, const CardBook& after, co
 
 std::optional<QString> frmMain::saveCards()
 {
+    if (m_cardStore.readOnly() && m_cardStore.takeOver())
+        showReadOnly();
+    if (!m_cardStore.readOnly() && m_cardStore.changedOnDisk()) {
+        const QString path = QDir::toNativeSeparators(m_cardStore.path());
+        const QString question =
+            QStringLiteral("Your card file %1 was changed on disk after Plenwick read it, by another copy of Plenwick "
+                           "or another program.\n\nKeep that file as a copy beside it and save the cards shown "
+                           "here, or load that file and drop what was changed here since the last save?")
+                .arg(path);
+        if (m_surroundings.messages->choose(this, question, QStringLiteral("Load that file"),
+                                            QStringLiteral("Keep it as a copy"))) {
+            LoadMyCards();
+            return std::nullopt;
+        }
+        const KeptCopy copy = m_cardStore.keepChangedFile();
+        if (copy.path.isEmpty())
+            return QStringLiteral("The file there was changed on disk and could not be copied (%1), so it is not "
+                                  "written over.")
+                .arg(copy.problem);
+        m_surroundings.messages->show(
+            this,
+            QStringLiteral("The card file as it was on disk is kept in %1.").arg(QDir::toNativeSeparators(copy.path)),
+            MessageIcon::Information);
+    }
     const CardBook shown = m_cards->cards();
     if (auto failure = m_cardStore.save(cardFileText(shown, m_surroundings.now())))
         return failure;
@@ -392,7 +455,8 @@ void frmMain::showOnly(Screen which)
 
 void frmMain::switchScreen(Screen which)
 {
-    if (m_screenIndex == Screen::MyCards)
+    // Read-only, only Save (or closing) tries to take over.
+    if (m_screenIndex == Screen::MyCards && !m_cardStore.readOnly())
         SaveMyCards();
     showOnly(which);
     screen(which)->enter(m_cards->cards());

@@ -67,13 +67,15 @@ private:
     void startOnce(QTimer& timer, const QString& name, int delayMs, void (frmMain::*work)());
     void paintPanels();
     void LoadMyCards();
+    void showReadOnly();
+    void askToTakeOver();
     void tellAboutAdvance(const CardBook& before, const CardBook& after, const QDateTime& savedAt);
     std::optional<QString> saveCards();
     QString saveFailure(const QString& reason) const;
     void showOnly(Screen screen);
     void startBanner();
     void startOfferDownload();
-    void offersArrived(const OfferList& offers);
+    void offersArrived(const OfferList& offers, const OfferFileShortfall& shortfall);
 
     CardScreen* screen(Screen which) const { return m_screens[static_cast<int>(which)]; }
     QPushButton* screenButton(Screen which) const { return m_screenButtons[static_cast<int>(which)]; }

@@ -52,9 +52,10 @@ bool mayShowBannerPage(const plenwick::CommandLine& early)
 {
     if (early.action != plenwick::CommandLine::Action::Run)
         return true;
-    QSettings settings(QStringLiteral("Plenwick"), QStringLiteral("Plenwick"));
-    return early.server ? !early.server->isEmpty()
-                        : !plenwick::chooseServer(std::nullopt, settings, plenwick::builtInServer()).isEmpty();
+    if (early.server)
+        return !early.server->isEmpty();
+    return !plenwick::chooseServer(std::nullopt, plenwick::settingsFilePath(), plenwick::builtInServer())
+                .server.isEmpty();
 }
 
 } // namespace
@@ -87,16 +88,17 @@ int main(int argc, char** argv)
     plenwick::Surroundings surroundings;
     surroundings.cardFilePath = plenwick::chooseCardFilePath(
         QCoreApplication::applicationDirPath(), QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-    {
-        // The organisation is not set for the whole application: it would move
-        // the card file's folder.
-        QSettings settings(QStringLiteral("Plenwick"), QStringLiteral("Plenwick"));
-        surroundings.server = plenwick::chooseServer(line.server, settings, plenwick::builtInServer());
-        surroundings.windowPlace = [] {
-            return QSettings(QStringLiteral("Plenwick"), QStringLiteral("Plenwick")).value("window").toByteArray();
+    const QString settingsPath = plenwick::settingsFilePath();
+    const plenwick::ServerChoice server = plenwick::chooseServer(line.server, settingsPath, plenwick::builtInServer());
+    surroundings.server = server.server;
+    surroundings.startNote = server.note;
+    // A settings file that was not read stays as it is: the window takes its default place.
+    if (server.note.isEmpty()) {
+        surroundings.windowPlace = [settingsPath] {
+            return QSettings(settingsPath, QSettings::IniFormat).value(QStringLiteral("window")).toByteArray();
         };
-        surroundings.keepWindowPlace = [](const QByteArray& place) {
-            QSettings(QStringLiteral("Plenwick"), QStringLiteral("Plenwick")).setValue("window", place);
+        surroundings.keepWindowPlace = [settingsPath](const QByteArray& place) {
+            QSettings(settingsPath, QSettings::IniFormat).setValue(QStringLiteral("window"), place);
         };
     }
 

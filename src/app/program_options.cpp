@@ -4,7 +4,11 @@
 #include "offers/browser.h"
 
 #include <QCommandLineParser>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
 
 namespace plenwick {
 
@@ -12,15 +16,53 @@ namespace {
 
 const QString kServerKey = QStringLiteral("server");
 
-// An empty text is no server; anything else must be a web address.
+// An empty text is no server; anything else must be a web address, and one
+// without a user name or password: they would be kept in the settings as
+// they stand.
 std::optional<QUrl> serverAddress(const QString& text)
 {
     if (text.isEmpty())
         return QUrl();
-    return WebAddress(text);
+    auto address = WebAddress(text);
+    if (address && !address->userInfo().isEmpty())
+        return std::nullopt;
+    return address;
 }
 
+// Plenwick's own settings take a few hundred bytes.
+constexpr qint64 kMostSettingsBytes = qint64{1024} * 1024;
+
 } // namespace
+
+QString settingsFilePath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/Plenwick/Plenwick.conf");
+}
+
+ServerChoice chooseServer(const std::optional<QString>& given, const QString& settingsPath, const QUrl& builtIn)
+{
+    const QFileInfo found(settingsPath);
+    if (found.exists() && (!found.isFile() || found.size() > kMostSettingsBytes)) {
+        return {given ? serverAddress(*given).value_or(builtIn) : builtIn,
+                QStringLiteral("Your settings in %1 were not read: %2. Plenwick starts with its defaults, remembers "
+                               "nothing this time, and leaves the file as it is.")
+                    .arg(QDir::toNativeSeparators(settingsPath),
+                         found.isFile() ? QStringLiteral("the file is larger than 1 MiB, far more than the settings "
+                                                         "take")
+                                        : QStringLiteral("it is not an ordinary file"))};
+    }
+    // The file is the person's alone; one made new keeps the mode when the settings replace it.
+    QDir().mkpath(found.path());
+    QFile file(settingsPath);
+    if (found.exists())
+        file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    else
+        file.open(QIODevice::WriteOnly | QIODevice::NewOnly, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    file.close();
+    QSettings settings(settingsPath, QSettings::IniFormat);
+    return {chooseServer(given, settings, builtIn), {}};
+}
 
 CommandLine readCommandLine(const QStringList& arguments)
 {
@@ -49,6 +91,11 @@ CommandLine readCommandLine(const QStringList& arguments)
         line.action = CommandLine::Action::Refuse;
         line.text = parsed ? QStringLiteral("Unexpected argument: %1").arg(parser.positionalArguments().front())
                            : parser.errorText();
+    } else if (const auto named = WebAddress(parser.value(server)); named && !named->userInfo().isEmpty()) {
+        line.action = CommandLine::Action::Refuse;
+        line.text = QStringLiteral("A server address may hold no user name or password: Plenwick would keep them "
+                                   "in its settings as they stand. Give it as %1.")
+                        .arg(named->toString(QUrl::RemoveUserInfo));
     } else if (parser.isSet(server) && !serverAddress(parser.value(server))) {
         line.action = CommandLine::Action::Refuse;
         line.text =

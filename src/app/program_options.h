@@ -27,4 +27,18 @@ CommandLine readCommandLine(const QStringList& arguments);
 // built with. An empty address means no server.
 QUrl chooseServer(const std::optional<QString>& given, QSettings& settings, const QUrl& builtIn);
 
+// Where the person's settings are kept, in the platform's usual place.
+QString settingsFilePath();
+
+struct ServerChoice {
+    QUrl server;
+    QString note; // why the settings were not read; empty when they were
+};
+
+// The same from the settings file at the path, which is made the person's
+// alone (a new one too). A file over 1 MiB, or one that is no ordinary file,
+// is not read and left as it is: the address given or the built-in one
+// serves this run, nothing is remembered, and the note says so.
+ServerChoice chooseServer(const std::optional<QString>& given, const QString& settingsPath, const QUrl& builtIn);
+
 } // namespace plenwick

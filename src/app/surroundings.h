@@ -50,6 +50,7 @@ struct Surroundings {
                                    const QString& filters, QString* chosenFilter) {
         return QFileDialog::getSaveFileName(parent, caption, suggested, filters, chosenFilter);
     };
+    QString startNote{}; // told once the window shows, such as why the settings were not read
 };
 
 } // namespace plenwick

@@ -56,11 +56,20 @@ CardFileContents readCardFile(QByteArrayView bytes)
     if (bytes.isEmpty())
         return contents;
 
-    const QStringList lines = readLines(bytes);
-    contents.savedAt = readTimeStamp(lines.front());
-    for (std::size_t row = 0; row < contents.book.size(); ++row) {
-        const qsizetype line = static_cast<qsizetype>(row) + 1;
-        const QStringList fields = line < lines.size() ? lines[line].split(kSeparator) : QStringList();
+    QStringList rows = readLines(bytes);
+    const QString stamp = rows.takeFirst();
+    contents.savedAt = readTimeStamp(stamp);
+    // What follows the last line end is no row line when it is empty.
+    if (!rows.isEmpty() && rows.back().isEmpty())
+        rows.removeLast();
+    // One line of text that is no time-stamp is not a card file without
+    // rows, but one whose line ends were lost: it is kept before a save.
+    if (rows.isEmpty() && !contents.savedAt && !stamp.isEmpty())
+        contents.wholeFile = false;
+    // Fewer row lines leave the other rows empty.
+    const std::size_t count = std::min(contents.book.size(), static_cast<std::size_t>(rows.size()));
+    for (std::size_t row = 0; row < count; ++row) {
+        const QStringList fields = rows[static_cast<qsizetype>(row)].split(kSeparator);
         const bool fits = std::all_of(fields.begin(), fields.end(),
                                       [](const QString& field) { return field.size() <= kMostFieldChars; });
         if (fields.size() != CardRow::FieldCount || !fits) {

@@ -20,12 +20,12 @@ inline constexpr int kMostFieldChars = 32767;
 struct CardFileContents {
     CardBook book;
     std::optional<QDateTime> savedAt; // none when the first line is no time-stamp
-    bool wholeFile = true;            // false when a row line is missing or unreadable
+    bool wholeFile = true;            // false when a row line, or the one line there is, is unreadable
 };
 
 // Reads the file's bytes, each line decoded on its own. A row whose line
 // does not split into exactly six fields, or has a field longer than a box
-// holds, stays empty.
+// holds, stays empty; so do the rows past the last row line.
 CardFileContents readCardFile(QByteArrayView bytes);
 
 // US general date form whatever the locale: "3/14/2008 9:05:12 PM", and a

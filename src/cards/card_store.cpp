@@ -3,11 +3,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
-#include <QSaveFile>
 #include <QTemporaryFile>
 
+#include <algorithm>
 #include <csignal>
+#include <filesystem>
+#include <system_error>
 
 #if defined(Q_OS_UNIX)
 #include <fcntl.h>
@@ -20,6 +21,9 @@ namespace plenwick {
 namespace {
 
 QString native(const QString& path) { return QDir::toNativeSeparators(path); }
+
+constexpr int kMostLinks = 40;
+constexpr int kRandomLetters = 6; // QTemporaryFile's, for "XXXXXX"
 
 bool folderCanBeWritten(const QString& folder)
 {
@@ -68,14 +72,14 @@ FoundFile readCardFileBytes(const QString& path)
         found.problem = info.isDir() ? QStringLiteral("it is a folder") : QStringLiteral("it is not an ordinary file");
         return found;
     }
-    if (file.size() <= CardStore::kMostBytes)
-        found.bytes = file.read(CardStore::kMostBytes + 1);
-    if (file.size() > CardStore::kMostBytes || found.bytes.size() > CardStore::kMostBytes)
+    // One byte more than may be read tells a file that grew meanwhile.
+    const QByteArray bytes = file.size() <= CardStore::kMostBytes ? file.read(CardStore::kMostBytes + 1) : QByteArray();
+    if (file.size() > CardStore::kMostBytes || bytes.size() > CardStore::kMostBytes)
         found.problem = QStringLiteral("it is larger than 1 MiB, far more than a card file holds");
     else if (file.error() != QFileDevice::NoError)
         found.problem = file.errorString();
-    if (!found.problem.isEmpty())
-        found.bytes.clear();
+    else
+        found.bytes = bytes;
     return found;
 }
 
@@ -103,20 +107,15 @@ bool syncToDisk([[maybe_unused]] QFile& file)
 #endif
 }
 
-struct KeptCopy {
-    QString path;
-    QString problem; // why no copy could be made
-};
-
 // The copy is a file of its own, created new (never through a link) and on
 // the disk before it counts. A copy of the same bytes made earlier counts
 // too, so starting again and again on the same file adds no copies.
-KeptCopy keepCopy(const QString& path, const QByteArray& bytes)
+KeptCopy keepCopy(const QString& path, const QByteArray& bytes, const QString& why)
 {
     constexpr int kMostCopies = 100;
     for (int n = 1; n <= kMostCopies; ++n) {
         const QString name =
-            QStringLiteral("%1.unreadable").arg(path) + (n > 1 ? QStringLiteral("-%1").arg(n) : QString());
+            QStringLiteral("%1.%2").arg(path, why) + (n > 1 ? QStringLiteral("-%1").arg(n) : QString());
         const QFileInfo taken(name);
         if (taken.exists() || taken.isSymLink()) {
             QFile earlier(name);
@@ -139,34 +138,57 @@ KeptCopy keepCopy(const QString& path, const QByteArray& bytes)
     return {{}, QStringLiteral("%1 copies stand there already").arg(kMostCopies)};
 }
 
-// A save cut short can leave its temporary file behind. Earlier versions
-// named it "mycards.dat.saving" (or "-2", "-3", ...). QSaveFile names it
-// with a dot and six random letters beside the file it replaces (a link's
-// target); such a file is only taken for ours when it holds a whole card
-// file and its letters mix both cases past the first, as a name a person
-// gives ("backup", "Backup", "BACKUP") does not.
+// Where a save writes: through links, to the file they lead to.
+QString finalTarget(const QString& path)
+{
+    QFileInfo file(path);
+    for (int depth = 0; depth < kMostLinks && file.isSymLink(); ++depth)
+        file.setFile(file.symLinkTarget());
+    return file.filePath();
+}
+
+// Only files of our own pattern go: a person's "mycards.dat.MyCopy" stays.
 void removeLeftovers(const QString& path)
 {
-    const auto remove = [](const QFileInfo& card, const QString& pattern, bool onlyCardFiles) {
-        const QRegularExpression ours(pattern.arg(QRegularExpression::escape(card.fileName())));
-        const QFileInfoList entries = card.dir().entryInfoList({card.fileName() + QStringLiteral(".*")},
-                                                               QDir::Files | QDir::System | QDir::Hidden);
+    for (const QFileInfo& card : {QFileInfo(path), QFileInfo(finalTarget(path))}) {
+        const QString prefix = card.fileName() + QLatin1String(CardStore::kSavingSuffix);
+        const QFileInfoList entries = card.dir().entryInfoList(QDir::Files | QDir::System | QDir::Hidden);
         for (const QFileInfo& entry : entries) {
-            if (!ours.match(entry.fileName()).hasMatch())
+            const QString name = entry.fileName();
+            if (entry.isSymLink() || !name.startsWith(prefix) || name.size() != prefix.size() + kRandomLetters)
                 continue;
-            if (onlyCardFiles) {
-                const FoundFile found = readCardFileBytes(entry.filePath());
-                const CardFileContents contents = readCardFile(found.bytes);
-                if (entry.isSymLink() || found.bytes.isEmpty() || !contents.wholeFile || !contents.savedAt)
-                    continue;
-            }
-            QFile::remove(entry.filePath());
+            const QStringView letters = QStringView(name).sliced(prefix.size());
+            if (std::all_of(letters.begin(), letters.end(),
+                            [](QChar c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); }))
+                QFile::remove(entry.filePath());
         }
-    };
-    const QFileInfo card(path);
-    remove(card, QStringLiteral("^%1\\.saving(-\\d+)?$"), false);
-    remove(QFileInfo(card.isSymLink() ? card.symLinkTarget() : path),
-           QStringLiteral("^%1\\.(?=[A-Za-z]*[a-z])(?=.[A-Za-z]*[A-Z])[A-Za-z]{6}$"), true);
+    }
+}
+
+// A temporary file opened unbuffered.
+class SavingFile : public QTemporaryFile {
+public:
+    using QTemporaryFile::QTemporaryFile;
+    bool openUnbuffered() { return open(QIODevice::ReadWrite | QIODevice::Unbuffered); }
+};
+
+// QSaveFile names its temporary file with six random letters after the
+// file's name, as a person may name a copy; ours carries kSavingSuffix.
+std::optional<QString> replaceWhole(const QString& path, const QByteArray& bytes)
+{
+    const QFileInfo target(finalTarget(path));
+    const QFileDevice::Permissions permissions =
+        target.exists() ? target.permissions() : QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+    SavingFile file(target.filePath() + QLatin1String(CardStore::kSavingSuffix) + QStringLiteral("XXXXXX"));
+    if (!file.openUnbuffered() || !file.setPermissions(permissions) || !writeAll(file, bytes) || !syncToDisk(file))
+        return file.errorString();
+    file.close();
+    std::error_code error;
+    std::filesystem::rename(file.filesystemFileName(), target.filesystemFilePath(), error);
+    if (error)
+        return QString::fromStdString(error.message());
+    file.setAutoRemove(false); // its name is gone
+    return std::nullopt;
 }
 
 } // namespace
@@ -183,17 +205,38 @@ QString chooseCardFilePath(const QString& programFolder, const QString& userData
 
 CardStore::CardStore(QString path)
     : m_path(std::move(path))
+    , m_lock(m_path + QLatin1String(kLockSuffix))
 {
 #if defined(SIGXFSZ)
     std::signal(SIGXFSZ, SIG_IGN);
 #endif
+    // Only a lock whose process is gone is stale, however old: a copy of the
+    // program may well run for days, and where the folder has no native locks
+    // (some network folders) nothing else tells a live lock apart.
+    m_lock.setStaleLockTime(0);
+}
+
+bool CardStore::takeOver()
+{
+    if (m_lock.isLocked() || m_lock.tryLock(0) || m_lock.error() != QLockFile::LockFailedError) {
+        m_otherCopy.clear();
+        return true;
+    }
+    qint64 process{};
+    QString host, program;
+    m_otherCopy = m_lock.getLockInfo(&process, &host, &program)
+                      ? QStringLiteral("process %1 on %2").arg(process).arg(host)
+                      : QStringLiteral("one whose lock %1 cannot be read").arg(native(m_lock.fileName()));
+    return false;
 }
 
 LoadedCards CardStore::load()
 {
-    removeLeftovers(m_path);
+    if (takeOver() && m_lock.isLocked())
+        removeLeftovers(m_path);
     LoadedCards loaded;
     const FoundFile found = readCardFileBytes(m_path);
+    m_known = found.bytes;
     m_mustKeepFirst = !found.problem.isEmpty();
     if (m_mustKeepFirst) {
         loaded.contents.wholeFile = false;
@@ -207,10 +250,16 @@ LoadedCards CardStore::load()
     if (loaded.contents.wholeFile)
         return loaded;
 
-    const KeptCopy copy = keepCopy(m_path, found.bytes);
+    loaded.warning = QStringLiteral("Some cards in %1 could not be read.").arg(native(m_path));
+    m_mustKeepFirst = true;
+    if (readOnly()) {
+        loaded.warning += QStringLiteral(" The file is left as it is; a copy of it is kept beside it before anything "
+                                         "is saved over it.");
+        return loaded;
+    }
+    const KeptCopy copy = keepCopy(m_path, found.bytes, QStringLiteral("unreadable"));
     loaded.keptCopy = copy.path;
     m_mustKeepFirst = copy.path.isEmpty();
-    loaded.warning = QStringLiteral("Some cards in %1 could not be read.").arg(native(m_path));
     if (m_mustKeepFirst)
         loaded.warning += QStringLiteral(" The file as it was found could not be copied (%1), so nothing is saved "
                                          "over it until a copy can be made.")
@@ -220,42 +269,60 @@ LoadedCards CardStore::load()
     return loaded;
 }
 
-std::optional<QString> CardStore::keepWhatIsThere()
+// A file that could not be read at all is the person's to mend: the next
+// save keeps a copy of whatever then stands there, as the start promised.
+bool CardStore::changedSince(const QByteArray& bytes) const
 {
+    return !bytes.isEmpty() && bytes != m_known && !(m_mustKeepFirst && m_known.isEmpty());
+}
+
+bool CardStore::changedOnDisk() const
+{
+    const FoundFile found = readCardFileBytes(m_path);
+    return found.problem.isEmpty() && changedSince(found.bytes);
+}
+
+KeptCopy CardStore::keepChangedFile()
+{
+    const FoundFile found = readCardFileBytes(m_path);
+    if (!found.problem.isEmpty())
+        return {{}, found.problem};
+    KeptCopy copy = keepCopy(m_path, found.bytes, QStringLiteral("changed"));
+    if (!copy.path.isEmpty()) {
+        m_known = found.bytes;
+        m_mustKeepFirst = false; // what stands there now is kept
+    }
+    return copy;
+}
+
+std::optional<QString> CardStore::save(const QString& text)
+{
+    if (!takeOver())
+        return QStringLiteral("Another copy of Plenwick (%1) has the card file open, so this copy saves nothing. "
+                              "Close that copy, then save again.")
+            .arg(m_otherCopy);
     const FoundFile found = readCardFileBytes(m_path);
     if (!found.problem.isEmpty())
         return QStringLiteral("The card file there could not be read (%1), so it is not written over.")
             .arg(found.problem);
-    if (found.exists && !found.bytes.isEmpty()) {
-        const KeptCopy copy = keepCopy(m_path, found.bytes);
+    if (changedSince(found.bytes))
+        return QStringLiteral("The card file was changed on disk since Plenwick read it, so it is not written over.");
+    if (m_mustKeepFirst && !found.bytes.isEmpty()) {
+        const KeptCopy copy = keepCopy(m_path, found.bytes, QStringLiteral("unreadable"));
         if (copy.path.isEmpty())
             return QStringLiteral("The card file there could not be copied (%1), so it is not written over.")
                 .arg(copy.problem);
     }
     m_mustKeepFirst = false;
-    return std::nullopt;
-}
-
-std::optional<QString> CardStore::save(const QString& text)
-{
-    if (m_mustKeepFirst) {
-        if (auto refused = keepWhatIsThere())
-            return refused;
-    }
     // Checked by its permission bits too: the owner's, whoever runs the program.
     const QFileInfo existing(m_path);
     if (existing.exists() && (!existing.isWritable() || !existing.permissions().testFlag(QFileDevice::WriteOwner)))
         return QStringLiteral("The card file is read-only.");
 
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return file.errorString();
-    // Balances are nobody else's business.
-    if (!existing.exists())
-        file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     const QByteArray bytes = text.toUtf8();
-    if (!writeAll(file, bytes) || !file.commit())
-        return file.errorString();
+    if (auto failure = replaceWhole(m_path, bytes))
+        return failure;
+    m_known = bytes;
     return std::nullopt;
 }
 

@@ -6,6 +6,7 @@
 #include <QLocale>
 
 #include <algorithm>
+#include <initializer_list>
 #include <numeric>
 #include <tuple>
 
@@ -16,9 +17,12 @@ namespace {
 constexpr int kToolTipCharacters = 1000;
 constexpr int kPlainToolTipCharacters = 80; // longer ones wrap
 const QString kUnknown = QStringLiteral("unknown");
-const QString kNever = QStringLiteral("never");
+const QString kNeverRun = QStringLiteral("never");
 const QString kArrow = QStringLiteral(" \u2192 ");
 const QString kBestMark = QStringLiteral("\u2605 ");
+const QString kUnreadable = QStringLiteral("unreadable");
+const QString kNoFigure = QStringLiteral("-");
+constexpr int kFieldCharacters = 20; // of a faulty field, in the table
 
 } // namespace
 
@@ -42,10 +46,28 @@ QString rateText(double rate) { return QString::fromStdString(FormatByPattern(ra
 
 QString monthsText(const PayoffRunResult& run)
 {
-    return run.stoppedEarly ? kNever : QLocale(QLocale::English, QLocale::UnitedStates).toString(run.months);
+    return run.stoppedEarly ? kNeverRun : QLocale(QLocale::English, QLocale::UnitedStates).toString(run.months);
 }
 
-QString interestText(const PayoffRunResult& run) { return run.stoppedEarly ? kNever : moneyText(run.interest); }
+QString interestText(const PayoffRunResult& run) { return run.stoppedEarly ? kNeverRun : moneyText(run.interest); }
+
+// Why an offer was not worked out, with what its faulty field said.
+QString unusableText(const RankOffer& offer, int characters)
+{
+    if (!offer.fault)
+        return QStringLiteral("unusable: its fees are past the money range");
+    const QString said =
+        QStringLiteral("%1 \"%2\"").arg(shownText(offer.fault->field), shortText(offer.fault->text, characters));
+    return offer.fault->kind == OfferFieldFault::Kind::UnreadableRate
+               ? QStringLiteral("unreadable rate: %1").arg(said)
+               : QStringLiteral("unusable: %1 is past the money range").arg(said);
+}
+
+bool faultIn(const RankOffer& offer, std::initializer_list<const char*> fields)
+{
+    return offer.fault && offer.fault->kind == OfferFieldFault::Kind::UnreadableRate &&
+           std::find(fields.begin(), fields.end(), offer.fault->field) != fields.end();
+}
 
 QString whyNever(const PayoffRunResult& run)
 {
@@ -100,9 +122,11 @@ void OfferRankingModel::show(std::shared_ptr<const RankedOffers> ranked)
         keys.clear();
     if (m_ranked) {
         for (std::size_t r = 0; r < m_ranked->rankings.size(); ++r) {
-            for (std::size_t p = 0; p < m_ranked->rankings[r].offers.size(); ++p)
-                m_rows.push_back({static_cast<std::uint32_t>(r), static_cast<std::uint32_t>(p),
-                                  !m_ranked->rankings[r].offers[p].paidOff()});
+            for (std::size_t p = 0; p < m_ranked->rankings[r].offers.size(); ++p) {
+                const OfferOutcome& outcome = m_ranked->rankings[r].offers[p];
+                const auto group = static_cast<std::uint8_t>(outcome.unusable ? 2 : outcome.paidOff() ? 0 : 1);
+                m_rows.push_back({static_cast<std::uint32_t>(r), static_cast<std::uint32_t>(p), group});
+            }
         }
     }
     m_shown = ordered();
@@ -162,28 +186,26 @@ std::vector<std::uint32_t> OfferRankingModel::ordered() const
     if (keys.empty())
         keys = sortKeys(m_sortColumn);
     // Sorted whole, as values, from the ranked order: ties keep it. Offers
-    // never paid off go last whichever the direction.
+    // never paid off go last whichever the direction, and those not worked
+    // out after them.
     struct Place {
         SortKey key;
         std::uint32_t ranked;
     };
     std::vector<Place> places;
     places.reserve(shown.size());
-    for (const std::uint32_t r : shown) {
-        if (!m_rows[r].never)
-            places.push_back({keys[r], r});
-    }
-    const auto paidOff = static_cast<std::ptrdiff_t>(places.size());
-    for (const std::uint32_t r : shown) {
-        if (m_rows[r].never)
-            places.push_back({keys[r], r});
-    }
-    for (const auto& [first, last] :
-         {std::pair(places.begin(), places.begin() + paidOff), std::pair(places.begin() + paidOff, places.end())}) {
+    for (const int group : {0, 1, 2}) {
+        const auto first = static_cast<std::ptrdiff_t>(places.size());
+        for (const std::uint32_t r : shown) {
+            if (m_rows[r].group == group)
+                places.push_back({keys[r], r});
+        }
         if (m_sortOrder == Qt::AscendingOrder)
-            std::stable_sort(first, last, [](const Place& a, const Place& b) { return a.key < b.key; });
+            std::stable_sort(places.begin() + first, places.end(),
+                             [](const Place& a, const Place& b) { return a.key < b.key; });
         else
-            std::stable_sort(first, last, [](const Place& a, const Place& b) { return b.key < a.key; });
+            std::stable_sort(places.begin() + first, places.end(),
+                             [](const Place& a, const Place& b) { return b.key < a.key; });
     }
     for (std::size_t place = 0; place < places.size(); ++place)
         shown[place] = places[place].ranked;
@@ -231,18 +253,29 @@ QVariant OfferRankingModel::text(int row, int column) const
     case CardColumn: return cardLabel(cardOf(row));
     case OfferColumn: return (isBest(row) ? kBestMark : QString()) + shortText(offer.name, kShownCharacters);
     case IntroColumn:
+        if (faultIn(offer, {"intro months", "intro rate"}))
+            return kUnreadable;
         return offer.plan.introMonths > 0
                    ? QStringLiteral("%1 mo at %2").arg(offer.plan.introMonths).arg(rateText(offer.plan.introRate))
                    : QStringLiteral("none");
-    case RegularRateColumn: return rateText(offer.plan.regularRate);
+    case RegularRateColumn: return faultIn(offer, {"regular rate"}) ? kUnreadable : rateText(offer.plan.regularRate);
     case TransferFeeColumn:
-        return offer.transferFeePercent
-                   ? QStringLiteral("%1 (%2)").arg(moneyText(outcome.transferFee), rateText(*offer.transferFeePercent))
-                   : kUnknown;
-    case AnnualFeeColumn: return offer.annualFee ? moneyText(*offer.annualFee) : kUnknown;
-    case MonthsColumn: return monthsText(asItIs.run) + kArrow + monthsText(outcome.run);
-    case InterestColumn: return interestText(asItIs.run) + kArrow + interestText(outcome.run);
+        if (!offer.transferFeePercent)
+            return kUnknown;
+        if (outcome.unusable)
+            return rateText(*offer.transferFeePercent);
+        return QStringLiteral("%1 (%2)").arg(moneyText(outcome.transferFee), rateText(*offer.transferFeePercent));
+    case AnnualFeeColumn:
+        if (offer.fault && offer.fault->kind == OfferFieldFault::Kind::FeeOutOfRange)
+            return QStringLiteral("past the money range");
+        return offer.annualFee ? moneyText(*offer.annualFee) : kUnknown;
+    case MonthsColumn:
+        return monthsText(asItIs.run) + kArrow + (outcome.unusable ? kNoFigure : monthsText(outcome.run));
+    case InterestColumn:
+        return interestText(asItIs.run) + kArrow + (outcome.unusable ? kNoFigure : interestText(outcome.run));
     case SavingColumn:
+        if (outcome.unusable)
+            return unusableText(offer, kFieldCharacters);
         if (!outcome.paidOff())
             return QStringLiteral("never paid off");
         return outcome.netSaving ? moneyText(*outcome.netSaving) : QStringLiteral("card never paid off");
@@ -252,6 +285,9 @@ QVariant OfferRankingModel::text(int row, int column) const
 
 QVariant OfferRankingModel::toolTip(int row, int column) const
 {
+    // Every figure of an offer not worked out says why, the narrow ones too.
+    if (column > OfferColumn && outcomeOf(row).unusable)
+        return toolTipOf(unusableText(offerOf(row), kToolTipCharacters).toStdString());
     switch (column) {
     case CardColumn: return toolTipOf(cardOf(row).name);
     case OfferColumn: return toolTipOf(offerOf(row).name);

@@ -75,7 +75,7 @@ public:
 private:
     struct Row {
         std::uint32_t ranking, position;
-        bool never; // its offer never pays off
+        std::uint8_t group; // 0: its offer pays off; 1: it never does; 2: it was not worked out
     };
     const Row& rowAt(int row) const { return m_rows[m_shown[static_cast<std::size_t>(row)]]; }
     const CardRanking& rankingAt(int row) const { return m_ranked->rankings[rankingOf(row)]; }

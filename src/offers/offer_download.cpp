@@ -30,6 +30,7 @@ void OfferDownload::start(const QUrl& offerFile, int timeoutMs)
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
     m_offerFile = offerFile;
     m_failed = false;
+    m_tooLarge = false;
     m_reply = m_network.get(request);
     m_reply->setReadBufferSize(kReadBufferBytes);
     connect(m_reply, &QNetworkReply::readyRead, this, &OfferDownload::readBody);
@@ -42,7 +43,8 @@ void OfferDownload::readBody()
     if (!m_reply || m_failed)
         return;
     m_body += m_reply->read(kMostBytes + 1 - m_body.size());
-    if (m_body.size() > kMostBytes)
+    m_tooLarge = m_body.size() > kMostBytes;
+    if (m_tooLarge)
         giveUp();
 }
 
@@ -65,7 +67,8 @@ void OfferDownload::end()
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     const bool succeeded = !m_failed && reply->error() == QNetworkReply::NoError && status >= 200 && status <= 299;
     const QByteArray body = std::exchange(m_body, {});
-    emit finished(succeeded ? readOfferFile(body, m_offerFile) : OfferList());
+    OfferFileShortfall shortfall{0, m_tooLarge};
+    emit finished(succeeded ? readOfferFile(body, m_offerFile, &shortfall.linesLeftOut) : OfferList(), shortfall);
 }
 
 } // namespace plenwick

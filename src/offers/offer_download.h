@@ -9,14 +9,24 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <cstddef>
+
 class QNetworkReply;
 
 namespace plenwick {
 
+// What of the offer file did not reach the list.
+struct OfferFileShortfall {
+    std::size_t linesLeftOut = 0; // offers past the most a card choice holds
+    bool tooLarge = false;        // the file was over OfferDownload::kMostBytes, and none was read
+
+    bool operator==(const OfferFileShortfall&) const = default;
+};
+
 // Fetches the offer file once, without blocking the window. Any failure (no
 // connection, an HTTP error, the time-out, a body over 1 MiB) gives an empty
-// list, as no connection does. Relative offer addresses in the file are
-// resolved against the file's own address.
+// list, as no connection does; only a body too large is told apart. Relative
+// offer addresses in the file are resolved against the file's own address.
 class OfferDownload : public QObject {
     Q_OBJECT
 public:
@@ -29,7 +39,7 @@ public:
     void start(const QUrl& offerFile, int timeoutMs = kDefaultTimeoutMs);
 
 signals:
-    void finished(const plenwick::OfferList& offers);
+    void finished(const plenwick::OfferList& offers, const plenwick::OfferFileShortfall& shortfall);
 
 private:
     void readBody();
@@ -42,6 +52,7 @@ private:
     QUrl m_offerFile;
     QByteArray m_body;
     bool m_failed = false;
+    bool m_tooLarge = false;
 };
 
 } // namespace plenwick

@@ -11,22 +11,37 @@ OfferRecord offerFromLine(const QString& line)
 {
     QStringList fields = line.split(QLatin1Char('|'));
     fields.resize(std::max<qsizetype>(fields.size(), 7));
-    return {fields[0], fields[1], fields[2], fields[3], fields[4], fields[5], fields[6]};
+    return {withoutDirectionControls(fields[0]), fields[1], fields[2], fields[3], fields[4], fields[5], fields[6]};
 }
 
 } // namespace
 
-OfferList readOfferFile(const QByteArray& body, const QUrl& offerFile)
+QString withoutDirectionControls(QString text)
+{
+    text.removeIf([](QChar c) {
+        const char16_t code = c.unicode();
+        return code == 0x061C || code == 0x200E || code == 0x200F || (code >= 0x202A && code <= 0x202E) ||
+               (code >= 0x2066 && code <= 0x2069);
+    });
+    return text;
+}
+
+OfferList readOfferFile(const QByteArray& body, const QUrl& offerFile, std::size_t* leftOut)
 {
     OfferList offers;
+    std::size_t past = 0;
     for (const QString& line : readLines(body)) {
         if (line.isEmpty())
             continue;
-        if (offers.size() == kMostOffers)
-            break;
+        if (offers.size() == kMostOffers) {
+            ++past;
+            continue;
+        }
         offers.push_back(offerFromLine(line));
         offers.back().detailsAddress = offerPageAddress(offers.back().detailsAddress, offerFile);
     }
+    if (leftOut)
+        *leftOut = past;
     return offers;
 }
 

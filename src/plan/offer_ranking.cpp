@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <limits>
 #include <thread>
+#include <tuple>
 
 namespace plenwick {
 
@@ -43,15 +44,16 @@ OfferOutcome moveTo(const DebtCard& card, const RankOffer& offer, std::size_t in
 {
     OfferOutcome outcome;
     outcome.offer = index;
+    outcome.run = {kNeverPaidOffMonths, true, RunEnd::NotCovered, {}};
     const auto fee = transferFee(card.balance, offer.transferFeePercent.value_or(0));
     const auto moved = fee ? card.balance.plus(*fee) : std::nullopt;
-    if (!moved) {
-        outcome.run = {kNeverPaidOffMonths, true, RunEnd::NotCovered, {}};
+    outcome.unusable = offer.fault || !moved;
+    if (outcome.unusable)
         return outcome;
-    }
     outcome.transferFee = *fee;
     outcome.run = PayoffRun(*moved, offer.plan, card.actualPayment);
     outcome.cost = costOf(outcome.run, *fee, offer.annualFee.value_or(MoneyAmount()));
+    outcome.unusable = !outcome.cost && !outcome.run.stoppedEarly;
     return outcome;
 }
 
@@ -109,9 +111,11 @@ std::optional<std::vector<CardRanking>> RankRuns(const std::vector<DebtCard>& ca
                 outcome.netSaving = ranking.asItIs.cost->minus(*outcome.cost);
         }
         // A lower cost is a higher saving whenever there is one.
-        std::stable_sort(
-            ranking.offers.begin(), ranking.offers.end(),
-            [](const OfferOutcome& a, const OfferOutcome& b) { return a.cost && (!b.cost || *a.cost < *b.cost); });
+        std::stable_sort(ranking.offers.begin(), ranking.offers.end(),
+                         [](const OfferOutcome& a, const OfferOutcome& b) {
+                             return std::tuple(a.unusable, !a.cost) < std::tuple(b.unusable, !b.cost) ||
+                                    (a.cost && b.cost && *a.cost < *b.cost);
+                         });
         rankings.push_back(std::move(ranking));
     }
     return rankings;

@@ -5,6 +5,7 @@
 #include "plan/debt_card.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -13,13 +14,28 @@
 
 namespace plenwick {
 
+// A field that keeps an offer from being worked out, and what it said.
+struct OfferFieldFault {
+    enum class Kind : std::uint8_t {
+        UnreadableRate, // a rate or months field that is no usable number
+        FeeOutOfRange,  // a fee past the money range
+    };
+    Kind kind = Kind::UnreadableRate;
+    std::string field; // "intro months", "intro rate", "regular rate", "annual fee"
+    std::string text;
+
+    bool operator==(const OfferFieldFault&) const = default;
+};
+
 // An advertised card with its fields already read. A fee that is unknown
-// counts as 0 and stays unknown here, for the screen to say so.
+// counts as 0 and stays unknown here, for the screen to say so. An offer with
+// a fault is never worked out: its plan holds only the fields that read.
 struct RankOffer {
     std::string name, detailsAddress;
     RatePlan plan;
     std::optional<MoneyAmount> annualFee;
     std::optional<double> transferFeePercent; // of the moved balance
+    std::optional<OfferFieldFault> fault{};
 };
 
 // Lets a worker thread stop early and tell how far it has come.
@@ -41,6 +57,9 @@ struct OfferOutcome {
     std::optional<MoneyAmount> cost;
     // Cost as it is - cost with the offer; none when either cost is none.
     std::optional<MoneyAmount> netSaving;
+    // Not worked out: the offer has a fault, or its fees leave the money range
+    // for this card. Its run counts as stopped early.
+    bool unusable = false;
 
     bool paidOff() const { return cost.has_value(); }
     bool operator==(const OfferOutcome&) const = default;
@@ -55,7 +74,8 @@ struct CardAsItIs {
 };
 
 // Best first: the offers that pay off by cost, lowest first (which is the
-// highest net saving), then those that never pay off; ties in offer order.
+// highest net saving), then those that never pay off, then those that could
+// not be worked out; ties in offer order.
 struct CardRanking {
     std::size_t card = 0; // position in the card list
     CardAsItIs asItIs;

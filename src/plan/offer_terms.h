@@ -11,10 +11,12 @@ struct OfferTexts {
     std::string name, detailsAddress, introMonths, introRate, regularRate, annualFee, transferFee;
 };
 
-// Reads an offer the way My Savings reads its rates: intro months as a whole
-// number (a fraction to the nearest, a half to the even one; out of range or
-// not a number is 0), rates that are not numbers as 0. A fee that is empty or
-// not a number stays unknown.
+// Reads an offer's fields: intro months as a whole number (a fraction to the
+// nearest, a half to the even one; empty is none). A months or rate field
+// that is no number, not finite, negative or past its bound is the offer's
+// fault, never 0; the intro rate is read only for intro months above 0. A fee
+// that is empty, no number or negative stays unknown; an annual fee past the
+// money range is a fault.
 RankOffer RankOfferFromTexts(const OfferTexts& texts);
 
 } // namespace plenwick

@@ -8,13 +8,18 @@ namespace plenwick {
 
 namespace {
 
+// A text cell a spreadsheet could take for a formula is written as text: a
+// quote put before it, and the cell quoted.
 void field(std::string& out, std::string_view text)
 {
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
+    const bool formula = !text.empty() && std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos;
+    if (!formula && text.find_first_of(",\"\r\n") == std::string_view::npos) {
         out += text;
         return;
     }
     out += '"';
+    if (formula)
+        out += '\'';
     for (const char c : text) {
         if (c == '"')
             out += '"';
@@ -76,14 +81,20 @@ std::string PlanCsvHeading(const PlanHeading& heading, CalendarMonth firstMonth)
         field(out, value);
         out += "\r\n";
     };
+    // Amounts are numbers, a negative one included: never quoted as text.
+    const auto amountLine = [&out](std::string_view name, MoneyAmount value) {
+        field(out, name);
+        amount(out, value);
+        out += "\r\n";
+    };
     line("Made", heading.madeOnIso());
     line("First month", firstMonth.isoText());
-    line("Monthly budget", FormatByPattern(heading.budget, Pattern::Rate));
+    amountLine("Monthly budget", heading.budget);
     line("Extra money goes to", strategyName(heading.strategy));
     for (const BudgetChange& change : heading.options.budgetChanges)
-        line("Budget from " + change.from.isoText(), FormatByPattern(change.budget, Pattern::Rate));
+        amountLine("Budget from " + change.from.isoText(), change.budget);
     for (const ExtraPayment& extra : heading.options.extraPayments)
-        line("Extra payment in " + extra.month.isoText(), FormatByPattern(extra.amount, Pattern::Rate));
+        amountLine("Extra payment in " + extra.month.isoText(), extra.amount);
     return out + "\r\n";
 }
 

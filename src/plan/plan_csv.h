@@ -17,7 +17,9 @@ std::string ScheduleCardName(const DebtCard& card);
 // row per month (its number, its month as 2027-03, then each card's payment,
 // interest and closing balance) and a row of totals. Money is a plain decimal
 // like 1234.56; lines end in CR LF; fields holding a comma, a quote or a line
-// break are quoted. The cards are the ones the plan was built from.
+// break are quoted, and a text field opening with = + - @, a tab or a carriage
+// return is quoted with a "'" before it, so that no spreadsheet reads it as a
+// formula. The cards are the ones the plan was built from.
 std::string PlanCsv(const DebtPlan& plan, const std::vector<DebtCard>& cards);
 
 // What the plan was made from, as "name,value" lines above the schedule and

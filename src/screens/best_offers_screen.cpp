@@ -3,6 +3,7 @@
 #include "models/card_numbers.h"
 #include "models/offer_ranking_model.h"
 #include "models/shown_text.h"
+#include "offers/offer_file.h"
 #include "widgets/accessible_widgets.h"
 #include "widgets/data_table.h"
 #include "widgets/result_blinker.h"
@@ -190,9 +191,10 @@ bool BestOffersScreen::rankedLast() const
     return m_ranked && m_ranked->cards == m_cards && m_ranked->offers == m_offers;
 }
 
-void BestOffersScreen::setOffers(const OfferList& offers)
+void BestOffersScreen::setOffers(const OfferList& offers, const OfferFileShortfall& shortfall)
 {
     m_offers = rankOffersOf(offers);
+    m_shortfall = shortfall;
     dropRanking();
     if (isVisible())
         start();
@@ -222,10 +224,11 @@ void BestOffersScreen::start()
     const std::size_t offers = m_offers->size();
     if (offers == 0 || cards.empty()) {
         setRunning(false);
-        m_status->setText(
-            offers == 0
-                ? (m_context.noServer ? kNoServerText : QStringLiteral("No offers have come from the server yet."))
-                : QStringLiteral("No card on My Cards has a total due above 0."));
+        m_status->setText(offers > 0             ? QStringLiteral("No card on My Cards has a total due above 0.")
+                          : m_context.noServer   ? kNoServerText
+                          : m_shortfall.tooLarge ? QStringLiteral("The offer list on the server was too large (over "
+                                                                  "1 MiB), so no offers were read.")
+                                                 : QStringLiteral("No offers have come from the server yet."));
         return;
     }
     m_status->setText(QStringLiteral("Ranking %1 against %2\u2026")
@@ -271,10 +274,15 @@ void BestOffersScreen::showRanked(std::shared_ptr<const RankedOffers> ranked)
         }
         m_cardChoice->setCurrentIndex(chosen < m_cardChoice->count() ? std::max(chosen, 0) : 0);
     }
-    m_status->setText(
+    QString status =
         QStringLiteral("%1 ranked against %2. \u2605 marks the best offer for each card; offers "
-                       "never paid off come last.")
-            .arg(count(ranked->offers->size(), "offer", "offers"), count(ranked->rankings.size(), "card", "cards")));
+                       "never paid off come last, and those that cannot be worked out after them.")
+            .arg(count(ranked->offers->size(), "offer", "offers"), count(ranked->rankings.size(), "card", "cards"));
+    if (m_shortfall.linesLeftOut > 0)
+        status += QStringLiteral(" Left out: %1 past the first %2 the list can hold.")
+                      .arg(count(m_shortfall.linesLeftOut, "offer", "offers"),
+                           QLocale(QLocale::English, QLocale::UnitedStates).toString(kMostOffers));
+    m_status->setText(status);
     m_model->show(std::move(ranked));
     chooseCard(m_cardChoice->currentIndex());
 }
@@ -311,6 +319,11 @@ void BestOffersScreen::useChosenInPlan()
         return;
     const DebtCard& card = m_model->cardOf(*row);
     const RankOffer& offer = m_model->offerOf(*row);
+    if (m_model->outcomeOf(*row).unusable) {
+        m_status->setText(QStringLiteral("%1 cannot be worked out, so it cannot go into My Plan.")
+                              .arg(shortText(offer.name, kNameInStatus)));
+        return;
+    }
     emit planMoveAsked(card.row, OfferMove{offer.name, offer.plan, m_model->outcomeOf(*row).transferFee});
     m_status->setText(QStringLiteral("%1 moves to %2 in My Plan.")
                           .arg(cardTitle(static_cast<int>(card.row)), shortText(offer.name, kNameInStatus)));

@@ -3,6 +3,7 @@
 #ifndef Q_MOC_RUN
 #include "models/offer_ranking_job.h"
 #endif
+#include "offers/offer_download.h"
 #include "offers/offer_list.h"
 #ifndef Q_MOC_RUN
 #include "plan/offer_move.h"
@@ -34,8 +35,9 @@ public:
     ~BestOffersScreen() override;
 
     // A new offer list: the ranking of the old one is dropped, and the new
-    // one is ranked at once when the screen is in view.
-    void setOffers(const OfferList& offers);
+    // one is ranked at once when the screen is in view. What of the file did
+    // not reach the list is said under the ranking.
+    void setOffers(const OfferList& offers, const OfferFileShortfall& shortfall = {});
     // Ranks unless the last ranking was of these very cards and offers (one
     // the person cancelled stays cancelled).
     void enter(const CardBook& book) override;
@@ -74,6 +76,7 @@ private:
     };
     std::optional<Ranked> m_ranked; // the inputs of the last ranking started
     bool m_cancelled = false;       // by the person
+    OfferFileShortfall m_shortfall;
 
     OfferRankingModel* m_model = nullptr;
     OfferRankingProxy* m_proxy = nullptr;

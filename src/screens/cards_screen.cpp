@@ -93,13 +93,15 @@ CardsScreen::CardsScreen(QWidget* parent)
     grid.layout()->addWidget(save, grid.addRow(), 1);
     QWidget::setTabOrder(m_actualPayment[kCardCount - 1], save);
 
-    m_advanceNote = new QLabel(this);
-    m_advanceNote->setObjectName(QStringLiteral("advanceNote"));
-    m_advanceNote->setFont(theme::captionFont());
-    m_advanceNote->setWordWrap(true);
-    m_advanceNote->setStyleSheet(theme::noteStyle());
-    m_advanceNote->setVisible(false);
-    layout->addWidget(m_advanceNote);
+    for (auto [note, name] : {std::pair(&m_advanceNote, "advanceNote"), std::pair(&m_readOnlyNote, "readOnlyNote")}) {
+        *note = new QLabel(this);
+        (*note)->setObjectName(QLatin1String(name));
+        (*note)->setFont(theme::captionFont());
+        (*note)->setWordWrap(true);
+        (*note)->setStyleSheet(theme::noteStyle());
+        (*note)->setVisible(false);
+        layout->addWidget(*note);
+    }
 
     const Navigation navigation = addNavigation(this, layout, 0);
     navigation.previous->setVisible(false);
@@ -144,6 +146,12 @@ void CardsScreen::showAdvanceNote(const QString& text)
 {
     m_advanceNote->setText(text);
     m_advanceNote->setVisible(!text.isEmpty());
+}
+
+void CardsScreen::showReadOnlyNote(const QString& text)
+{
+    m_readOnlyNote->setText(text);
+    m_readOnlyNote->setVisible(!text.isEmpty());
 }
 
 bool CardsScreen::eventFilter(QObject* watched, QEvent* event)

@@ -27,6 +27,8 @@ public:
     // A line under the cards about what changed them since the last save;
     // an empty text hides it.
     void showAdvanceNote(const QString& text);
+    // A line saying why nothing is saved; an empty text hides it.
+    void showReadOnlyNote(const QString& text);
 
     // Where Tab goes from the screen buttons.
     QWidget* firstField() const override;
@@ -47,6 +49,7 @@ private:
     PerCard<QLineEdit> m_name, m_annualFee, m_rate, m_totalDue, m_minimumPayment, m_actualPayment;
     QHash<QObject*, Pattern> m_normalised;
     QLabel* m_advanceNote = nullptr;
+    QLabel* m_readOnlyNote = nullptr;
 };
 
 } // namespace plenwick

@@ -16,6 +16,7 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <cerrno>
 #include <deque>
 #include <functional>
 #include <string>
@@ -216,10 +217,19 @@ private:
     int m_pages = 0;
 };
 
+// Qt says "Unknown error" for some refusals of the disk whose reason the
+// system gave in errno.
+QString reasonOf(const QFileDevice& file, int systemError)
+{
+    const bool known = file.error() != QFileDevice::NoError && file.errorString() != QLatin1String("Unknown error");
+    return known || systemError == 0 ? file.errorString() : qt_error_string(systemError);
+}
+
 std::optional<QString> commit(QSaveFile& file)
 {
+    errno = 0;
     if (!file.commit())
-        return file.errorString();
+        return reasonOf(file, errno);
     return std::nullopt;
 }
 
@@ -227,11 +237,22 @@ std::optional<QString> commit(QSaveFile& file)
 
 std::optional<QString> ExportPlanCsv(const QString& path, const PlanResult& result, const PlanHeading& heading)
 {
+    // Unbuffered, a write the disk refuses fails here: buffered, the refusal
+    // would come in the final flush, and a cut-off file would be committed.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return file.errorString();
     const std::string text = PlanCsvHeading(heading, result.plan.firstMonth) + PlanCsv(result.plan, result.cards);
-    file.write(text.data(), static_cast<qint64>(text.size()));
+    for (std::size_t done = 0; done < text.size();) {
+        errno = 0;
+        const qint64 written = file.write(text.data() + done, static_cast<qint64>(text.size() - done));
+        if (written <= 0) {
+            const QString reason = reasonOf(file, errno);
+            file.cancelWriting();
+            return reason;
+        }
+        done += static_cast<std::size_t>(written);
+    }
     return commit(file);
 }
 

@@ -30,6 +30,7 @@ protected:
 
     void openWindow()
     {
+        window.reset(); // one copy of the program at a time holds the card file
         window = std::make_unique<frmMain>(surroundings());
         root = window.get();
         window->blinker()->timer()->stop(); // tests drive the blinking

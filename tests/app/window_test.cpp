@@ -143,6 +143,44 @@ TEST_F(MainWindow, ANewMonthLowersTheBalancesAndSaysSoUntilTheNextSave)
     EXPECT_FALSE(shown("advanceNote"));
 }
 
+TEST_F(MainWindow, ASecondCopyOnlyReadsTheCardsUntilItTakesOverAndNoSaveReplacesAChangedFile)
+{
+    type("CardNameText", 0, "FromA");
+    click("SaveCMD");
+    const QByteArray fromA = savedBytes();
+    std::unique_ptr<frmMain> first = std::exchange(window, nullptr);
+    openWindow(); // the person chooses "Try again" at once: the first copy still runs
+    EXPECT_TRUE(messages->texts.value(0).contains("are open in another copy of Plenwick (process "));
+    EXPECT_TRUE(messages->texts.value(1).startsWith("The other copy still has your cards open"));
+    EXPECT_TRUE(caption("readOnlyNote").startsWith("Read-only: your cards are open in another copy"));
+    type("CardNameText", 0, "FromB");
+    click("NextCMD", 0); // leaving writes nothing, and says nothing
+    click("PrevCMD", 1);
+    EXPECT_EQ(messages->texts.size(), 2);
+    click("SaveCMD");
+    EXPECT_TRUE(messages->texts.value(2).contains("Another copy of Plenwick (process "));
+    EXPECT_EQ(savedBytes(), fromA);
+
+    first.reset(); // the first copy ends: Save takes over
+    messages->texts.clear();
+    click("SaveCMD");
+    EXPECT_TRUE(savedBytes().contains("\r\nFromB|"));
+    EXPECT_FALSE(shown("readOnlyNote"));
+    EXPECT_TRUE(messages->texts.isEmpty());
+
+    writeCardFile(fromA);          // another program writes the file
+    messages->chooseFirst = false; // "Keep it as a copy"
+    click("SaveCMD");
+    EXPECT_TRUE(messages->texts.value(0).contains("was changed on disk after Plenwick read it"));
+    EXPECT_EQ(bytesOf(cardFilePath() + ".changed"), fromA);
+    EXPECT_TRUE(savedBytes().contains("\r\nFromB|"));
+    writeCardFile(fromA);
+    messages->chooseFirst = true; // "Load that file"
+    click("SaveCMD");
+    EXPECT_EQ(box("CardNameText", 0)->text(), "FromA");
+    EXPECT_EQ(savedBytes(), fromA);
+}
+
 const QString kOfferPath = "/app/newCCOffers.txt";
 const QByteArray kOffers = "Zero Fee Plus|offers/zero.htm|12|0|19.99\r\nPricey Gold|http://x/p|0|0|29.99|$95|3\r\n";
 

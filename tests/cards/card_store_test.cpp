@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QHash>
 #include <QRegularExpression>
+#include <QSysInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -114,17 +115,21 @@ TEST(CardStore, NothingOnDiskIsLostWhateverStandsThere)
         {"mycards.dat/", "it is a folder", "it is a folder", "mycards.dat"},
         {"mycards.dat|", "not an ordinary file", "not an ordinary file", "mycards.dat"},
         {"mycards.dat->gone", "which does not exist", "which does not exist", "mycards.dat"},
+        {"mycards.dat->loop loop->mycards.dat", "which does not exist", "which does not exist", "loop mycards.dat"},
         {"mycards.dat=big", "larger than 1 MiB", "larger than 1 MiB", "mycards.dat"},
         {"mycards.dat=mib", "", "", "mycards.dat"},
         {"mycards.dat=good:440", "", "read-only", "mycards.dat"},
         {"synced/ synced/cards=good mycards.dat->synced/cards", "", "", "mycards.dat synced"},
         {"mycards.dat=good", "", "File too large", "mycards.dat", 40},
-        {"mycards.dat.saving=x mycards.dat.saving-12=x mycards.dat.savings=x elsewhere=x "
-         "mycards.dat.saving-2->elsewhere mycards.dat.CbrUPk=good mycards.dat.AbCdEf=bad mycards.dat.Backup=good "
-         "mycards.dat.backup=good mycards.dat.LinkAb->mycards.dat.Backup",
+        {"mycards.dat.MyCopy=good mycards.dat.BackUp=good mycards.dat.OldOne=x mycards.dat.saving=x "
+         "mycards.dat.plenwick-saving-AbcDef=good mycards.dat.plenwick-saving-zzzzzz=x "
+         "mycards.dat.plenwick-saving-Ab12C=x mycards.dat.plenwick-saving-Ab12Cd7=x "
+         "mycards.dat.plenwick-saving-Ab-2Cd=x "
+         "mycards.dat.plenwick-saving-LinkAb->mycards.dat.MyCopy x.mycards.dat.plenwick-saving-Ab12Cd=x",
          "", "",
-         "elsewhere mycards.dat mycards.dat.AbCdEf mycards.dat.Backup mycards.dat.LinkAb mycards.dat.backup "
-         "mycards.dat.savings"},
+         "mycards.dat mycards.dat.BackUp mycards.dat.MyCopy mycards.dat.OldOne mycards.dat.plenwick-saving-Ab-2Cd "
+         "mycards.dat.plenwick-saving-Ab12C mycards.dat.plenwick-saving-Ab12Cd7 mycards.dat.plenwick-saving-LinkAb "
+         "mycards.dat.saving x.mycards.dat.plenwick-saving-Ab12Cd"},
     };
     const QString text = cardFileText(CardBook{}, QDateTime::currentDateTime());
     ::close(STDIN_FILENO); // started without standard input, the program opens its card file as descriptor 0
@@ -137,10 +142,10 @@ TEST(CardStore, NothingOnDiskIsLostWhateverStandsThere)
         QByteArray found = onDisk(path);
         const bool link = QFileInfo(path).isSymLink();
 
-        CardStore store(path);
+        std::optional<CardStore> store(std::in_place, path);
         std::optional<Hardship> hardship(std::in_place, c.fileSizeLimit);
-        const LoadedCards loaded = store.load();
-        const QString refusal = store.save(text).value_or(QString());
+        const LoadedCards loaded = store->load();
+        const QString refusal = store->save(text).value_or(QString());
         hardship.reset();
         EXPECT_TRUE(tells(loaded.warning, c.toldAtStart)) << loaded.warning.toStdString();
         EXPECT_EQ(loaded.contents.wholeFile, loaded.warning.isEmpty());
@@ -152,8 +157,8 @@ TEST(CardStore, NothingOnDiskIsLostWhateverStandsThere)
             EXPECT_EQ(onDisk(path), found);
             arrange(dir, c.mend);
             found = onDisk(path);
-            EXPECT_FALSE(store.save(text));
-            EXPECT_FALSE(store.save(text)); // a copy once is enough
+            EXPECT_FALSE(store->save(text));
+            EXPECT_FALSE(store->save(text)); // a copy once is enough
             EXPECT_EQ(onDisk(path + QStringLiteral(".unreadable")), found);
         }
         // Refused, the file stays as it was; saved, it keeps its mode (a new file's is 600).
@@ -161,8 +166,10 @@ TEST(CardStore, NothingOnDiskIsLostWhateverStandsThere)
         EXPECT_EQ(onDisk(path),
                   saved ? (found.isEmpty() ? "600" : found.left(found.indexOf(':'))) + ':' + text.toUtf8() : found);
         if (saved) {
-            EXPECT_FALSE(CardStore(path).save(text)); // the next start's first save, over its own good file
+            store.emplace(path).load(); // the next start's first save, over its own good file
+            EXPECT_FALSE(store->save(text));
         }
+        store.reset();
         EXPECT_EQ(QFileInfo(path).isSymLink(), link);
         // Sorted by name alone: the same order in every locale.
         const QStringList entries =
@@ -194,6 +201,62 @@ TEST(CardStore, LivesBesideTheProgramUnlessInstalledOrThatFolderIsClosed)
     EXPECT_EQ(chosen("missing"), "home/mycards.dat");
     arrange(dir, "usr/share/applications/org.plenwick.Plenwick.desktop=x");
     EXPECT_EQ(chosen("usr/bin"), "home/mycards.dat");
+}
+
+TEST(CardStore, OneCopyWritesAndNoSaveReplacesAFileChangedOnDisk)
+{
+    QTemporaryDir folder;
+    const QDir dir(folder.path());
+    const QString path = dir.filePath(QStringLiteral("mycards.dat"));
+    arrange(dir, "mycards.dat=good");
+    const QString fromA = cardFileText(CardBook{}, QDateTime(QDate(2026, 4, 1), QTime(8, 0)));
+    const QString fromB = cardFileText(CardBook{}, QDateTime(QDate(2026, 4, 2), QTime(8, 0)));
+    std::optional<CardStore> first(std::in_place, path), second(std::in_place, path);
+    EXPECT_TRUE(first->load().warning.isEmpty());
+    EXPECT_FALSE(first->readOnly());
+    arrange(dir, "mycards.dat=bad"); // another program writes cards that do not all read
+    const QByteArray bad = onDisk(path);
+    EXPECT_TRUE(second->load().warning.contains("The file is left as it is"));
+    EXPECT_EQ(second->otherCopy().section(' ', 0, 1), "process " + QString::number(getpid()));
+    EXPECT_TRUE(second->save(fromB)->contains("Another copy of Plenwick (process "));
+    EXPECT_FALSE(second->takeOver()); // while the first runs
+    EXPECT_TRUE(first->save(fromA)->contains("changed on disk"));
+    EXPECT_FALSE(QFile::exists(path + ".unreadable")); // nothing written
+    first.reset();                                     // the first copy ends
+    EXPECT_TRUE(second->takeOver());
+    EXPECT_FALSE(second->readOnly());
+    EXPECT_FALSE(second->changedOnDisk());
+    EXPECT_FALSE(second->save(fromB));
+    EXPECT_EQ(onDisk(path + ".unreadable"), bad); // kept before the save
+    arrange(dir, "mycards.dat=good");             // another program writes again
+    EXPECT_TRUE(second->changedOnDisk());
+    EXPECT_TRUE(second->save(fromA)->contains("changed on disk"));
+    EXPECT_EQ(onDisk(path), "600:" + kGood);
+    EXPECT_EQ(second->keepChangedFile().path, path + ".changed");
+    EXPECT_EQ(onDisk(path + ".changed"), "600:" + kGood);
+    EXPECT_FALSE(second->changedOnDisk());
+    EXPECT_FALSE(second->save(fromA));
+    EXPECT_EQ(onDisk(path), "600:" + fromA.toUtf8());
+    second.reset();
+    EXPECT_TRUE(CardStore(path).save(fromB)->contains("changed on disk")); // a store that read nothing
+
+    // A copy that died left its lock; process 2^31 - 1 is none.
+    arrange(QDir(folder.path()),
+            ("mycards.dat.plenwick-lock=2147483647\ncards_tests\n" + QSysInfo::machineHostName() + "\n").toUtf8());
+    std::optional<CardStore> third(std::in_place, path);
+    third->load();
+    EXPECT_FALSE(third->readOnly());
+    EXPECT_FALSE(third->save(fromA));
+    third.reset();
+
+    // In a folder closed to writing no lock can be made, which hinders nothing: the save says why it fails.
+    chmod(QFile::encodeName(folder.path()), 0500);
+    const Hardship hardship(0);
+    third.emplace(path).load();
+    EXPECT_FALSE(third->readOnly());
+    EXPECT_EQ(third->save(fromB), "Permission denied");
+    EXPECT_EQ(onDisk(path), "600:" + fromA.toUtf8());
+    chmod(QFile::encodeName(folder.path()), 0700);
 }
 
 } // namespace

@@ -59,5 +59,26 @@ TEST(OfferDownload, GivesTheServersOffersOrNoneAtAll)
     }
 }
 
+TEST(OfferDownload, SaysWhenTheFileWasTooLargeOrOffersWereLeftOut)
+{
+    QByteArray manyOffers;
+    for (int line = 0; line < 32769; ++line)
+        manyOffers += "C|x|1|2|3\r\n";
+    const std::pair<QByteArray, OfferFileShortfall> cases[] = {
+        {kTwoOffers, {0, false}},
+        {offersOfSize(1048577), {0, true}},
+        {manyOffers, {2, false}},
+    };
+    OfferDownload download;
+    for (const auto& [body, shortfall] : cases) {
+        TestHttpServer server;
+        server.route(QStringLiteral("/app/newCCOffers.txt"), {200, body});
+        QSignalSpy done(&download, &OfferDownload::finished);
+        download.start(server.url(QStringLiteral("/app/newCCOffers.txt")));
+        ASSERT_TRUE(done.wait(10000));
+        EXPECT_EQ(done.takeFirst().at(1).value<OfferFileShortfall>(), shortfall) << body.size();
+    }
+}
+
 } // namespace
 } // namespace plenwick

@@ -35,8 +35,20 @@ TEST(OfferFile, HoldsNoMoreOffersThanAChoiceCan)
     QByteArray body;
     for (int line = 0; line < 32768; ++line)
         body += "Card " + QByteArray::number(line) + "|x|1|2|3\r\n";
-    // The first 32,767 lines.
-    EXPECT_EQ(readOfferFile(body).back().cardName, QStringLiteral("Card 32766"));
+    // The first 32,767 lines; the rest are counted.
+    std::size_t leftOut = 0;
+    EXPECT_EQ(readOfferFile(body + "\r\nLast|x", {}, &leftOut).back().cardName, QStringLiteral("Card 32766"));
+    EXPECT_EQ(leftOut, 2U);
+}
+
+TEST(OfferFile, NamesLoseTheControlsThatTurnTextAround)
+{
+    EXPECT_EQ(withoutDirectionControls(
+                  QString::fromUtf8("a\u061cb\u200e\u200f\u202a\u202e\u2066\u2069c\u200d\u2029\u202f\u2065\u206a")),
+              QString::fromUtf8("abc\u200d\u2029\u202f\u2065\u206a"));
+    EXPECT_EQ(shown(readOfferFile("Gold \xe2\x80\xae"
+                                  "1 yaP|x\xe2\x80\xae|1")),
+              QString::fromUtf8("Gold 1 yaP|x\u202e|1||||"));
 }
 
 } // namespace

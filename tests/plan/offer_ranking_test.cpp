@@ -6,8 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <atomic>
-
 #include <utility>
 
 namespace plenwick {
@@ -62,16 +62,17 @@ TEST(OfferRanking, FeesRoundOnceToTheTickAndCountEachStartedYear)
     for (const auto& [balance, percent, ticks] : cases)
         EXPECT_EQ(ranked(balance, {"Fee", "", {}, {}, percent}).transferFee.ticks(), ticks) << balance;
     // Fees beyond the range of money: the transfer fee, and the yearly one for each of 2 years.
-    EXPECT_TRUE(ranked("100", {"Fee", "", {}, {}, 1e30}).run.stoppedEarly);
-    EXPECT_TRUE(ranked("900,000,000,000,000", {"Fee", "", {}, {}, 200.0}).run.stoppedEarly);
-    EXPECT_FALSE(ranked("13,000", {"Fee", "", {}, dollars("900,000,000,000,000"), {}}).paidOff()); // 14 months
+    EXPECT_TRUE(ranked("100", {"Fee", "", {}, {}, 1e30}).unusable);
+    EXPECT_TRUE(ranked("900,000,000,000,000", {"Fee", "", {}, {}, 200.0}).unusable);
+    EXPECT_TRUE(ranked("13,000", {"Fee", "", {}, dollars("900,000,000,000,000"), {}}).unusable); // 14 months
+    EXPECT_FALSE(ranked("13,000", {"Fee", "", {}, dollars("900,000,000,000,000"), {}}).paidOff());
 
     // 12 months at 0 %: one year's fee; 13: two.
     EXPECT_EQ(RankOffers({card(0, "1,200", "100", {}, "50")}, {})->at(0).asItIs.cost, dollars("50"));
     EXPECT_EQ(RankOffers({card(0, "1,201", "100", {}, "50")}, {})->at(0).asItIs.cost, dollars("100"));
 }
 
-TEST(OfferRanking, ReadsAnOffersTextsAsMySavingsDoes)
+TEST(OfferRanking, ReadsAnOffersTexts)
 {
     // Half months go to the even one; an empty or unreadable fee stays unknown.
     auto fields = [](const RankOffer& o) {
@@ -80,8 +81,69 @@ TEST(OfferRanking, ReadsAnOffersTextsAsMySavingsDoes)
     };
     EXPECT_EQ(fields(RankOfferFromTexts({"Zero 21", "http://x/0", "20.5", "1.5 %", "19.99%", "", "3%"})),
               std::tuple("Zero 21", "http://x/0", 20, 1.5, 19.99, std::nullopt, 3.0));
-    EXPECT_EQ(fields(RankOfferFromTexts({"", "", "soon", "", "", "$95", "n/a"})),
+    EXPECT_EQ(fields(RankOfferFromTexts({"", "", "", "", "0", "$95", "n/a"})),
               std::tuple("", "", 0, 0.0, 0.0, dollars("95"), std::nullopt));
+}
+
+TEST(OfferRanking, AnOfferFieldThatIsNoUsableNumberIsNamedNeverCounted)
+{
+    // One field of "12|1.5|19.99|$95|3" changed (2 the intro months ... 6 the
+    // transfer fee), and the fault named or the fees as read.
+    const auto read = [](std::size_t field, const char* text) {
+        std::array<std::string, 5> texts = {"12", "1.5", "19.99", "$95", "3"};
+        texts.at(field - 2) = text;
+        const RankOffer o = RankOfferFromTexts({"Gold", "", texts[0], texts[1], texts[2], texts[3], texts[4]});
+        if (o.fault)
+            return (o.fault->kind == OfferFieldFault::Kind::FeeOutOfRange ? "too large " : "unreadable ") +
+                   o.fault->field + " " + o.fault->text;
+        return (o.annualFee ? FormatByPattern(*o.annualFee, Pattern::Money) : "unknown") + " " +
+               (o.transferFeePercent ? FormatByPattern(*o.transferFeePercent, Pattern::Rate) : "unknown");
+    };
+    const std::tuple<std::size_t, const char*, const char*> cases[] = {
+        {4, "NaN", "unreadable regular rate NaN"},
+        {4, "inf", "unreadable regular rate inf"},
+        {4, "1e308", "unreadable regular rate 1e308"},
+        {4, "$-5", "unreadable regular rate $-5"},
+        {4, "%", "unreadable regular rate %"},
+        {4, "-0", "unreadable regular rate -0"},
+        {4, "-3", "unreadable regular rate -3"},
+        {4, "", "unreadable regular rate "},
+        {4, "100", "$95.00 3.00"},
+        {4, "100.01", "unreadable regular rate 100.01"},
+        {3, "-0", "unreadable intro rate -0"},
+        {3, "100.01", "unreadable intro rate 100.01"},
+        {2, "0", "$95.00 3.00"}, // the intro rate is then not read
+        {2, "-3", "unreadable intro months -3"},
+        {2, "120", "$95.00 3.00"},
+        {2, "120.4", "unreadable intro months 120.4"},
+        {2, "NaN", "unreadable intro months NaN"},
+        {5, "$-5", "unknown 3.00"},
+        {5, "$99999999999999999999", "too large annual fee $99999999999999999999"},
+        {5, "-99999999999999999999", "unknown 3.00"},
+        {6, "-3", "$95.00 unknown"},
+        {6, "-0", "$95.00 unknown"},
+        {6, "100000000000000000000", "$95.00 100000000000000000000.00"},
+    };
+    for (const auto& [field, text, readAs] : cases)
+        EXPECT_EQ(read(field, text), readAs) << field << " " << text;
+    EXPECT_FALSE(RankOfferFromTexts({"Gold", "", "0", "NaN", "19.99", "", ""}).fault); // no intro: its rate unread
+}
+
+TEST(OfferRanking, OffersThatCannotBeWorkedOutComeAfterAllOthersAndAreNeverBest)
+{
+    const std::vector<RankOffer> offers = {
+        RankOfferFromTexts({"Unreadable", "", "12", "0", "NaN", "", ""}),
+        {"Never", "", RatePlan::constant(99), {}, {}},
+        {"Huge fee", "", RatePlan::constant(0), {}, 1e20},
+        {"Unreadable first", "", RatePlan::constant(0), {}, {}, OfferFieldFault{}},
+        {"Good", "", RatePlan::constant(0), {}, {}},
+    };
+    const auto rankings = RankOffers({card(24.99, "5,000", "300")}, offers);
+    std::vector<std::pair<std::size_t, bool>> order;
+    for (const OfferOutcome& outcome : rankings->at(0).offers)
+        order.emplace_back(outcome.offer, outcome.unusable);
+    EXPECT_EQ(order,
+              (std::vector<std::pair<std::size_t, bool>>{{4, false}, {1, false}, {0, true}, {2, true}, {3, true}}));
 }
 
 TEST(OfferRanking, PartsMergeIntoTheWholeAndWorkCanBeCancelled)

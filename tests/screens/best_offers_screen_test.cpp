@@ -88,4 +88,19 @@ TEST_F(BestOffersScreenTest, NewOffersOrAChangedCardRankAfreshAndACancelledRanki
     EXPECT_TRUE(ranked());
 }
 
+TEST_F(BestOffersScreenTest, SaysWhatOfTheOfferFileWasLeftOutAndMovesNoOfferItCannotWorkOut)
+{
+    screen->setOffers({}, {0, true});
+    EXPECT_EQ(caption("rankStatus"),
+              "The offer list on the server was too large (over 1 MiB), so no offers were read.");
+    screen->setOffers({offers[0], {"Broken", "", "12", "0", "NaN", "", ""}}, {40000, false});
+    ASSERT_TRUE(ranked());
+    EXPECT_TRUE(caption("rankStatus").endsWith(" Left out: 40,000 offers past the first 32,767 the list can hold."));
+    QSignalSpy moves(screen, &BestOffersScreen::planMoveAsked);
+    clickRow(1);
+    click("useInPlanButton");
+    EXPECT_EQ(moves.count(), 0);
+    EXPECT_EQ(caption("rankStatus"), "Broken cannot be worked out, so it cannot go into My Plan.");
+}
+
 } // namespace plenwick::testing_support

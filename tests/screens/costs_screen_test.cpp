@@ -51,8 +51,9 @@ TEST_F(CostsScreenTest, ACardWhoseBankSetsItsMinimumByAFormulaGetsItsStatementsW
     auto* screen = static_cast<CostsScreen*>(shownScreen.get());
     EXPECT_FALSE(shown("minimumNote", 0));
     screen->setMinimumRules({{0, {kMinimumPercentPlusInterest, "1", "$40", {}}}, {1, {kMinimumPercent, "2", "", {}}}});
-    EXPECT_EQ(caption("minimumNote", 0), "Paying only the minimum: about 2 years, $1,156 in all"); // $40 a month, 29 months
-    EXPECT_FALSE(shown("minimumNote", 1)); // its rate cannot be read
+    EXPECT_EQ(caption("minimumNote", 0),
+              "Paying only the minimum: about 2 years, $1,156 in all"); // $40 a month, 29 months
+    EXPECT_FALSE(shown("minimumNote", 1));                              // its rate cannot be read
 }
 
 TEST_F(CostsScreenTest, MinAmountFillsInTheMinimumAndOnlyAnswersBlink)

@@ -6,6 +6,10 @@
 #include <QTabWidget>
 #include <QTableView>
 
+#include <csignal>
+
+#include <sys/resource.h>
+
 namespace plenwick::testing_support {
 
 class PlanScreenTest : public ScreenTest {
@@ -147,6 +151,25 @@ TEST_F(PlanScreenTest, ScreenReadersHearTheBoxesByTheirCaptionsAndTheSummaryAsAn
     EXPECT_EQ(heard("orderChoice"), (Heard{QAccessible::ComboBox, "Extra money goes to", "Highest rate first", true}));
     EXPECT_EQ(heard("planHeadline"), (Heard{QAccessible::StaticText, "Plan summary", caption("planHeadline"), true}));
     EXPECT_EQ(heard("planMessage"), (Heard{QAccessible::StaticText, "Why there is no plan", "", false}));
+}
+
+TEST_F(PlanScreenTest, AnExportThatTheDiskRefusesSaysTheDisksReason)
+{
+    type("budgetBox", -1, "200");
+    ASSERT_TRUE(headlineStarts("Debt-free"));
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    const rlimit small{100, limit.rlim_max}; // a disk that fills after 100 bytes
+    for (const char* name : {"plan.csv", "plan.pdf"}) {
+        savePath = folder.filePath(name);
+        setrlimit(RLIMIT_FSIZE, &small);
+        click("exportButton");
+        setrlimit(RLIMIT_FSIZE, &limit);
+        EXPECT_EQ(messages->texts.value(0).section(":\n", 1), "File too large") << name;
+        messages->texts.clear();
+        EXPECT_FALSE(QFile::exists(savePath));
+    }
 }
 
 } // namespace plenwick::testing_support
