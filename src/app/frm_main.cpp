@@ -35,6 +35,7 @@ namespace {
 constexpr int kPaintDelayMs = 10;
 constexpr int kOfferDelayMs = 1000;
 constexpr int kStatusShownMs = 10'000;
+constexpr int kPlanSaveDelayMs = 500;
 
 } // namespace
 
@@ -42,6 +43,8 @@ frmMain::frmMain(Surroundings surroundings, QWidget* parent)
     : QWidget(parent)
     , m_surroundings(std::move(surroundings))
     , m_cardStore(m_surroundings.cardFilePath)
+    , m_planStore(planFilePathBeside(m_surroundings.cardFilePath))
+    , m_planSaveTimer(this)
     , m_offerTimer(this)
     , m_paintTimer(this)
 {
@@ -51,6 +54,7 @@ frmMain::frmMain(Surroundings surroundings, QWidget* parent)
 
     startBanner();
     LoadMyCards();
+    loadPlan();
     if (!m_surroundings.startNote.isEmpty()) {
         QTimer::singleShot(
             0, this, [this] { m_surroundings.messages->show(this, m_surroundings.startNote, MessageIcon::Warning); });
@@ -190,8 +194,13 @@ void frmMain::connectScreens()
     // A changed card makes the ranking under way worthless.
     connect(m_cards, &CardsScreen::cardsEdited, m_bestOffers, &BestOffersScreen::dropRanking);
     // A card's minimum rule, set on My Plan, gives My Costs its statement line.
-    connect(m_plan, &PlanScreen::savedChanged, m_costs,
-            [this](const SavedPlan& saved) { m_costs->setMinimumRules(saved.cardMinimums); });
+    connect(m_plan, &PlanScreen::savedChanged, m_costs, [this](const SavedPlan& saved) {
+        m_costs->setMinimumRules(saved.cardMinimums);
+        m_planSaveTimer.start();
+    });
+    m_planSaveTimer.setSingleShot(true);
+    m_planSaveTimer.setInterval(kPlanSaveDelayMs);
+    connect(&m_planSaveTimer, &QTimer::timeout, this, &frmMain::autosavePlan);
     connect(m_bestOffers, &BestOffersScreen::planMoveAsked, this, [this](std::size_t row, const OfferMove& move) {
         m_plan->useOffer(row, move);
         switchScreen(Screen::MyPlan);
@@ -420,20 +429,69 @@ void frmMain::SaveMyCards()
                                   MessageIcon::Warning);
 }
 
+void frmMain::loadPlan()
+{
+    const LoadedPlan loaded = m_planStore.load(!m_cardStore.readOnly());
+    m_savedPlan = loaded.plan;
+    m_plan->setSaved(loaded.plan);
+    m_costs->setMinimumRules(loaded.plan.cardMinimums);
+    if (!loaded.warning.isEmpty())
+        QTimer::singleShot(0, this, [this, text = loaded.warning] {
+            m_surroundings.messages->show(this, text, MessageIcon::Warning);
+        });
+}
+
+std::optional<QString> frmMain::savePlan()
+{
+    m_planSaveTimer.stop();
+    const SavedPlan plan = m_plan->saved();
+    if (plan == m_savedPlan)
+        return std::nullopt;
+    if (m_cardStore.readOnly())
+        return QStringLiteral("Another copy of Plenwick (%1) has your files open, so this copy saves nothing.")
+            .arg(m_cardStore.otherCopy());
+    if (auto failure = m_planStore.save(plan))
+        return failure;
+    m_savedPlan = plan;
+    return std::nullopt;
+}
+
+QString frmMain::planSaveFailure(const QString& reason) const
+{
+    return QStringLiteral("Your plan could not be saved to %1: %2")
+        .arg(QDir::toNativeSeparators(m_planStore.path()), reason);
+}
+
+// Written as the person works, so a failure is told on the status line,
+// where it stays until a save goes through; read-only, the note says it all.
+void frmMain::autosavePlan()
+{
+    if (m_cardStore.readOnly())
+        return;
+    if (auto failure = savePlan()) {
+        m_statusTimer.stop();
+        m_statusLine->setText(planSaveFailure(*failure));
+    } else if (m_statusLine->text().startsWith(QStringLiteral("Your plan could not"))) {
+        m_statusLine->clear();
+    }
+}
+
 void frmMain::closeEvent(QCloseEvent* event)
 {
     m_surroundings.keepWindowPlace(saveGeometry());
-    if (m_cards->cards() == m_savedCards) {
-        event->accept();
-        return;
-    }
-    const auto failure = saveCards();
+    QStringList failures;
+    if (m_cards->cards() != m_savedCards)
+        if (const auto failure = saveCards())
+            failures << saveFailure(*failure);
+    if (const auto failure = savePlan())
+        failures << planSaveFailure(*failure);
     const bool close =
-        !failure || m_surroundings.messages->choose(this,
-                                                    saveFailure(*failure) +
-                                                        QStringLiteral("\n\nClose anyway and lose the changes made "
-                                                                       "on My Cards since the last save?"),
-                                                    QStringLiteral("Close anyway"), QStringLiteral("Stay"));
+        failures.isEmpty() ||
+        m_surroundings.messages->choose(this,
+                                        failures.join(QStringLiteral("\n\n")) +
+                                            QStringLiteral("\n\nClose anyway and lose the changes made since the "
+                                                           "last save?"),
+                                        QStringLiteral("Close anyway"), QStringLiteral("Stay"));
     if (close)
         event->accept();
     else

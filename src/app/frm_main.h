@@ -2,6 +2,7 @@
 
 #include "app/surroundings.h"
 #include "cards/card_store.h"
+#include "cards/plan_store.h"
 #include "offers/offer_download.h"
 #include "plan/offer_move.h"
 
@@ -50,7 +51,7 @@ public:
     void SaveMyCards();
 
 protected:
-    // Cards changed since the last save are saved before the window closes.
+    // Cards and plan changed since the last save are saved before the window closes.
     void closeEvent(QCloseEvent* event) override;
     // The banner follows the strip's size.
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -72,6 +73,10 @@ private:
     void tellAboutAdvance(const CardBook& before, const CardBook& after, const QDateTime& savedAt);
     std::optional<QString> saveCards();
     QString saveFailure(const QString& reason) const;
+    void loadPlan();
+    void autosavePlan();
+    std::optional<QString> savePlan();
+    QString planSaveFailure(const QString& reason) const;
     void showOnly(Screen screen);
     void startBanner();
     void startOfferDownload();
@@ -83,6 +88,9 @@ private:
     Surroundings m_surroundings;
     CardStore m_cardStore;
     CardBook m_savedCards; // as the card file holds them, or as shown after loading
+    PlanStore m_planStore;
+    SavedPlan m_savedPlan;  // as the plan file holds it
+    QTimer m_planSaveTimer; // a burst of changes on My Plan is written once
     Screen m_screenIndex = Screen::MyCards;
 
     QFrame* m_bannerStrip = nullptr;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cards/card_file.h"
+#include "cards/careful_file.h"
 
 #include <QByteArray>
 #include <QLockFile>
@@ -25,11 +26,6 @@ struct LoadedCards {
     QString warning;  // what to tell the person at start (path and reason); empty when all is well
 };
 
-struct KeptCopy {
-    QString path;
-    QString problem; // why no copy could be made
-};
-
 // Reads and writes the card file at one path. A card file that is there but
 // could not be read whole is never written over until a copy of it, as
 // found, stands beside it; every save until then says why it was refused,
@@ -46,11 +42,8 @@ public:
     static constexpr const char* kFileName = "mycards.dat";
     // A real card file is under 1 KB; anything larger is not one.
     static constexpr qint64 kMostBytes = qint64{1024} * 1024;
-    // Beside the card file: the lock, and the temporary file of a save, whose
-    // name no person gives a file, so that one a save cut short left behind
-    // is told apart from the person's own files and removed.
+    // Beside the card file while this copy of the program may write it.
     static constexpr const char* kLockSuffix = ".plenwick-lock";
-    static constexpr const char* kSavingSuffix = ".plenwick-saving-";
 
     // Also makes a write past the process's file-size limit fail with an
     // error instead of ending the program (SIGXFSZ is ignored).

@@ -140,7 +140,8 @@ ReadPlan readPlanFile(const QByteArray& bytes)
     if (!document.isObject() || version < 1)
         return {std::nullopt, QStringLiteral("it is not a plan file")};
     if (version > kPlanFileVersion)
-        return {std::nullopt, QStringLiteral("it was written by a newer Plenwick (plan file version %1)").arg(version)};
+        return {std::nullopt, QStringLiteral("it was written by a newer Plenwick (plan file version %1)").arg(version),
+                true};
     return {planOf(object), {}};
 }
 

@@ -74,7 +74,8 @@ inline constexpr int kPlanFileVersion = 1;
 
 struct ReadPlan {
     std::optional<SavedPlan> plan;
-    QString problem; // why it could not be read; empty when it was
+    QString problem;    // why it could not be read; empty when it was
+    bool newer = false; // written by a newer version, which this one must not write over
 };
 
 // A file of a newer version, or one that is not a plan, gives no plan and
