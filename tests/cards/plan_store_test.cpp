@@ -19,8 +19,11 @@ constexpr int kModeBits = 0x7077;
 class PlanStoreTest : public testing::Test {
 protected:
     QString besideCards(const QString& name) const { return dir.filePath(name); }
+    // A link is told by where it leads, never followed (it may lead to a device).
     QByteArray bytesOf(const QString& path) const
     {
+        if (QFileInfo(path).isSymLink())
+            return "link to " + QFileInfo(path).symLinkTarget().toUtf8();
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
     }
@@ -93,6 +96,7 @@ TEST_F(PlanStoreTest, NeverWritesOverAPlanItCannotReadAndKeepsACopyOfOneThatIsNo
         {"newer", write(R"({"version": 2, "budget": "$1.00"})"), "a newer Plenwick (plan file version 2)"},
         {"folder", [this] { QDir().mkpath(path); }, "it is a folder"},
         {"link to nothing", [this] { QFile::link(besideCards("gone"), path); }, "which does not exist"},
+        {"link to a device", [this] { QFile::link("/dev/zero", path); }, "it is not an ordinary file"},
         {"oversized", write(QByteArray(PlanStore::kMostBytes + 1, ' ')), "larger than 1 MiB"},
     };
     for (const Unreadable& file : files) {
