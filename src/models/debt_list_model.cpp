@@ -1,5 +1,7 @@
 #include "models/debt_list_model.h"
 
+#include "models/column_header.h"
+
 #include <algorithm>
 
 namespace plenwick {
@@ -231,13 +233,9 @@ QVariant DebtListModel::headerData(int section, Qt::Orientation orientation, int
         "Whether the minimum follows the bank's formula: a percent of the balance, plus the interest or not",
         "The formula's percent of the balance",
         "The formula's smallest minimum"};
-    if (role == Qt::ToolTipRole && orientation == Qt::Horizontal && section >= 0 && section < ColumnCount)
-        return QString::fromLatin1(kTips[section]);
-    if (role != Qt::DisplayRole || section < 0)
-        return {};
-    if (orientation == Qt::Vertical)
-        return section < rowCount() ? QVariant(section + 1) : QVariant();
-    return section < ColumnCount ? QVariant(QString::fromLatin1(kTitles[section])) : QVariant();
+    if (orientation == Qt::Horizontal)
+        return columnHeader(kTitles, kTips, section, role);
+    return role == Qt::DisplayRole && section >= 0 && section < rowCount() ? QVariant(section + 1) : QVariant();
 }
 
 } // namespace plenwick

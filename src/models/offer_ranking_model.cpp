@@ -1,6 +1,7 @@
 #include "models/offer_ranking_model.h"
 
 #include "cards/card_book.h"
+#include "models/column_header.h"
 #include "models/shown_text.h"
 
 #include <QLocale>
@@ -317,12 +318,6 @@ QVariant OfferRankingModel::headerData(int section, Qt::Orientation orientation,
                                                      "Months\nnow \u2192 offer",
                                                      "Interest\nnow \u2192 offer",
                                                      "Net saving"};
-    if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount)
-        return {};
-    if (role == Qt::DisplayRole)
-        return QString::fromUtf8(kTitles[section]);
-    if (role == Qt::FontRole)
-        return m_font;
     static const char* const kTips[ColumnCount] = {
         "Your card that owes",
         "The advertised card; \u2605 marks the best for each of your cards",
@@ -333,9 +328,9 @@ QVariant OfferRankingModel::headerData(int section, Qt::Orientation orientation,
         "Months to pay off at your actual payment: as now, and with the offer",
         "Interest until paid off: as now, and with the offer",
         "Your card's interest and annual fees, less the offer's interest, transfer fee and annual fees"};
-    if (role == Qt::ToolTipRole)
-        return QString::fromUtf8(kTips[section]);
-    return {};
+    if (orientation != Qt::Horizontal)
+        return {};
+    return role == Qt::FontRole ? QVariant(m_font) : columnHeader(kTitles, kTips, section, role);
 }
 
 std::vector<OfferRankingModel::SortKey> OfferRankingModel::sortKeys(int column) const

@@ -1,5 +1,6 @@
 #include "models/order_comparison_model.h"
 
+#include "models/column_header.h"
 #include "models/plan_inputs.h"
 #include "models/shown_text.h"
 #include "plan/plan_summary.h"
@@ -119,11 +120,7 @@ QVariant OrderComparisonModel::headerData(int section, Qt::Orientation orientati
                                                    "All the interest paid until then",
                                                    "Everything paid: the balances, the interest and any transfer fees",
                                                    "Against paying each debt as you do now, at its actual payment"};
-    if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount)
-        return {};
-    if (role == Qt::ToolTipRole)
-        return QString::fromLatin1(kTips[section]);
-    return role == Qt::DisplayRole ? QVariant(QString::fromLatin1(kTitles[section])) : QVariant();
+    return orientation == Qt::Horizontal ? columnHeader(kTitles, kTips, section, role) : QVariant();
 }
 
 } // namespace plenwick

@@ -1,5 +1,7 @@
 #include "models/plan_changes_model.h"
 
+#include "models/column_header.h"
+
 namespace plenwick {
 
 QStringList PlanChangesModel::kindChoices()
@@ -79,11 +81,7 @@ QVariant PlanChangesModel::headerData(int section, Qt::Orientation orientation, 
     static const char* const kTips[ColumnCount] = {
         "A budget change holds from its month on; an extra payment is that month's only",
         "Typed as May 2027 or 2027-05", "The new budget, or the extra payment (less than nothing for a short month)"};
-    if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount)
-        return {};
-    if (role == Qt::ToolTipRole)
-        return QString::fromLatin1(kTips[section]);
-    return role == Qt::DisplayRole ? QVariant(QString::fromLatin1(kTitles[section])) : QVariant();
+    return orientation == Qt::Horizontal ? columnHeader(kTitles, kTips, section, role) : QVariant();
 }
 
 } // namespace plenwick
