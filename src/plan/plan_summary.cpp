@@ -118,9 +118,9 @@ std::vector<std::string> makeMoves(std::vector<DebtCard>& cards, const OfferMove
     return offerNames;
 }
 
-PlanResult resultOf(std::vector<DebtCard> asTheyAre, std::vector<DebtCard> moved, std::vector<std::string> offerNames,
-                    DebtPlan plan, MoneyAmount budget, PlanStrategy strategy, CalendarMonth firstMonth,
-                    const PlanOptions& options)
+PlanResult resultOf(const std::vector<DebtCard>& asTheyAre, std::vector<DebtCard> moved,
+                    std::vector<std::string> offerNames, DebtPlan plan, MoneyAmount budget, PlanStrategy strategy,
+                    CalendarMonth firstMonth, const PlanOptions& options)
 {
     PlanResult result{std::move(moved), std::move(plan), std::move(offerNames), std::nullopt};
     if (std::any_of(result.offerNames.begin(), result.offerNames.end(), [](const auto& name) { return !name.empty(); }))
@@ -130,17 +130,17 @@ PlanResult resultOf(std::vector<DebtCard> asTheyAre, std::vector<DebtCard> moved
 
 } // namespace
 
-PlanResult BuildPlanWithMoves(std::vector<DebtCard> cards, const OfferMoves& moves, MoneyAmount budget,
+PlanResult BuildPlanWithMoves(const std::vector<DebtCard>& cards, const OfferMoves& moves, MoneyAmount budget,
                               PlanStrategy strategy, CalendarMonth firstMonth, const PlanOptions& options)
 {
     std::vector<DebtCard> moved = cards;
     std::vector<std::string> offerNames = makeMoves(moved, moves);
     DebtPlan plan = BuildDebtPlan(moved, budget, strategy, firstMonth, options);
-    return resultOf(std::move(cards), std::move(moved), std::move(offerNames), std::move(plan), budget, strategy,
-                    firstMonth, options);
+    return resultOf(cards, std::move(moved), std::move(offerNames), std::move(plan), budget, strategy, firstMonth,
+                    options);
 }
 
-PlanComparison ComparePlans(std::vector<DebtCard> cards, const OfferMoves& moves, MoneyAmount budget,
+PlanComparison ComparePlans(const std::vector<DebtCard>& cards, const OfferMoves& moves, MoneyAmount budget,
                             PlanStrategy chosen, CalendarMonth firstMonth, const PlanOptions& options)
 {
     std::vector<DebtCard> moved = cards;
@@ -151,8 +151,8 @@ PlanComparison ComparePlans(std::vector<DebtCard> cards, const OfferMoves& moves
                                   [chosen](const OrderPlan& order) { return order.strategy == chosen; });
     DebtPlan plan =
         row != comparison.orders.end() ? row->plan : BuildDebtPlan(moved, budget, chosen, firstMonth, options);
-    comparison.chosen = resultOf(std::move(cards), std::move(moved), std::move(offerNames), std::move(plan), budget,
-                                 chosen, firstMonth, options);
+    comparison.chosen =
+        resultOf(cards, std::move(moved), std::move(offerNames), std::move(plan), budget, chosen, firstMonth, options);
     return comparison;
 }
 

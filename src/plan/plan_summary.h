@@ -23,7 +23,7 @@ struct PlanResult {
 
 // The plan of these cards with each moved card charged its offer's rates and
 // transfer fee; when any card moved, also the plan without the moves.
-PlanResult BuildPlanWithMoves(std::vector<DebtCard> cards, const OfferMoves& moves, MoneyAmount budget,
+PlanResult BuildPlanWithMoves(const std::vector<DebtCard>& cards, const OfferMoves& moves, MoneyAmount budget,
                               PlanStrategy strategy, CalendarMonth firstMonth, const PlanOptions& options = {});
 
 // Every order side by side, the moves made, and the chosen order's plan as
@@ -32,7 +32,7 @@ struct PlanComparison {
     std::vector<OrderPlan> orders;
     PlanResult chosen;
 };
-PlanComparison ComparePlans(std::vector<DebtCard> cards, const OfferMoves& moves, MoneyAmount budget,
+PlanComparison ComparePlans(const std::vector<DebtCard>& cards, const OfferMoves& moves, MoneyAmount budget,
                             PlanStrategy chosen, CalendarMonth firstMonth, const PlanOptions& options = {});
 
 // The plan in words, as the screen and the printed plan show it.
