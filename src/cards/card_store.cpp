@@ -10,8 +10,6 @@ namespace plenwick {
 
 namespace {
 
-QString native(const QString& path) { return QDir::toNativeSeparators(path); }
-
 bool folderCanBeWritten(const QString& folder)
 {
     QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".plenwick-probe-XXXXXX")));
@@ -59,7 +57,7 @@ bool CardStore::takeOver()
     QString host, program;
     m_otherCopy = m_lock.getLockInfo(&process, &host, &program)
                       ? QStringLiteral("process %1 on %2").arg(process).arg(host)
-                      : QStringLiteral("one whose lock %1 cannot be read").arg(native(m_lock.fileName()));
+                      : QStringLiteral("one whose lock %1 cannot be read").arg(nativePath(m_lock.fileName()));
     return false;
 }
 
@@ -76,14 +74,14 @@ LoadedCards CardStore::load()
         loaded.warning = QStringLiteral("Your cards could not be read from %1: %2.\n\nThe file is left as it is, and "
                                         "nothing is saved over it while it cannot be read. Once it can, the next save "
                                         "first keeps a copy of it beside it.")
-                             .arg(native(m_path), found.problem);
+                             .arg(nativePath(m_path), found.problem);
         return loaded;
     }
     loaded.contents = readCardFile(found.bytes);
     if (loaded.contents.wholeFile)
         return loaded;
 
-    loaded.warning = QStringLiteral("Some cards in %1 could not be read.").arg(native(m_path));
+    loaded.warning = QStringLiteral("Some cards in %1 could not be read.").arg(nativePath(m_path));
     m_mustKeepFirst = true;
     if (readOnly()) {
         loaded.warning += QStringLiteral(" The file is left as it is; a copy of it is kept beside it before anything "
@@ -98,7 +96,7 @@ LoadedCards CardStore::load()
                                          "over it until a copy can be made.")
                               .arg(copy.problem);
     else
-        loaded.warning += QStringLiteral(" The file as it was found is kept in %1.").arg(native(copy.path));
+        loaded.warning += QStringLiteral(" The file as it was found is kept in %1.").arg(nativePath(copy.path));
     return loaded;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDir>
 #include <QString>
 
 #include <optional>
@@ -10,6 +11,9 @@ namespace plenwick {
 // Reading and writing the person's own small files (the card file, the plan
 // file) so that nothing in them is lost: a read never blocks or takes more
 // than a bound, and a write replaces the whole file or leaves it as it was.
+
+// A path as the person's system writes it, for messages.
+inline QString nativePath(const QString& path) { return QDir::toNativeSeparators(path); }
 
 struct FoundFile {
     bool exists = false;

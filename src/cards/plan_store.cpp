@@ -9,8 +9,6 @@ namespace plenwick {
 
 namespace {
 
-QString native(const QString& path) { return QDir::toNativeSeparators(path); }
-
 FoundFile readPlanBytes(const QString& path)
 {
     return readSmallFile(path, PlanStore::kMostBytes,
@@ -37,7 +35,7 @@ LoadedPlan PlanStore::load(bool removeLeftoverFiles)
     const QString couldNot =
         QStringLiteral("Your plan could not be read from %1: %2.\n\nMy Plan starts from your cards "
                        "alone. ")
-            .arg(native(m_path));
+            .arg(nativePath(m_path));
     m_mustKeepFirst = !found.problem.isEmpty();
     if (m_mustKeepFirst)
         return {{},
@@ -62,7 +60,7 @@ LoadedPlan PlanStore::load(bool removeLeftoverFiles)
                      ? QStringLiteral("It could not be copied (%1), so nothing is saved over it until a copy "
                                       "can be made.")
                            .arg(copy.problem)
-                     : QStringLiteral("The file as it was found is kept in %1.").arg(native(copy.path)))};
+                     : QStringLiteral("The file as it was found is kept in %1.").arg(nativePath(copy.path)))};
 }
 
 std::optional<QString> PlanStore::save(const SavedPlan& plan)
