@@ -1,9 +1,8 @@
 #include "app/frm_main.h"
 
 #include "app/help_window.h"
-#include "calculations/payoff.h"
-#include "models/shown_text.h"
-#include "plan/plan_summary.h"
+#include "app/kept_files.h"
+#include "plan/offer_move.h"
 #include "screens/best_offers_screen.h"
 #include "screens/cards_screen.h"
 #include "screens/costs_screen.h"
@@ -14,13 +13,11 @@
 #include "widgets/theme.h"
 
 #include <QCloseEvent>
-#include <QDir>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLocale>
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
@@ -35,16 +32,12 @@ namespace {
 constexpr int kPaintDelayMs = 10;
 constexpr int kOfferDelayMs = 1000;
 constexpr int kStatusShownMs = 10'000;
-constexpr int kPlanSaveDelayMs = 500;
 
 } // namespace
 
 frmMain::frmMain(Surroundings surroundings, QWidget* parent)
     : QWidget(parent)
     , m_surroundings(std::move(surroundings))
-    , m_cardStore(m_surroundings.cardFilePath)
-    , m_planStore(planFilePathBeside(m_surroundings.cardFilePath))
-    , m_planSaveTimer(this)
     , m_offerTimer(this)
     , m_paintTimer(this)
 {
@@ -53,8 +46,8 @@ frmMain::frmMain(Surroundings surroundings, QWidget* parent)
     addShortcuts();
 
     startBanner();
-    LoadMyCards();
-    loadPlan();
+    m_files->LoadMyCards();
+    m_files->loadPlan();
     if (!m_surroundings.startNote.isEmpty()) {
         QTimer::singleShot(
             0, this, [this] { m_surroundings.messages->show(this, m_surroundings.startNote, MessageIcon::Warning); });
@@ -190,17 +183,19 @@ void frmMain::connectScreens()
         connect(m_screens[index], &CardScreen::nextRequested, this,
                 [this, index] { switchScreen(static_cast<Screen>(std::min(index + 1, kScreenCount - 1))); });
     }
-    connect(m_cards, &CardsScreen::saveRequested, this, &frmMain::SaveMyCards);
     // A changed card makes the ranking under way worthless.
     connect(m_cards, &CardsScreen::cardsEdited, m_bestOffers, &BestOffersScreen::dropRanking);
     // A card's minimum rule, set on My Plan, gives My Costs its statement line.
-    connect(m_plan, &PlanScreen::savedChanged, m_costs, [this](const SavedPlan& saved) {
-        m_costs->setMinimumRules(saved.cardMinimums);
-        m_planSaveTimer.start();
+    connect(m_plan, &PlanScreen::savedChanged, m_costs,
+            [this](const SavedPlan& saved) { m_costs->setMinimumRules(saved.cardMinimums); });
+    m_files = new KeptFiles(m_surroundings, this, {m_cards, m_costs, m_plan});
+    connect(m_files, &KeptFiles::statusChanged, m_statusLine, [this](const QString& text, bool lasting) {
+        m_statusLine->setText(text);
+        if (lasting)
+            m_statusTimer.stop();
+        else
+            m_statusTimer.start();
     });
-    m_planSaveTimer.setSingleShot(true);
-    m_planSaveTimer.setInterval(kPlanSaveDelayMs);
-    connect(&m_planSaveTimer, &QTimer::timeout, this, &frmMain::autosavePlan);
     connect(m_bestOffers, &BestOffersScreen::planMoveAsked, this, [this](std::size_t row, const OfferMove& move) {
         m_plan->useOffer(row, move);
         switchScreen(Screen::MyPlan);
@@ -283,219 +278,12 @@ void frmMain::showHelp()
     m_help->showPage(HelpWindow::pageOfScreen(static_cast<int>(m_screenIndex)));
 }
 
-void frmMain::LoadMyCards()
-{
-    LoadedCards loaded = m_cardStore.load();
-    CardBook& book = loaded.contents.book;
-    m_cards->showAdvanceNote({});
-    if (loaded.contents.savedAt) {
-        const CardBook stored = book;
-        AdvanceBalances(book, monthsToAdvance(loaded.contents.savedAt->date(), m_surroundings.now().date()));
-        tellAboutAdvance(stored, book, *loaded.contents.savedAt);
-    }
-    m_cards->setCards(book);
-    m_savedCards = book;
-
-    showReadOnly();
-
-    // Told once the window is on the screen.
-    QTimer::singleShot(0, this, [this, text = loaded.warning] {
-        if (!text.isEmpty())
-            m_surroundings.messages->show(this, text, MessageIcon::Warning);
-        if (m_cardStore.readOnly())
-            askToTakeOver();
-    });
-}
-
-void frmMain::showReadOnly()
-{
-    m_cards->showReadOnlyNote(m_cardStore.readOnly()
-                                  ? QStringLiteral("Read-only: your cards are open in another copy of Plenwick (%1). "
-                                                   "Nothing is saved here until that copy is closed and you press "
-                                                   "Save.")
-                                        .arg(m_cardStore.otherCopy())
-                                  : QString());
-}
-
-void frmMain::askToTakeOver()
-{
-    const QString text = QStringLiteral("Your cards in %1 are open in another copy of Plenwick (%2), and only one "
-                                        "copy can save them.\n\nThis copy shows them read-only and saves nothing. To "
-                                        "save here, close the other copy and choose Try again.")
-                             .arg(QDir::toNativeSeparators(m_cardStore.path()), m_cardStore.otherCopy());
-    if (!m_surroundings.messages->choose(this, text, QStringLiteral("Try again"), QStringLiteral("Read-only")))
-        return;
-    if (!m_cardStore.takeOver()) {
-        m_surroundings.messages->show(this,
-                                      QStringLiteral("The other copy still has your cards open, so this copy stays "
-                                                     "read-only. Once that copy is closed, Save takes over."),
-                                      MessageIcon::Warning);
-        return;
-    }
-    // What the other copy saved is shown, unless something was typed here meanwhile.
-    if (m_cardStore.changedOnDisk() && m_cards->cards() == m_savedCards)
-        LoadMyCards();
-    showReadOnly();
-}
-
-// No interest is added, so the lowered balances are below the statements:
-// the note says so and gives each balance with interest, as an estimate.
-void frmMain::tellAboutAdvance(const CardBook& before, const CardBook& after, const QDateTime& savedAt)
-{
-    if (before == after)
-        return;
-    const int months = monthsToAdvance(savedAt.date(), m_surroundings.now().date());
-    QStringList estimates;
-    for (int row = 0; row < kCardCount; ++row) {
-        const CardRow& card = before[row];
-        if (card[CardRow::TotalDue] == after[row][CardRow::TotalDue])
-            continue;
-        const auto estimate =
-            BalanceWithInterest(card[CardRow::TotalDue].toStdString(), card[CardRow::InterestRate].toStdString(),
-                                card[CardRow::ActualPayment].toStdString(), months);
-        if (estimate)
-            estimates << QStringLiteral("%1 about %2")
-                             .arg(card[CardRow::Name].isEmpty() ? cardTitle(row) : card[CardRow::Name],
-                                  shownText(FormatByPattern(*estimate, Pattern::Money)));
-    }
-    const QLocale english(QLocale::English, QLocale::UnitedStates);
-    m_cards->showAdvanceNote(
-        QStringLiteral("Balances lowered by %1 of payments since your save of %2. No interest was added; with it, "
-                       "your statements will show more (%3). Check the balances against them.")
-            .arg(shownText(MonthCount(months)), english.toString(savedAt.date(), QStringLiteral("d MMMM yyyy")),
-                 estimates.join(QStringLiteral(", "))));
-}
-
-std::optional<QString> frmMain::saveCards()
-{
-    if (m_cardStore.readOnly() && m_cardStore.takeOver())
-        showReadOnly();
-    if (!m_cardStore.readOnly() && m_cardStore.changedOnDisk()) {
-        const QString path = QDir::toNativeSeparators(m_cardStore.path());
-        const QString question =
-            QStringLiteral("Your card file %1 was changed on disk after Plenwick read it, by another copy of Plenwick "
-                           "or another program.\n\nKeep that file as a copy beside it and save the cards shown "
-                           "here, or load that file and drop what was changed here since the last save?")
-                .arg(path);
-        if (m_surroundings.messages->choose(this, question, QStringLiteral("Load that file"),
-                                            QStringLiteral("Keep it as a copy"))) {
-            LoadMyCards();
-            return std::nullopt;
-        }
-        const KeptCopy copy = m_cardStore.keepChangedFile();
-        if (copy.path.isEmpty())
-            return QStringLiteral("The file there was changed on disk and could not be copied (%1), so it is not "
-                                  "written over.")
-                .arg(copy.problem);
-        m_surroundings.messages->show(
-            this,
-            QStringLiteral("The card file as it was on disk is kept in %1.").arg(QDir::toNativeSeparators(copy.path)),
-            MessageIcon::Information);
-    }
-    const CardBook shown = m_cards->cards();
-    if (auto failure = m_cardStore.save(cardFileText(shown, m_surroundings.now())))
-        return failure;
-    m_savedCards = shown;
-    m_cards->showAdvanceNote({});
-    const auto count = std::count_if(shown.begin(), shown.end(), [](const CardRow& card) {
-        return !card[CardRow::Name].isEmpty() || !card[CardRow::TotalDue].isEmpty();
-    });
-    QString where = QDir::toNativeSeparators(m_cardStore.path());
-    const QString home = QDir::toNativeSeparators(QDir::homePath());
-    if (where.startsWith(home + QDir::separator()))
-        where.replace(0, home.size(), QStringLiteral("~"));
-    m_statusLine->setText(
-        QStringLiteral("Saved %1 to %2")
-            .arg(count == 1 ? QStringLiteral("1 card") : QStringLiteral("%1 cards").arg(count), where));
-    m_statusTimer.start();
-    return std::nullopt;
-}
-
-QString frmMain::saveFailure(const QString& reason) const
-{
-    return QStringLiteral("Your cards could not be saved to %1:\n%2")
-        .arg(QDir::toNativeSeparators(m_cardStore.path()), reason);
-}
-
-void frmMain::SaveMyCards()
-{
-    const auto failure = saveCards();
-    if (!failure)
-        return;
-    m_surroundings.messages->show(this,
-                                  saveFailure(*failure) +
-                                      QStringLiteral("\n\nThe cards saved before are kept, and what you typed is "
-                                                     "still on the screen."),
-                                  MessageIcon::Warning);
-}
-
-void frmMain::loadPlan()
-{
-    const LoadedPlan loaded = m_planStore.load(!m_cardStore.readOnly());
-    m_savedPlan = loaded.plan;
-    m_plan->setSaved(loaded.plan);
-    m_costs->setMinimumRules(loaded.plan.cardMinimums);
-    if (!loaded.warning.isEmpty())
-        QTimer::singleShot(0, this, [this, text = loaded.warning] {
-            m_surroundings.messages->show(this, text, MessageIcon::Warning);
-        });
-}
-
-std::optional<QString> frmMain::savePlan()
-{
-    m_planSaveTimer.stop();
-    const SavedPlan plan = m_plan->saved();
-    if (plan == m_savedPlan)
-        return std::nullopt;
-    if (m_cardStore.readOnly())
-        return QStringLiteral("Another copy of Plenwick (%1) has your files open, so this copy saves nothing.")
-            .arg(m_cardStore.otherCopy());
-    if (auto failure = m_planStore.save(plan))
-        return failure;
-    m_savedPlan = plan;
-    return std::nullopt;
-}
-
-QString frmMain::planSaveFailure(const QString& reason) const
-{
-    return QStringLiteral("Your plan could not be saved to %1: %2")
-        .arg(QDir::toNativeSeparators(m_planStore.path()), reason);
-}
-
-// Written as the person works, so a failure is told on the status line,
-// where it stays until a save goes through; read-only, the note says it all.
-void frmMain::autosavePlan()
-{
-    if (m_cardStore.readOnly())
-        return;
-    if (auto failure = savePlan()) {
-        m_statusTimer.stop();
-        m_statusLine->setText(planSaveFailure(*failure));
-    } else if (m_statusLine->text().startsWith(QStringLiteral("Your plan could not"))) {
-        m_statusLine->clear();
-    }
-}
+void frmMain::SaveMyCards() { m_files->SaveMyCards(); }
 
 void frmMain::closeEvent(QCloseEvent* event)
 {
     m_surroundings.keepWindowPlace(saveGeometry());
-    QStringList failures;
-    if (m_cards->cards() != m_savedCards)
-        if (const auto failure = saveCards())
-            failures << saveFailure(*failure);
-    if (const auto failure = savePlan())
-        failures << planSaveFailure(*failure);
-    const bool close =
-        failures.isEmpty() ||
-        m_surroundings.messages->choose(this,
-                                        failures.join(QStringLiteral("\n\n")) +
-                                            QStringLiteral("\n\nClose anyway and lose the changes made since the "
-                                                           "last save?"),
-                                        QStringLiteral("Close anyway"), QStringLiteral("Stay"));
-    if (close)
-        event->accept();
-    else
-        event->ignore();
+    event->setAccepted(m_files->saveForClosing());
 }
 
 void frmMain::showOnly(Screen which)
@@ -514,7 +302,7 @@ void frmMain::showOnly(Screen which)
 void frmMain::switchScreen(Screen which)
 {
     // Read-only, only Save (or closing) tries to take over.
-    if (m_screenIndex == Screen::MyCards && !m_cardStore.readOnly())
+    if (m_screenIndex == Screen::MyCards && !m_files->readOnly())
         SaveMyCards();
     showOnly(which);
     screen(which)->enter(m_cards->cards());

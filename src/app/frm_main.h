@@ -1,17 +1,13 @@
 #pragma once
 
 #include "app/surroundings.h"
-#include "cards/card_store.h"
-#include "cards/plan_store.h"
 #include "offers/offer_download.h"
-#include "plan/offer_move.h"
 
 #include <QTimer>
 #include <QWidget>
 
 #include <array>
 #include <cstdint>
-#include <optional>
 
 class QFrame;
 class QGridLayout;
@@ -22,6 +18,7 @@ namespace plenwick {
 
 class BestOffersScreen;
 class HelpWindow;
+class KeptFiles;
 class CardScreen;
 class CardsScreen;
 class CostsScreen;
@@ -30,8 +27,8 @@ class ResultBlinker;
 class SavingsScreen;
 
 // The main window: the banner strip, the screen buttons and the screens. It
-// hands each screen what it needs, routes between them and keeps the card
-// file; the screens ask their own questions and show their own answers.
+// hands each screen what it needs and routes between them; KeptFiles keeps
+// what was typed between runs, and the screens ask their own questions and show their own answers.
 class frmMain : public QWidget {
     Q_OBJECT
 public:
@@ -67,16 +64,6 @@ private:
     void showHelp();
     void startOnce(QTimer& timer, const QString& name, int delayMs, void (frmMain::*work)());
     void paintPanels();
-    void LoadMyCards();
-    void showReadOnly();
-    void askToTakeOver();
-    void tellAboutAdvance(const CardBook& before, const CardBook& after, const QDateTime& savedAt);
-    std::optional<QString> saveCards();
-    QString saveFailure(const QString& reason) const;
-    void loadPlan();
-    void autosavePlan();
-    std::optional<QString> savePlan();
-    QString planSaveFailure(const QString& reason) const;
     void showOnly(Screen screen);
     void startBanner();
     void startOfferDownload();
@@ -86,11 +73,6 @@ private:
     QPushButton* screenButton(Screen which) const { return m_screenButtons[static_cast<int>(which)]; }
 
     Surroundings m_surroundings;
-    CardStore m_cardStore;
-    CardBook m_savedCards; // as the card file holds them, or as shown after loading
-    PlanStore m_planStore;
-    SavedPlan m_savedPlan;  // as the plan file holds it
-    QTimer m_planSaveTimer; // a burst of changes on My Plan is written once
     Screen m_screenIndex = Screen::MyCards;
 
     QFrame* m_bannerStrip = nullptr;
@@ -103,6 +85,7 @@ private:
     PlanScreen* m_plan = nullptr;
     BestOffersScreen* m_bestOffers = nullptr;
     HelpWindow* m_help = nullptr; // made when first asked for
+    KeptFiles* m_files = nullptr;
 
     QTimer m_offerTimer;
     OfferDownload m_offerDownload;
