@@ -7,36 +7,28 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 namespace plenwick {
 namespace {
 
-// The owner, group and others bits, as a file mode has them.
-constexpr auto kOwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
-constexpr int kModeBits = 0x7077;
-
 class PlanStoreTest : public testing::Test {
 protected:
-    QString besideCards(const QString& name) const { return dir.filePath(name); }
     // A link is told by where it leads, never followed (it may lead to a device).
-    QByteArray bytesOf(const QString& path) const
+    static QByteArray bytesOf(const QString& path)
     {
-        if (QFileInfo(path).isSymLink())
-            return "link to " + QFileInfo(path).symLinkTarget().toUtf8();
         QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
+        if (QFileInfo(path).isSymLink())
+            return "link to " + file.symLinkTarget().toUtf8();
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : "(none)";
     }
-    void put(const QString& path, const QByteArray& bytes) const
+    static void put(const QString& path, const QByteArray& bytes)
     {
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
     }
-    SavedPlan plan() const
+    static SavedPlan plan()
     {
         SavedPlan plan;
         plan.budget = "$450.00";
-        plan.moves[1] = {"Zero Intro", 12, 0, 19.99, "30.0000", {}};
         return plan;
     }
 
@@ -46,76 +38,68 @@ protected:
 
 TEST_F(PlanStoreTest, KeepsThePlanBesideTheCardFileForItsOwnerAlone)
 {
-    EXPECT_EQ(path, besideCards("myplan.json"));
+    EXPECT_EQ(path, dir.filePath("myplan.json"));
     PlanStore store(path);
     const LoadedPlan none = store.load(true);
     EXPECT_EQ(none.plan, SavedPlan{});
     EXPECT_EQ(none.warning, "");
     EXPECT_EQ(store.save(plan()), std::nullopt);
-    EXPECT_EQ(QFile::permissions(path) & kModeBits, kOwnerOnly);
+    EXPECT_EQ(QFile::permissions(path) & 0x7077, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    EXPECT_EQ(PlanStore(path).load(true).plan, plan());
+    QFile::setPermissions(path, QFileDevice::ReadOwner);
+    EXPECT_EQ(store.save(SavedPlan{}), "The file is read-only.");
     EXPECT_EQ(PlanStore(path).load(true).plan, plan());
 }
 
-TEST_F(PlanStoreTest, KeepsTheFilesPermissionsAndLeavesAReadOnlyFileAlone)
+TEST_F(PlanStoreTest, RemovesWhatAnInterruptedSaveLeftOnlyWhenItMayWrite)
 {
-    put(path, "");
-    QFile::setPermissions(path, kOwnerOnly | QFileDevice::ReadGroup);
-    PlanStore store(path);
-    EXPECT_EQ(store.load(true).warning, ""); // an empty file holds no plan yet
-    EXPECT_EQ(store.save(plan()), std::nullopt);
-    EXPECT_EQ(QFile::permissions(path) & kModeBits, kOwnerOnly | QFileDevice::ReadGroup);
-    QFile::setPermissions(path, QFileDevice::ReadOwner);
-    const QByteArray before = bytesOf(path);
-    EXPECT_EQ(store.save(SavedPlan{}), "The file is read-only.");
-    EXPECT_EQ(bytesOf(path), before);
-}
-
-TEST_F(PlanStoreTest, RemovesOnlyWhatAnInterruptedSaveLeftAndOnlyWhenItMayWrite)
-{
-    const QString leftover = besideCards("myplan.json.plenwick-saving-AbCdEf");
-    const QString persons = besideCards("myplan.json.MyCopy");
+    const QString leftover = path + ".plenwick-saving-AbCdEf";
     put(leftover, "{");
-    put(persons, "{}");
     PlanStore(path).load(false);
     EXPECT_TRUE(QFile::exists(leftover));
     PlanStore(path).load(true);
     EXPECT_FALSE(QFile::exists(leftover));
-    EXPECT_TRUE(QFile::exists(persons));
 }
 
 struct Unreadable {
-    const char* what;
-    std::function<void()> make;
-    const char* reason;
+    QByteArray bytes; // none: a folder
+    QString linkTo;
+    QString reason;
 };
 
-TEST_F(PlanStoreTest, NeverWritesOverAPlanItCannotReadAndKeepsACopyOfOneThatIsNoPlan)
+TEST_F(PlanStoreTest, NeverWritesOverAPlanItCannotRead)
 {
-    const auto write = [this](const QByteArray& bytes) { return [this, bytes] { put(path, bytes); }; };
     const Unreadable files[] = {
-        {"newer", write(R"({"version": 2, "budget": "$1.00"})"), "a newer Plenwick (plan file version 2)"},
-        {"folder", [this] { QDir().mkpath(path); }, "it is a folder"},
-        {"link to nothing", [this] { QFile::link(besideCards("gone"), path); }, "which does not exist"},
-        {"link to a device", [this] { QFile::link("/dev/zero", path); }, "it is not an ordinary file"},
-        {"oversized", write(QByteArray(PlanStore::kMostBytes + 1, ' ')), "larger than 1 MiB"},
+        {R"({"version": 2, "budget": "$1.00"})", {}, "a newer Plenwick (plan file version 2)"},
+        {{}, {}, "it is a folder"},
+        {{}, "/dev/zero", "it is not an ordinary file"},
+        {QByteArray(PlanStore::kMostBytes + 1, ' '), {}, "larger than 1 MiB"},
     };
     for (const Unreadable& file : files) {
-        SCOPED_TRACE(file.what);
-        QDir(dir.path()).removeRecursively();
-        QDir().mkpath(dir.path());
-        file.make();
+        SCOPED_TRACE(file.reason.toStdString());
+        QDir(path).removeRecursively();
+        QFile::remove(path);
+        if (!file.linkTo.isEmpty())
+            QFile::link(file.linkTo, path);
+        else if (file.bytes.isNull())
+            QDir().mkpath(path);
+        else
+            put(path, file.bytes);
         const QByteArray before = bytesOf(path);
         PlanStore store(path);
         const LoadedPlan loaded = store.load(true);
         EXPECT_EQ(loaded.plan, SavedPlan{});
-        EXPECT_TRUE(loaded.warning.contains(file.reason)) << loaded.warning.toStdString();
+        EXPECT_TRUE(loaded.warning.contains(file.reason));
         EXPECT_TRUE(loaded.warning.contains(QDir::toNativeSeparators(path)));
         EXPECT_NE(store.save(plan()), std::nullopt);
         EXPECT_EQ(bytesOf(path), before);
         EXPECT_FALSE(QFileInfo::exists(path + ".unreadable"));
     }
-    for (const QByteArray noPlan : {"{\"budget", "[1, 2]", "{\"budget\": \"$1.00\"}"}) {
-        SCOPED_TRACE(noPlan.toStdString());
+}
+
+TEST_F(PlanStoreTest, APlanThatIsNoPlanIsCopiedAsideBeforeItIsWrittenOver)
+{
+    for (const QByteArray noPlan : {"{\"budget", "{\"budget\": \"$1.00\"}"}) {
         QFile::remove(path + ".unreadable");
         put(path, noPlan);
         PlanStore store(path);
@@ -124,26 +108,9 @@ TEST_F(PlanStoreTest, NeverWritesOverAPlanItCannotReadAndKeepsACopyOfOneThatIsNo
         EXPECT_EQ(store.save(plan()), std::nullopt);
         EXPECT_EQ(PlanStore(path).load(true).plan, plan());
     }
-}
-
-TEST_F(PlanStoreTest, APlanThatCouldNotBeReadAtStartIsCopiedBeforeItIsWrittenOver)
-{
-    const QString target = besideCards("elsewhere.json");
-    QFile::link(target, path);
-    PlanStore store(path);
-    EXPECT_NE(store.load(true).warning, "");
-    put(target, "not yet a plan"); // the person mends the link
-    EXPECT_EQ(store.save(plan()), std::nullopt);
-    EXPECT_EQ(bytesOf(path + ".unreadable"), "not yet a plan");
-    EXPECT_TRUE(QFileInfo(path).isSymLink());
-    EXPECT_EQ(PlanStore(path).load(true).plan, plan());
-}
-
-TEST_F(PlanStoreTest, APlanThatIsNoPlanIsNeverWrittenOverUntilACopyOfItCanBeKept)
-{
-    put(path, "{");
     for (int n = 1; n <= 100; ++n)
         put(path + ".unreadable" + (n > 1 ? "-" + QString::number(n) : ""), "other");
+    put(path, "{");
     PlanStore store(path);
     EXPECT_TRUE(store.load(true).warning.contains("could not be copied (100 copies stand there already)"));
     EXPECT_EQ(store.save(plan()), "The plan file there could not be copied (100 copies stand there already), so it "
@@ -152,6 +119,19 @@ TEST_F(PlanStoreTest, APlanThatIsNoPlanIsNeverWrittenOverUntilACopyOfItCanBeKept
     QFile::remove(path + ".unreadable-7");
     EXPECT_EQ(store.save(plan()), std::nullopt);
     EXPECT_EQ(bytesOf(path + ".unreadable-7"), "{");
+}
+
+TEST_F(PlanStoreTest, APlanUnreadableAtStartIsCopiedAsideOnceThePersonMendsIt)
+{
+    const QString target = dir.filePath("elsewhere.json");
+    QFile::link(target, path);
+    PlanStore store(path);
+    EXPECT_NE(store.load(true).warning, "");
+    put(target, "not yet a plan");
+    EXPECT_EQ(store.save(plan()), std::nullopt);
+    EXPECT_EQ(bytesOf(path + ".unreadable"), "not yet a plan");
+    EXPECT_EQ(bytesOf(path), "link to " + target.toUtf8());
+    EXPECT_EQ(PlanStore(path).load(true).plan, plan());
 }
 
 } // namespace
