@@ -63,7 +63,9 @@ frmMain::frmMain(Surroundings surroundings, QWidget* parent)
     connect(&m_offerDownload, &OfferDownload::finished, this, &frmMain::offersArrived);
 }
 
-frmMain::~frmMain() = default;
+// The screens go first, while the window is whole: one may still speak as
+// it is taken down (a box it loses the focus of finishes its edit).
+frmMain::~frmMain() { qDeleteAll(m_screens); }
 
 void frmMain::startOnce(QTimer& timer, const QString& name, int delayMs, void (frmMain::*work)())
 {
@@ -187,7 +189,7 @@ void frmMain::connectScreens()
     connect(m_cards, &CardsScreen::cardsEdited, m_bestOffers, &BestOffersScreen::dropRanking);
     // A card's minimum rule, set on My Plan, gives My Costs its statement line.
     connect(m_plan, &PlanScreen::savedChanged, m_costs,
-            [this](const SavedPlan& saved) { m_costs->setMinimumRules(saved.cardMinimums); });
+            [costs = m_costs](const SavedPlan& saved) { costs->setMinimumRules(saved.cardMinimums); });
     m_files = new KeptFiles(m_surroundings, this, {m_cards, m_costs, m_plan});
     connect(m_files, &KeptFiles::statusChanged, m_statusLine, [this](const QString& text, bool lasting) {
         m_statusLine->setText(text);
