@@ -91,8 +91,6 @@ void AdvanceBalances(CardBook& book, int months)
 {
     for (CardRow& row : book) {
         QString& totalDue = row[CardRow::TotalDue];
-        if (totalDue.isEmpty())
-            continue;
         const auto total = money(totalDue.toStdString());
         const auto payment = money(row[CardRow::ActualPayment].toStdString());
         if (!total || !payment || *total <= MoneyAmount())
