@@ -29,8 +29,7 @@ void OfferDownload::start(const QUrl& offerFile, int timeoutMs)
     QNetworkRequest request(offerFile);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
     m_offerFile = offerFile;
-    m_failed = false;
-    m_tooLarge = false;
+    m_progress = {};
     m_reply = m_network.get(request);
     m_reply->setReadBufferSize(kReadBufferBytes);
     connect(m_reply, &QNetworkReply::readyRead, this, &OfferDownload::readBody);
@@ -40,17 +39,17 @@ void OfferDownload::start(const QUrl& offerFile, int timeoutMs)
 
 void OfferDownload::readBody()
 {
-    if (!m_reply || m_failed)
+    if (!m_reply || m_progress.failed)
         return;
     m_body += m_reply->read(kMostBytes + 1 - m_body.size());
-    m_tooLarge = m_body.size() > kMostBytes;
-    if (m_tooLarge)
+    m_progress.tooLarge = m_body.size() > kMostBytes;
+    if (m_progress.tooLarge)
         giveUp();
 }
 
 void OfferDownload::giveUp()
 {
-    m_failed = true;
+    m_progress.failed = true;
     if (m_reply)
         m_reply->abort(); // finishes the reply
 }
@@ -65,9 +64,10 @@ void OfferDownload::end()
     reply->deleteLater();
     m_deadline.stop();
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    const bool succeeded = !m_failed && reply->error() == QNetworkReply::NoError && status >= 200 && status <= 299;
+    const bool succeeded =
+        !m_progress.failed && reply->error() == QNetworkReply::NoError && status >= 200 && status <= 299;
     const QByteArray body = std::exchange(m_body, {});
-    OfferFileShortfall shortfall{0, m_tooLarge};
+    OfferFileShortfall shortfall{.tooLarge = m_progress.tooLarge};
     emit finished(succeeded ? readOfferFile(body, m_offerFile, &shortfall.linesLeftOut) : OfferList(), shortfall);
 }
 

@@ -51,8 +51,12 @@ private:
     QTimer m_deadline;
     QUrl m_offerFile;
     QByteArray m_body;
-    bool m_failed = false;
-    bool m_tooLarge = false;
+    // How the download under way stands; start() begins afresh.
+    struct Progress {
+        bool failed = false;
+        bool tooLarge = false;
+    };
+    Progress m_progress;
 };
 
 } // namespace plenwick
