@@ -62,8 +62,9 @@ TEST(OnlyMinimumPayments, CountsMonthsYearsAndTotalAsTheStatementShowsThem)
         const auto warning = OnlyMinimumPayments(dollars(balance), 0, {}, dollars("100"));
         EXPECT_EQ(std::pair(warning.months, warning.years), std::pair(months, years)) << balance;
     }
-    // The minimum never gets past the interest.
+    // The minimum never gets past the interest; nothing owed takes no month.
     EXPECT_FALSE(OnlyMinimumPayments(dollars("10,000"), 12, {}, dollars("100")).paidOff);
+    EXPECT_EQ(OnlyMinimumPayments(MoneyAmount(), 12, {}, dollars("100")).months, 0);
 }
 
 } // namespace

@@ -88,6 +88,8 @@ TEST(PayoffPayment, ShowsTheMonthlyPaymentAndTheInterestItIsCharged)
              "$12,000.00|12.00|1,000|$120.01 monthly, interest 1012858887",
              // A fraction of a month is used as it is.
              "$1,000.00|12.00|12.5|$85.50 monthly, interest 688956",
+             // 50 % a month: r x (1 + r)^months is exactly 1, and the payment the balance.
+             "$1,000.00|600|1.7095112913514547|$1,000.00 monthly, interest 7500000",
              // At no interest the balance is shared out evenly.
              "$1,000.00|0.00|12|$83.33 monthly, interest 0",
              "$1,000.00|none|3|$333.33 monthly, interest 0",
