@@ -106,6 +106,17 @@ TEST(PayoffPayment, ShowsTheMonthlyPaymentAndTheInterestItIsCharged)
     }
 }
 
+TEST(BalanceWithInterest, ChargesEachMonthsInterestBeforeItsPayment)
+{
+    // 1,000 + 10 - 100, then + 9.10 - 100; never below 0.
+    EXPECT_EQ(BalanceWithInterest("$1,000.00", "12", "$100.00", 2), money("819.10"));
+    EXPECT_EQ(BalanceWithInterest("$1,000.00", "12", "$100.00", 12), MoneyAmount());
+    // A figure that cannot be read, or a balance that leaves the money range, gives none.
+    EXPECT_EQ(BalanceWithInterest("$1,000.00", "x", "$100.00", 2), std::nullopt);
+    EXPECT_EQ(BalanceWithInterest("$1,000.00", "12", "", 2), std::nullopt);
+    EXPECT_EQ(BalanceWithInterest("$900,000,000,000,000.00", "36", "$0", 1), std::nullopt);
+}
+
 std::string described(const PayoffRunResult& run)
 {
     const char* ends[] = {"paid off", "not covered", "too long"};
@@ -140,6 +151,10 @@ TEST(PayoffRun, ChargesIntroductoryRatesAndStopsAtTheBound)
     for (const auto& [balance, plan, payment, most, run] : cases)
         EXPECT_EQ(described(PayoffRun(*money(balance), plan, money(payment), most)), run)
             << balance << " paying " << payment;
+    // The plain rule too ends where the balance would leave the range of money.
+    EXPECT_EQ(described(PayoffRunPlain(*money("100,000,000,000,000"), RatePlan::constant(-10800),
+                                       money("900,000,000,000,000"))),
+              "1000 months, not covered!, interest 0");
 }
 
 // Balances from a tick to the largest amount, rates up to 1,000 % with up to

@@ -96,6 +96,8 @@ TEST(SavingsOptions, SayWhatTheFasterAndBiggerRepaymentsSaveInInterest)
               "Interest saved: " + FormatByPattern(*interest("150").minus(interest("300")), Pattern::Money));
     const SavingsAnswer smaller = SavingsOptions({"$5,000.00", "18.00", "$150.00", {}, "$100 ", {}});
     EXPECT_TRUE(smaller.biggerInterest.ends_with(" more interest"));
+    EXPECT_EQ(SavingsOptions({"$5,000.00", "18.00", "$150.00", {}, "$150 ", {}}).biggerInterest,
+              "Interest saved: $0.00");
     EXPECT_EQ(SavingsOptions({"$5,000.00", "18.00", "$75.00", "1 month", {}, {}}).fastInterest, ""); // never ends now
     EXPECT_EQ(MonthsOfItem("1 month"), 1.0);
 }
