@@ -57,6 +57,7 @@ TEST(Reading, MoneyDropsDollarSignsAndRoundsToTheNearestTickTiesToEven)
         {"$", kNone},
         {"0.00005", 0},
         {"0.00015", 2},
+        {"0.00035", 4},
         {"0.000050001", 1},
         {"-0.00015", -2},
         {"922,337,203,685,477.5807", kMax},
@@ -111,7 +112,7 @@ TEST(FormatByPattern, ShowsDoublesAtFifteenDigitsAndAmountsExactly)
 {
     // 1.005 is stored just below 1.005, but is a half at fifteen digits.
     const std::pair<double, const char*> doubles[] = {
-        {88.84879, "$88.85"}, {1.005, "$1.01"}, {INFINITY, "inf"}, {-1234567.891, "-$1,234,567.89"}};
+        {88.84879, "$88.85"}, {1.005, "$1.01"}, {0.0125, "$0.01"}, {INFINITY, "inf"}, {-1234567.891, "-$1,234,567.89"}};
     for (const auto& [value, shown] : doubles)
         EXPECT_EQ(FormatByPattern(value, Pattern::Money), shown);
     EXPECT_EQ(FormatByPattern(1e20, Pattern::Money), "$100,000,000,000,000,000,000.00");
