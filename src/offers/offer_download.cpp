@@ -12,7 +12,7 @@ namespace plenwick {
 namespace {
 
 // Qt holds no more than this for us to read; the rest waits in the network,
-// so a body without end costs no memory beyond the limit.
+// so a body without end costs no memory beyond the limit and one buffer.
 constexpr qint64 kReadBufferBytes = qint64{64} * 1024;
 
 } // namespace
@@ -41,7 +41,7 @@ void OfferDownload::readBody()
 {
     if (!m_reply || m_progress.failed)
         return;
-    m_body += m_reply->read(kMostBytes + 1 - m_body.size());
+    m_body += m_reply->readAll(); // at most the read buffer past the limit
     m_progress.tooLarge = m_body.size() > kMostBytes;
     if (m_progress.tooLarge)
         giveUp();
