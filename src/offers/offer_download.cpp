@@ -29,7 +29,7 @@ void OfferDownload::start(const QUrl& offerFile, int timeoutMs)
     QNetworkRequest request(offerFile);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
     m_offerFile = offerFile;
-    m_progress = {};
+    m_failed = false;
     m_reply = m_network.get(request);
     m_reply->setReadBufferSize(kReadBufferBytes);
     connect(m_reply, &QNetworkReply::readyRead, this, &OfferDownload::readBody);
@@ -39,17 +39,16 @@ void OfferDownload::start(const QUrl& offerFile, int timeoutMs)
 
 void OfferDownload::readBody()
 {
-    if (!m_reply || m_progress.failed)
+    if (!m_reply || m_failed)
         return;
     m_body += m_reply->readAll(); // at most the read buffer past the limit
-    m_progress.tooLarge = m_body.size() > kMostBytes;
-    if (m_progress.tooLarge)
+    if (m_body.size() > kMostBytes)
         giveUp();
 }
 
 void OfferDownload::giveUp()
 {
-    m_progress.failed = true;
+    m_failed = true;
     if (m_reply)
         m_reply->abort(); // finishes the reply
 }
@@ -64,10 +63,9 @@ void OfferDownload::end()
     reply->deleteLater();
     m_deadline.stop();
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    const bool succeeded =
-        !m_progress.failed && reply->error() == QNetworkReply::NoError && status >= 200 && status <= 299;
+    const bool succeeded = !m_failed && reply->error() == QNetworkReply::NoError && status >= 200 && status <= 299;
     const QByteArray body = std::exchange(m_body, {});
-    OfferFileShortfall shortfall{.tooLarge = m_progress.tooLarge};
+    OfferFileShortfall shortfall{.tooLarge = body.size() > kMostBytes};
     emit finished(succeeded ? readOfferFile(body, m_offerFile, &shortfall.linesLeftOut) : OfferList(), shortfall);
 }
 

@@ -18,7 +18,7 @@ namespace plenwick {
 // What of the offer file did not reach the list.
 struct OfferFileShortfall {
     std::size_t linesLeftOut = 0; // offers past the most a card choice holds
-    bool tooLarge = false;        // the file was over OfferDownload::kMostBytes, and none was read
+    bool tooLarge{};              // the file was over OfferDownload::kMostBytes, and none was read
 
     bool operator==(const OfferFileShortfall&) const = default;
 };
@@ -51,12 +51,7 @@ private:
     QTimer m_deadline;
     QUrl m_offerFile;
     QByteArray m_body;
-    // How the download under way stands; start() begins afresh.
-    struct Progress {
-        bool failed = false;
-        bool tooLarge = false;
-    };
-    Progress m_progress;
+    bool m_failed{}; // the download under way was given up; start() clears it
 };
 
 } // namespace plenwick
