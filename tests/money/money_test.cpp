@@ -58,6 +58,7 @@ TEST(Reading, MoneyDropsDollarSignsAndRoundsToTheNearestTickTiesToEven)
         {"0.00005", 0},
         {"0.00015", 2},
         {"0.00035", 4},
+        {"0.00012", 1},
         {"0.000050001", 1},
         {"-0.00015", -2},
         {"922,337,203,685,477.5807", kMax},
