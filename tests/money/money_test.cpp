@@ -43,6 +43,7 @@ TEST(Reading, NumbersFollowUsEnglishRules)
     EXPECT_EQ(number("-0." + std::string(330, '0') + "1"), 0); // too small for a double
     // A text cut from a longer one ends where it ends.
     EXPECT_EQ(number(std::string_view("1,5").substr(0, 2)), kNone);
+    EXPECT_EQ(number(std::string_view("1.55").substr(0, 3)), 1.5);
 
     for (const char* text : {"", "abc", "1.2.3", ",123", "123,", "1,,2", "1.2,3", "1,.5", ".", "-.", "--5", "1 2"})
         EXPECT_EQ(number(text), kNone) << text;
