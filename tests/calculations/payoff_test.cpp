@@ -94,8 +94,9 @@ TEST(PayoffPayment, ShowsTheMonthlyPaymentAndTheInterestItIsCharged)
              "$1,000.00|0.00|12|$83.33 monthly, interest 0",
              "$1,000.00|none|3|$333.33 monthly, interest 0",
              "|12.00|12|$0.00 monthly, interest 0",
-             // (1 + r)^months overflows: the payment is left uncomputed.
+             // (1 + r)^months overflows, or is 1 for a sliver of a month: the payment is left uncomputed.
              "$1,000.00|12.00|100000|$0.00 monthly",
+             "$1,000.00|12.00|0.00000000000000000001|$0.00 monthly",
              "$1,000.00|12.00||-, Enter re-payment period",
              "$1,000.00|12.00|twelve|-, Enter re-payment period",
              "$1,000.00|12.00|0|-, Enter re-payment period",
