@@ -54,6 +54,7 @@ TEST(SavingsOptions, MeasuresEachChosenOptionAgainstTheBaseline)
         // a count past the 32-bit range is no count at all.
         {twin("2.5"), "-", "-", sentence("Twin Card", 2, "$300.00"), "0122"},
         {twin("soon"), "-", "-", "-", "012"},
+        {twin("1"), "-", "-", sentence("Twin Card", 1, "$150.00"), "0122"},
         {twin("2147483647"), "-", "-", sentence("Twin Card", 13, "$1,950.00"), "0122"},
         {twin("2147483648"), "-", "-", "-", "012"},
         // A saving past the range of money is not shown.
