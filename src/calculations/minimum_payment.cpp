@@ -42,7 +42,7 @@ MinimumPaymentWarning OnlyMinimumPayments(MoneyAmount balance, double annualRate
         if (!owed || warning.months >= kMostInterestMonths)
             return warning;
         const MoneyAmount payment = MinimumDue(rule, typedMinimum, balance, *interest);
-        if (payment <= *interest && payment < *owed)
+        if (payment <= *interest) // the balance is positive: such a payment is less than owed
             return warning;
         balance = *owed->minus(payment);
         warning.interest = warning.interest.plusTimesHeld(*interest, 1);

@@ -15,7 +15,7 @@ struct MinimumRule {
         Percent,             // percent of the balance, at least the floor
     };
     Kind kind = Kind::AsTyped;
-    double percent = 0; // 0-100; more pays all that is owed, less counts as 0
+    double percent{}; // 0-100; more pays all that is owed, less counts as 0; unread when as typed
     MoneyAmount floor;
 
     bool operator==(const MinimumRule&) const = default;

@@ -72,11 +72,10 @@ std::optional<std::string> formattedSaving(MoneyAmount baseTotal, MoneyAmount op
 std::string interestSaved(MoneyAmount asNow, MoneyAmount withOption)
 {
     const auto saved = asNow.minus(withOption);
+    if (saved && *saved >= MoneyAmount())
+        return "Interest saved: " + FormatByPattern(*saved, Pattern::Money);
     const auto lost = withOption.minus(asNow);
-    if (!saved || !lost)
-        return {};
-    return *saved >= MoneyAmount() ? "Interest saved: " + FormatByPattern(*saved, Pattern::Money)
-                                   : FormatByPattern(*lost, Pattern::Money) + " more interest";
+    return lost ? FormatByPattern(*lost, Pattern::Money) + " more interest" : std::string();
 }
 
 } // namespace

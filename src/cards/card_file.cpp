@@ -14,6 +14,7 @@ namespace {
 
 const QString kLineEnd = QStringLiteral("\r\n");
 const QString kSeparator = QStringLiteral("|");
+const QString kEmptyRow = QStringLiteral("|||||");
 const QString kDateTimeForm = QStringLiteral("M/d/yyyy h:mm:ss AP");
 const QString kDateForm = QStringLiteral("M/d/yyyy");
 
@@ -66,17 +67,17 @@ CardFileContents readCardFile(QByteArrayView bytes)
     // rows, but one whose line ends were lost: it is kept before a save.
     if (rows.isEmpty() && !contents.savedAt && !stamp.isEmpty())
         contents.wholeFile = false;
-    // Fewer row lines leave the other rows empty.
-    const std::size_t count = std::min(contents.book.size(), static_cast<std::size_t>(rows.size()));
-    for (std::size_t row = 0; row < count; ++row) {
-        const QStringList fields = rows[static_cast<qsizetype>(row)].split(kSeparator);
+    // Fewer row lines leave the other rows empty; lines past the last row are not read.
+    qsizetype line = 0;
+    for (CardRow& row : contents.book) {
+        const QStringList fields = rows.value(line++, kEmptyRow).split(kSeparator);
         const bool fits = std::all_of(fields.begin(), fields.end(),
                                       [](const QString& field) { return field.size() <= kMostFieldChars; });
         if (fields.size() != CardRow::FieldCount || !fits) {
             contents.wholeFile = false;
             continue;
         }
-        std::copy(fields.begin(), fields.end(), contents.book[row].fields.begin());
+        std::copy(fields.begin(), fields.end(), row.fields.begin());
     }
     return contents;
 }
@@ -91,8 +92,6 @@ void AdvanceBalances(CardBook& book, int months)
 {
     for (CardRow& row : book) {
         QString& totalDue = row[CardRow::TotalDue];
-        if (totalDue.isEmpty())
-            continue;
         const auto total = money(totalDue.toStdString());
         const auto payment = money(row[CardRow::ActualPayment].toStdString());
         if (!total || !payment || *total <= MoneyAmount())

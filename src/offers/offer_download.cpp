@@ -12,7 +12,7 @@ namespace plenwick {
 namespace {
 
 // Qt holds no more than this for us to read; the rest waits in the network,
-// so a body without end costs no memory beyond the limit.
+// so a body without end costs no memory beyond the limit and one buffer.
 constexpr qint64 kReadBufferBytes = qint64{64} * 1024;
 
 } // namespace
@@ -30,7 +30,6 @@ void OfferDownload::start(const QUrl& offerFile, int timeoutMs)
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
     m_offerFile = offerFile;
     m_failed = false;
-    m_tooLarge = false;
     m_reply = m_network.get(request);
     m_reply->setReadBufferSize(kReadBufferBytes);
     connect(m_reply, &QNetworkReply::readyRead, this, &OfferDownload::readBody);
@@ -42,9 +41,8 @@ void OfferDownload::readBody()
 {
     if (!m_reply || m_failed)
         return;
-    m_body += m_reply->read(kMostBytes + 1 - m_body.size());
-    m_tooLarge = m_body.size() > kMostBytes;
-    if (m_tooLarge)
+    m_body += m_reply->readAll(); // at most the read buffer past the limit
+    if (m_body.size() > kMostBytes)
         giveUp();
 }
 
@@ -67,7 +65,7 @@ void OfferDownload::end()
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     const bool succeeded = !m_failed && reply->error() == QNetworkReply::NoError && status >= 200 && status <= 299;
     const QByteArray body = std::exchange(m_body, {});
-    OfferFileShortfall shortfall{0, m_tooLarge};
+    OfferFileShortfall shortfall{.tooLarge = body.size() > kMostBytes};
     emit finished(succeeded ? readOfferFile(body, m_offerFile, &shortfall.linesLeftOut) : OfferList(), shortfall);
 }
 

@@ -18,7 +18,7 @@ namespace plenwick {
 // What of the offer file did not reach the list.
 struct OfferFileShortfall {
     std::size_t linesLeftOut = 0; // offers past the most a card choice holds
-    bool tooLarge = false;        // the file was over OfferDownload::kMostBytes, and none was read
+    bool tooLarge{};              // the file was over OfferDownload::kMostBytes, and none was read
 
     bool operator==(const OfferFileShortfall&) const = default;
 };
@@ -51,8 +51,7 @@ private:
     QTimer m_deadline;
     QUrl m_offerFile;
     QByteArray m_body;
-    bool m_failed = false;
-    bool m_tooLarge = false;
+    bool m_failed{}; // the download under way was given up; start() clears it
 };
 
 } // namespace plenwick

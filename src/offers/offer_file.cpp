@@ -9,9 +9,15 @@ namespace {
 
 OfferRecord offerFromLine(const QString& line)
 {
-    QStringList fields = line.split(QLatin1Char('|'));
-    fields.resize(std::max<qsizetype>(fields.size(), 7));
-    return {withoutDirectionControls(fields[0]), fields[1], fields[2], fields[3], fields[4], fields[5], fields[6]};
+    // Fields past the seventh are not read; missing ones are empty.
+    const QStringList fields = line.split(QLatin1Char('|'));
+    return {withoutDirectionControls(fields.value(0)),
+            fields.value(1),
+            fields.value(2),
+            fields.value(3),
+            fields.value(4),
+            fields.value(5),
+            fields.value(6)};
 }
 
 } // namespace

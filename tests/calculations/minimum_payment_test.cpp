@@ -62,8 +62,13 @@ TEST(OnlyMinimumPayments, CountsMonthsYearsAndTotalAsTheStatementShowsThem)
         const auto warning = OnlyMinimumPayments(dollars(balance), 0, {}, dollars("100"));
         EXPECT_EQ(std::pair(warning.months, warning.years), std::pair(months, years)) << balance;
     }
-    // The minimum never gets past the interest.
+    // The minimum never gets past the interest; nothing owed takes no month.
     EXPECT_FALSE(OnlyMinimumPayments(dollars("10,000"), 12, {}, dollars("100")).paidOff);
+    EXPECT_EQ(OnlyMinimumPayments(MoneyAmount(), 12, {}, dollars("100")).months, 0);
+    // A tick a month: 5,000,000 months are the most a warning counts.
+    const MoneyAmount tick = MoneyAmount::fromTicks(1);
+    EXPECT_TRUE(OnlyMinimumPayments(MoneyAmount::fromTicks(5'000'000), 0, {}, tick).paidOff);
+    EXPECT_FALSE(OnlyMinimumPayments(MoneyAmount::fromTicks(5'000'001), 0, {}, tick).paidOff);
 }
 
 } // namespace

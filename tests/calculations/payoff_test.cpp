@@ -88,12 +88,15 @@ TEST(PayoffPayment, ShowsTheMonthlyPaymentAndTheInterestItIsCharged)
              "$12,000.00|12.00|1,000|$120.01 monthly, interest 1012858887",
              // A fraction of a month is used as it is.
              "$1,000.00|12.00|12.5|$85.50 monthly, interest 688956",
+             // 50 % a month: r x (1 + r)^months is exactly 1, and the payment the balance.
+             "$1,000.00|600|1.7095112913514547|$1,000.00 monthly, interest 7500000",
              // At no interest the balance is shared out evenly.
              "$1,000.00|0.00|12|$83.33 monthly, interest 0",
              "$1,000.00|none|3|$333.33 monthly, interest 0",
              "|12.00|12|$0.00 monthly, interest 0",
-             // (1 + r)^months overflows: the payment is left uncomputed.
+             // (1 + r)^months overflows, or is 1 for a sliver of a month: the payment is left uncomputed.
              "$1,000.00|12.00|100000|$0.00 monthly",
+             "$1,000.00|12.00|0.00000000000000000001|$0.00 monthly",
              "$1,000.00|12.00||-, Enter re-payment period",
              "$1,000.00|12.00|twelve|-, Enter re-payment period",
              "$1,000.00|12.00|0|-, Enter re-payment period",
@@ -102,6 +105,17 @@ TEST(PayoffPayment, ShowsTheMonthlyPaymentAndTheInterestItIsCharged)
         const auto [balance, rate, months, expected] = fieldsOf(row);
         EXPECT_EQ(shown(PayoffPayment(balance, rate, months)), expected) << row;
     }
+}
+
+TEST(BalanceWithInterest, ChargesEachMonthsInterestBeforeItsPayment)
+{
+    // 1,000 + 10 - 100, then + 9.10 - 100; never below 0.
+    EXPECT_EQ(BalanceWithInterest("$1,000.00", "12", "$100.00", 2), money("819.10"));
+    EXPECT_EQ(BalanceWithInterest("$1,000.00", "12", "$100.00", 12), MoneyAmount());
+    // A figure that cannot be read, or a balance that leaves the money range, gives none.
+    EXPECT_EQ(BalanceWithInterest("$1,000.00", "x", "$100.00", 2), std::nullopt);
+    EXPECT_EQ(BalanceWithInterest("$1,000.00", "12", "", 2), std::nullopt);
+    EXPECT_EQ(BalanceWithInterest("$900,000,000,000,000.00", "36", "$0", 1), std::nullopt);
 }
 
 std::string described(const PayoffRunResult& run)
@@ -138,6 +152,10 @@ TEST(PayoffRun, ChargesIntroductoryRatesAndStopsAtTheBound)
     for (const auto& [balance, plan, payment, most, run] : cases)
         EXPECT_EQ(described(PayoffRun(*money(balance), plan, money(payment), most)), run)
             << balance << " paying " << payment;
+    // The plain rule too ends where the balance would leave the range of money.
+    EXPECT_EQ(described(PayoffRunPlain(*money("100,000,000,000,000"), RatePlan::constant(-10800),
+                                       money("900,000,000,000,000"))),
+              "1000 months, not covered!, interest 0");
 }
 
 // Balances from a tick to the largest amount, rates up to 1,000 % with up to

@@ -53,6 +53,8 @@ TEST(SavingsOptions, MeasuresEachChosenOptionAgainstTheBaseline)
         // Introductory months round to the nearest whole month, ties to even;
         // a count past the 32-bit range is no count at all.
         {twin("2.5"), "-", "-", sentence("Twin Card", 2, "$300.00"), "0122"},
+        {twin("soon"), "-", "-", "-", "012"},
+        {twin("1"), "-", "-", sentence("Twin Card", 1, "$150.00"), "0122"},
         {twin("2147483647"), "-", "-", sentence("Twin Card", 13, "$1,950.00"), "0122"},
         {twin("2147483648"), "-", "-", "-", "012"},
         // A saving past the range of money is not shown.
@@ -96,6 +98,8 @@ TEST(SavingsOptions, SayWhatTheFasterAndBiggerRepaymentsSaveInInterest)
               "Interest saved: " + FormatByPattern(*interest("150").minus(interest("300")), Pattern::Money));
     const SavingsAnswer smaller = SavingsOptions({"$5,000.00", "18.00", "$150.00", {}, "$100 ", {}});
     EXPECT_TRUE(smaller.biggerInterest.ends_with(" more interest"));
+    EXPECT_EQ(SavingsOptions({"$5,000.00", "18.00", "$150.00", {}, "$150 ", {}}).biggerInterest,
+              "Interest saved: $0.00");
     EXPECT_EQ(SavingsOptions({"$5,000.00", "18.00", "$75.00", "1 month", {}, {}}).fastInterest, ""); // never ends now
     EXPECT_EQ(MonthsOfItem("1 month"), 1.0);
 }

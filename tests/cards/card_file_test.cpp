@@ -19,7 +19,7 @@ TEST(CardFile, ReadsEachRowOnItsOwn)
         {kStamp + kGold + kEmptyRows, "Gold////"},
         {kStamp + "Go|" + kGold + "Tin|||||\r\n" + kEmptyRows, "/Tin/// broken"}, // a "|" in a name
         {kStamp + "Gold|$1|2|$3|$4\r\n" + kEmptyRows, "//// broken"},
-        {kStamp + kGold + "Tin|||||\r\nLead|||||\r\n", "Gold/Tin/Lead//"}, // fewer rows: the rest empty
+        {kStamp + kGold + "Tin|||||\r\nLead|||||", "Gold/Tin/Lead//"}, // fewer rows, the last unended: the rest empty
         {kStamp, "////"},
         {"\r\n", "//// undated"},
         {"3/14/2008 9:05:12 PM\nGold|$1|2|$3|$4|$5\n", "//// broken undated"}, // line feeds only

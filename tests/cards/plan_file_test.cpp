@@ -24,7 +24,7 @@ TEST(PlanFile, ReadsBackWhatItWritesAndKeepsFieldsItDoesNotKnow)
     const QByteArray later = R"({"version": 1, "theme": "dark", "budget": "$5",
         "otherDebts": [{"name": "Loan", "colour": "red", "minimumRule": {"kind": "percent", "cap": 9}}],
         "changes": [{"kind": "extra", "month": "2027-01", "amount": "$5", "note": "refund"}],
-        "cardMinimums": [{"row": 1, "kind": "percent", "percent": "2", "floor": "$25"}, {"row": 7}],
+        "cardMinimums": [{"row": 1, "kind": "percent", "percent": "2", "floor": "$25"}, {"row": 5}],
         "offerMoves": [{"row": 4, "offerName": "Zero", "introMonths": 6, "via": "web"}, {"row": -1}]})";
     const SavedPlan plan = readPlanFile(later).plan.value();
     EXPECT_EQ(plan.budget, "$5");

@@ -43,6 +43,7 @@ TEST(Reading, NumbersFollowUsEnglishRules)
     EXPECT_EQ(number("-0." + std::string(330, '0') + "1"), 0); // too small for a double
     // A text cut from a longer one ends where it ends.
     EXPECT_EQ(number(std::string_view("1,5").substr(0, 2)), kNone);
+    EXPECT_EQ(number(std::string_view("1.55").substr(0, 3)), 1.5);
 
     for (const char* text : {"", "abc", "1.2.3", ",123", "123,", "1,,2", "1.2,3", "1,.5", ".", "-.", "--5", "1 2"})
         EXPECT_EQ(number(text), kNone) << text;
@@ -57,6 +58,8 @@ TEST(Reading, MoneyDropsDollarSignsAndRoundsToTheNearestTickTiesToEven)
         {"$", kNone},
         {"0.00005", 0},
         {"0.00015", 2},
+        {"0.00035", 4},
+        {"0.00012", 1},
         {"0.000050001", 1},
         {"-0.00015", -2},
         {"922,337,203,685,477.5807", kMax},
@@ -111,7 +114,7 @@ TEST(FormatByPattern, ShowsDoublesAtFifteenDigitsAndAmountsExactly)
 {
     // 1.005 is stored just below 1.005, but is a half at fifteen digits.
     const std::pair<double, const char*> doubles[] = {
-        {88.84879, "$88.85"}, {1.005, "$1.01"}, {INFINITY, "inf"}, {-1234567.891, "-$1,234,567.89"}};
+        {88.84879, "$88.85"}, {1.005, "$1.01"}, {0.0125, "$0.01"}, {INFINITY, "inf"}, {-1234567.891, "-$1,234,567.89"}};
     for (const auto& [value, shown] : doubles)
         EXPECT_EQ(FormatByPattern(value, Pattern::Money), shown);
     EXPECT_EQ(FormatByPattern(1e20, Pattern::Money), "$100,000,000,000,000,000,000.00");

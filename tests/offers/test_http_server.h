@@ -17,12 +17,11 @@ namespace plenwick::testing_support {
 class TestHttpServer {
 public:
     enum class Mode {
-        Answer,     // status and body, then close
-        Stall,      // read the request and never answer
-        CloseEarly, // promise more body than is sent, then close
-        Hold,       // answer only when release() is called
-        Trickle,    // status at once, then the body one byte every 20 ms
-        Endless,    // status, then the body over and over, as fast as it goes, without end
+        Answer,  // status and body, then close
+        Stall,   // read the request and never answer
+        Hold,    // answer only when release() is called
+        Trickle, // status at once, then the body one byte every 20 ms
+        Endless, // status, then the body over and over, as fast as it goes, without end
     };
 
     struct Route {
@@ -77,10 +76,8 @@ private:
 
     void answer(QTcpSocket* socket, const Route& response)
     {
-        // Without a length, the body ends when the connection does; promising
-        // more than is sent closes the connection in the middle of the body.
-        const qsizetype length = response.body.size() + (response.mode == Mode::CloseEarly ? 500 : 0);
-        const QByteArray lengthLine = "Content-Length: " + QByteArray::number(length) + "\r\n";
+        // Without a length, the body ends when the connection does.
+        const QByteArray lengthLine = "Content-Length: " + QByteArray::number(response.body.size()) + "\r\n";
         socket->write("HTTP/1.1 " + QByteArray::number(response.status) + " Test\r\nConnection: close\r\n" +
                       (response.mode == Mode::Endless ? QByteArray() : lengthLine) + "\r\n");
         if (response.mode == Mode::Trickle) {

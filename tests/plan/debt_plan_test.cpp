@@ -23,13 +23,6 @@ constexpr CalendarMonth kJanuary2027{2027, 1};
 constexpr PlanStrategy kByRate = PlanStrategy::HighestRateFirst, kInOrder = PlanStrategy::CardOrder;
 using Rule = MinimumRule::Kind;
 
-TEST(CalendarMonth, CountsAcrossYearsBothWays)
-{
-    EXPECT_EQ((CalendarMonth{2026, 11}.plus(3)), (CalendarMonth{2027, 2}));
-    EXPECT_EQ(kJanuary2027.plus(-13).name(), "December 2025");
-    EXPECT_EQ(kJanuary2027.plus(26).isoText(), "2029-03");
-}
-
 TEST(DebtCardsFromRows, TakesTheRowsThatOweAndFallsBackToTheActualPayment)
 {
     const auto cards = DebtCardsFromRows({{"Gold", "$25.00", "18.90", "$1,000.00", "$35.00", "$100.00"},
@@ -164,8 +157,8 @@ TEST(DebtPlan, AsYouPayNowRunsEachCardAloneAtItsActualPayment)
     EXPECT_EQ(BuildDebtPlan({huge, huge}, dollars("1"), kInOrder, kJanuary2027).asYouPayNow.paid, std::nullopt);
 }
 
-// Every order side by side is each order alone; an extra of $0 and a minimum
-// of 0 % at least $F change nothing; a plan that ends has paid every balance,
+// Every order side by side is each order alone; a minimum of 0 % at least $F
+// changes nothing; a plan that ends has paid every balance,
 // fee and interest, the last card in its last month.
 TEST(DebtPlan, InvariantsHoldOnRandomBooks)
 {
@@ -198,9 +191,6 @@ TEST(DebtPlan, InvariantsHoldOnRandomBooks)
         for (const OrderPlan& order : orders)
             EXPECT_EQ(order.plan, BuildDebtPlan(cards, budget, order.strategy, kJanuary2027, options));
         const auto& [strategy, plan] = orders.at(static_cast<std::size_t>(between(0, 3)));
-        auto changed = options;
-        changed.extraPayments.push_back({kJanuary2027.plus(between(0, 30)), MoneyAmount()});
-        EXPECT_EQ(BuildDebtPlan(cards, budget, strategy, kJanuary2027, changed), plan);
         auto asFormula = cards;
         for (DebtCard& c : asFormula)
             c.minimumRule = book % 3 != 0 ? MinimumRule{Rule::Percent, 0, c.minimumPayment} : c.minimumRule;

