@@ -136,7 +136,7 @@ ReadPlan readPlanFile(const QByteArray& bytes)
     if (error.error != QJsonParseError::NoError)
         return {std::nullopt, QStringLiteral("it is not a plan file (%1)").arg(error.errorString())};
     const QJsonObject object = document.object();
-    const int version = object.value(QLatin1String("version")).toInt(0);
+    const int version = object.value(QLatin1String("version")).toInt();
     if (!document.isObject() || version < 1)
         return {std::nullopt, QStringLiteral("it is not a plan file")};
     if (version > kPlanFileVersion)

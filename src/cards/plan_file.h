@@ -48,8 +48,8 @@ struct PlanChangeTexts {
 // A card moved to an advertised card, by its My Cards row.
 struct OfferMoveTexts {
     QString offerName;
-    int introMonths = 0;
-    double introRate = 0, regularRate = 0;
+    int introMonths{};
+    double introRate{}, regularRate{};
     QString transferFee; // exact, to the ten-thousandth: "30.0000"
     QJsonObject unknown;
     bool operator==(const OfferMoveTexts&) const = default;

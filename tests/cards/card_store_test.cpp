@@ -6,6 +6,7 @@
 #include <QRegularExpression>
 #include <QSysInfo>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -248,6 +249,11 @@ TEST(CardStore, OneCopyWritesAndNoSaveReplacesAFileChangedOnDisk)
     EXPECT_FALSE(third->readOnly());
     EXPECT_FALSE(third->save(fromA));
     third.reset();
+    // Another machine's copy cannot be told dead, however old its lock: it holds.
+    arrange(QDir(folder.path()), "mycards.dat.plenwick-lock=1\ncards_tests\nelsewhere\n");
+    QThread::msleep(5);
+    EXPECT_TRUE(CardStore(path).save(fromB)->contains("(process 1 on elsewhere)"));
+    QFile::remove(path + ".plenwick-lock");
 
     // In a folder closed to writing no lock can be made, which hinders nothing: the save says why it fails.
     chmod(QFile::encodeName(folder.path()), 0500);
