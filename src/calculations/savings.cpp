@@ -113,7 +113,8 @@ SavingsAnswer SavingsOptions(const SavingsRow& row)
     if (row.monthsItem) {
         const double months = MonthsOfItem(*row.monthsItem).value_or(0);
         const auto fastPayment = LevelPayment(balance.toDouble(), cardRate / 12 / 100, months);
-        const MoneyAmount fastTotal = toMoney(fastPayment.value_or(0) * months).value_or(MoneyAmount());
+        const MoneyAmount fastTotal =
+            fastPayment ? toMoney(*fastPayment * months).value_or(MoneyAmount()) : MoneyAmount();
         if (auto caption = formattedSaving(baseTotal, fastTotal))
             report.write(SavingsLabel::FastRepayment, std::move(*caption));
         const auto fastInterest = fastTotal.minus(balance);

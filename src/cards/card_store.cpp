@@ -49,7 +49,7 @@ CardStore::CardStore(QString path)
 
 bool CardStore::takeOver()
 {
-    if (m_lock.isLocked() || m_lock.tryLock(0) || m_lock.error() != QLockFile::LockFailedError) {
+    if (m_lock.isLocked() || m_lock.tryLock() || m_lock.error() != QLockFile::LockFailedError) {
         m_otherCopy.clear();
         return true;
     }
