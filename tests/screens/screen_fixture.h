@@ -22,18 +22,13 @@ namespace plenwick::testing_support {
 
 // Stands in for the modal message boxes: keeps what would have been shown.
 struct RecordedMessages : MessageBoxes {
-    void show(QWidget*, const QString& text, MessageIcon icon) override
-    {
-        texts << text;
-        icons << icon;
-    }
+    void show(QWidget*, const QString& text, MessageIcon) override { texts << text; }
     bool choose(QWidget* parent, const QString& text, const QString&, const QString&) override
     {
         show(parent, text, MessageIcon::Warning);
         return chooseFirst;
     }
     QStringList texts;
-    QList<MessageIcon> icons;
     bool chooseFirst = true;
 };
 
@@ -134,13 +129,5 @@ protected:
     std::unique_ptr<QWidget> shownScreen;
     QWidget* root = nullptr;
 };
-
-// Cards as My Cards holds them: name, annual fee, rate, total due, minimum, actual payment.
-inline CardBook cardsOf(std::initializer_list<CardRow> rows)
-{
-    CardBook book;
-    std::copy(rows.begin(), rows.end(), book.begin());
-    return book;
-}
 
 } // namespace plenwick::testing_support

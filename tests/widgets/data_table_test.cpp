@@ -5,7 +5,6 @@
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QTest>
-#include <QVBoxLayout>
 
 #include <gtest/gtest.h>
 
@@ -15,13 +14,10 @@ namespace {
 TEST(DataTable, TabLeavesTheTableAndCtrlTabStepsFromCellToCell)
 {
     QWidget window;
-    auto* layout = new QVBoxLayout(&window);
     QTableView* table = dataTable(&window, "figures", "Figures");
     QStandardItemModel model(2, 2);
     table->setModel(&model);
     auto* next = new QLineEdit(&window);
-    layout->addWidget(table);
-    layout->addWidget(next);
     window.show();
     QApplication::setActiveWindow(&window);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
