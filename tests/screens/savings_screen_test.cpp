@@ -23,9 +23,9 @@ protected:
                     {{"Meadow", "", "12", "$1,000.00", "", "$100.00"}},
                     {{"No Total", "", "12", "", "", "$100.00"}},
                     {{"Fourth", "", "12", "$77.00", "", "$10.00"}}}};
-    const OfferList offers = {{"Harbor Rewards", "http://x.example/harbor", "12", "0", "13.99"},
-                              {"Odd Scheme Card", "javascript:alert(1)", "0", "0", "9.99"},
-                              {"Meadow Cash", "", "6", "1.9", "24.99"}};
+    const OfferList offers = {{"Harbor Rewards", "http://x.example/harbor", "12", "0", "13.99", "", ""},
+                              {"Odd Scheme Card", "javascript:alert(1)", "0", "0", "9.99", "", ""},
+                              {"Meadow Cash", "", "6", "1.9", "24.99", "", ""}};
 };
 
 TEST_F(SavingsScreenTest, OpeningChoosesTheFirstOfferForEachCardThatOwesAndWorksItOutHeardByRowAndName)
