@@ -63,7 +63,8 @@ bool CardStore::takeOver()
 
 LoadedCards CardStore::load()
 {
-    if (takeOver() && m_lock.isLocked())
+    takeOver();
+    if (m_lock.isLocked())
         removeLeftovers(m_path);
     LoadedCards loaded;
     const FoundFile found = readCardFileBytes(m_path);

@@ -77,14 +77,16 @@ FoundFile readSmallFile(const QString& path, qint64 mostBytes, const QString& to
     QFile file;
 #if defined(Q_OS_UNIX)
     const int handle = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    struct stat status { };
-    if (handle < 0 || ::fstat(handle, &status) != 0) {
+    if (handle < 0) {
         found.problem = qt_error_string(errno);
-        if (handle >= 0)
-            ::close(handle);
         return found;
     }
-    file.open(handle, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
+    file.open(handle, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle); // closes it from here on
+    struct stat status { };
+    if (::fstat(handle, &status) != 0) {
+        found.problem = qt_error_string(errno);
+        return found;
+    }
     const bool regular = S_ISREG(status.st_mode);
 #else
     file.setFileName(path);
