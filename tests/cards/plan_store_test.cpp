@@ -46,9 +46,11 @@ TEST_F(PlanStoreTest, KeepsThePlanBesideTheCardFileForItsOwnerAlone)
     EXPECT_EQ(store.save(plan()), std::nullopt);
     EXPECT_EQ(QFile::permissions(path) & 0x7077, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     EXPECT_EQ(PlanStore(path).load(true).plan, plan());
+    EXPECT_EQ(store.save(SavedPlan{}), std::nullopt);
+    EXPECT_FALSE(QFile::exists(path + ".unreadable")); // a plan it wrote needs no copy
     QFile::setPermissions(path, QFileDevice::ReadOwner);
-    EXPECT_EQ(store.save(SavedPlan{}), "The file is read-only.");
-    EXPECT_EQ(PlanStore(path).load(true).plan, plan());
+    EXPECT_EQ(store.save(plan()), "The file is read-only.");
+    EXPECT_EQ(PlanStore(path).load(true).plan, SavedPlan{});
 }
 
 TEST_F(PlanStoreTest, RemovesWhatAnInterruptedSaveLeftOnlyWhenItMayWrite)
@@ -73,7 +75,7 @@ TEST_F(PlanStoreTest, NeverWritesOverAPlanItCannotRead)
         {R"({"version": 2, "budget": "$1.00"})", {}, "a newer Plenwick (plan file version 2)"},
         {{}, {}, "it is a folder"},
         {{}, "/dev/zero", "it is not an ordinary file"},
-        {QByteArray(PlanStore::kMostBytes + 1, ' '), {}, "larger than 1 MiB"},
+        {QByteArray(1024 * 1024 + 1, ' '), {}, "larger than 1 MiB"},
     };
     for (const Unreadable& file : files) {
         SCOPED_TRACE(file.reason.toStdString());
@@ -106,7 +108,8 @@ TEST_F(PlanStoreTest, APlanThatIsNoPlanIsCopiedAsideBeforeItIsWrittenOver)
         EXPECT_TRUE(store.load(true).warning.endsWith("kept in " + QDir::toNativeSeparators(path) + ".unreadable."));
         EXPECT_EQ(bytesOf(path + ".unreadable"), noPlan);
         EXPECT_EQ(store.save(plan()), std::nullopt);
-        EXPECT_EQ(PlanStore(path).load(true).plan, plan());
+        EXPECT_EQ(store.save(SavedPlan{}), std::nullopt);
+        EXPECT_FALSE(QFile::exists(path + ".unreadable-2")); // copied once
     }
     for (int n = 1; n <= 100; ++n)
         put(path + ".unreadable" + (n > 1 ? "-" + QString::number(n) : ""), "["); // as long, not the same
