@@ -34,21 +34,5 @@ TEST_F(KeptPlan, TheBudgetTheOwnOrderAndOtherDebtsComeBackAtTheNextStart)
     EXPECT_TRUE(messages->texts.isEmpty());
 }
 
-TEST_F(KeptPlan, APlanOfANewerVersionIsToldAndNeverWrittenOver)
-{
-    const QByteArray newer = R"({"version": 99, "budget": "$900.00"})";
-    QFile file(planPath());
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(newer) == newer.size());
-    file.close();
-    openWindow();
-    EXPECT_TRUE(messages->texts.value(0).contains("newer Plenwick (plan file version 99)"));
-    window->switchScreen(frmMain::Screen::MyPlan);
-    type("budgetBox", -1, "800");
-    messages->chooseFirst = false; // "Stay"
-    EXPECT_FALSE(window->close());
-    EXPECT_TRUE(messages->texts.value(1).startsWith("Your plan could not be saved to"));
-    EXPECT_EQ(bytesOf(planPath()), newer);
-}
-
 } // namespace
 } // namespace plenwick

@@ -63,18 +63,12 @@ TEST(PlanInputs, NameTheDebtTheBoxAndWhatWasTypedWhenItCannotBeRead)
          "Card 3: the Total Due \"lots\" is not a number"},
         {[](CardBook&, SavedPlan& s) { s.otherDebts[0].balance = "x"; },
          "Car loan: the Balance \"x\" is not an amount, such as $1,200.00"},
-        {[](CardBook&, SavedPlan& s) { s.otherDebts[0].rate = "y"; },
-         "Car loan: the Rate \"y\" is not a rate, such as 6.9"},
         {[](CardBook&, SavedPlan& s) { s.otherDebts[1].minimum = "z"; },
          "Other debt 2: the Balance \"\" is not an amount, such as $1,200.00"},
         {[](CardBook&, SavedPlan& s) {
              s.otherDebts[0].minimumRule = {kMinimumPercent, "101", "", {}};
          },
          "Car loan: the minimum's percent \"101\" is not a percent from 0 to 100"},
-        {[](CardBook&, SavedPlan& s) {
-             s.cardMinimums[0] = {kMinimumPercent, "2", "-$5", {}};
-         },
-         "Harbor Gold: the minimum's floor \"-$5\" is not an amount, such as $25.00"},
         {[](CardBook&, SavedPlan& s) {
              s.changes = {{true, "Smarch 2027", "$5", {}}};
          },

@@ -1,5 +1,4 @@
 #include "plan/debt_plan.h"
-#include "plan/plan_csv.h"
 
 #include "money/money_text.h"
 #include "plan_cases.h"
@@ -210,25 +209,6 @@ TEST(DebtPlan, InvariantsHoldOnRandomBooks)
         EXPECT_EQ(last, plan.months);
     }
     EXPECT_GT(finished, 300);
-}
-
-TEST(PlanCsv, TwoCardsMonthByMonthWithTotalsQuotedWhereNeeded)
-{
-    // The second card is left as built: no name (it is called after its row), no interest.
-    std::vector<DebtCard> cards = {card(12, "100", "10"), {}};
-    cards[0].name = "Harbor \"Gold\", Plus";
-    cards[1].balance = dollars("30");
-    cards[1].minimumPayment = dollars("10");
-    const DebtPlan plan = BuildDebtPlan(cards, dollars("50"), kInOrder, {2027, 3});
-
-    // Month 3: 21.61 + 0.2161 interest is paid off, 21.8261 in all.
-    EXPECT_EQ(PlanCsv(plan, cards),
-              "Month,Date,\"Harbor \"\"Gold\"\", Plus payment\",\"Harbor \"\"Gold\"\", Plus interest\","
-              "\"Harbor \"\"Gold\"\", Plus balance\",Card 1 payment,Card 1 interest,Card 1 balance\r\n"
-              "1,2027-03,40.00,1.00,61.00,10.00,0.00,20.00\r\n"
-              "2,2027-04,40.00,0.61,21.61,10.00,0.00,10.00\r\n"
-              "3,2027-05,21.83,0.22,0.00,10.00,0.00,0.00\r\n"
-              "Total,,101.83,1.83,,30.00,0.00,\r\n");
 }
 
 } // namespace

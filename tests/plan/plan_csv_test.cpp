@@ -7,7 +7,7 @@
 namespace plenwick {
 namespace {
 
-TEST(PlanCsv, TextCellsThatASpreadsheetWouldTakeForFormulasStayText)
+TEST(PlanCsv, MonthByMonthWithTotalsAndTextCellsQuotedOrKeptTextForASpreadsheet)
 {
     // A card's name, and its first cell in the header.
     const std::pair<const char*, const char*> cases[] = {
@@ -19,6 +19,7 @@ TEST(PlanCsv, TextCellsThatASpreadsheetWouldTakeForFormulasStayText)
         {"\rGold", "\"'\rGold payment\""},
         {"Gold=1", "Gold=1 payment"},
         {" =1", " =1 payment"},
+        {"Harbor \"Gold\", Plus", "\"Harbor \"\"Gold\"\", Plus payment\""},
     };
     for (const auto& [name, cell] : cases) {
         std::vector<DebtCard> cards = {card(12, "100", "60")};
@@ -26,6 +27,7 @@ TEST(PlanCsv, TextCellsThatASpreadsheetWouldTakeForFormulasStayText)
         const std::string csv = PlanCsv(BuildDebtPlan(cards, dollars("60"), PlanStrategy::CardOrder, {2027, 3}), cards);
         EXPECT_EQ(csv.substr(11, std::string_view(cell).size()), cell) << name;               // after "Month,Date,"
         EXPECT_NE(csv.find("\r\n1,2027-03,60.00,1.00,41.00\r\n"), std::string::npos) << name; // money stays plain
+        EXPECT_TRUE(csv.ends_with("\r\n2,2027-04,41.41,0.41,0.00\r\nTotal,,101.41,1.41,\r\n")) << name;
     }
 }
 

@@ -45,15 +45,6 @@ TEST_F(BestOffersScreenTest, RanksEveryOfferForEachCardAndActsOnTheChosenRow)
     click("showDetailsButton");
     QTest::keyClick(table(), Qt::Key_Return);
     EXPECT_EQ(opener->opened, QList<QUrl>(2, QUrl("http://x.example/zero")));
-
-    QSignalSpy moves(screen, &BestOffersScreen::planMoveAsked);
-    clickRow(1);
-    click("useInPlanButton");
-    ASSERT_EQ(moves.count(), 1);
-    EXPECT_EQ(moves[0][0].value<std::size_t>(), 1U);
-    const auto move = moves[0][1].value<OfferMove>();
-    EXPECT_EQ(move.offerName, "Pricey Gold");
-    EXPECT_EQ(move.transferFee, MoneyAmount::fromTicks(300000)); // 3 % of $1,000.00
 }
 
 TEST_F(BestOffersScreenTest, NewOffersOrAChangedCardRankAfreshAndACancelledRankingNeverShows)

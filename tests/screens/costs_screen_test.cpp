@@ -36,23 +36,15 @@ TEST_F(CostsScreenTest, EnterOrCalculateAnswersInItsOwnRowHeardByNameWhileItBlin
     EXPECT_EQ(answer("Amount", 0), "$88.85 monthly/interest\u00a0$66.18 in all");
     blinker.tick(); // show
     blinker.tick(); // hide: the answers stay for screen readers
-    const std::tuple<const char*, int, Heard> answers[] = {
-        {"MonthsLable", 0, {QAccessible::StaticText, "Months to pay off, Card 1", "11 months", true}},
-        {"AmountLable", 0, {QAccessible::StaticText, "Monthly payment needed, Card 1", "$88.85 monthly", true}},
-        {"MonthsLable", 1, {QAccessible::StaticText, "Months to pay off, Card 2", "", false}},
-    };
-    for (const auto& [name, row, expected] : answers)
-        EXPECT_EQ(heard(name, row), expected) << name;
+    EXPECT_EQ(heard("MonthsLable", 0), "StaticText \"Months to pay off, Card 1\": 11 months");
+    EXPECT_EQ(heard("AmountLable", 0), "StaticText \"Monthly payment needed, Card 1\": $88.85 monthly");
+    EXPECT_EQ(heard("MonthsLable", 1), "StaticText \"Months to pay off, Card 2\":  (hidden)");
     EXPECT_TRUE(messages->texts.isEmpty());
 
     type("AmountIcanPayText", 0, "");
     click("CalTimeCMD", 0); // the calculation's message; the answer stays
     EXPECT_EQ(messages->texts, QStringList{"Enter Payment Amount"});
     EXPECT_EQ(caption("MonthsLable", 0), "11 months");
-
-    click("CalAmountCMD", 1);
-    EXPECT_EQ(messages->texts.last(), "Card 2: the Interest Rate \"APR 18.9\" is not a number");
-    EXPECT_EQ(caption("AmountLable", 1), "-");
 }
 
 TEST_F(CostsScreenTest, ACardWhoseBankSetsItsMinimumByAFormulaGetsItsStatementsWarning)

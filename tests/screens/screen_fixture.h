@@ -1,6 +1,7 @@
 #pragma once
 
 #include "offers/recording_opener.h"
+#include "qstring_print.h"
 #include "screens/card_screen.h"
 #include "widgets/result_blinker.h"
 
@@ -9,14 +10,13 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMetaEnum>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
 #include <memory>
-
-inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
 
 namespace plenwick::testing_support {
 
@@ -84,23 +84,13 @@ protected:
         QTest::keyClick(target, Qt::Key_Tab);
     }
     // What a screen reader hears of a control: its role, name and value, and
-    // whether it is showing.
-    struct Heard {
-        QAccessible::Role role;
-        QString name, value;
-        bool showing;
-        bool operator==(const Heard&) const = default;
-        friend void PrintTo(const Heard& heard, std::ostream* os)
-        {
-            *os << heard.role << " \"" << heard.name.toStdString() << "\" \"" << heard.value.toStdString() << "\" "
-                << (heard.showing ? "showing" : "hidden");
-        }
-    };
-    Heard heard(const QString& name, int row = -1) const
+    // whether it is hidden.
+    QString heard(const QString& name, int row = -1) const
     {
         QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(control(name, row));
-        return {spoken->role(), spoken->text(QAccessible::Name), spoken->text(QAccessible::Value),
-                !spoken->state().invisible};
+        return QString("%1 \"%2\": %3%4")
+            .arg(QMetaEnum::fromType<QAccessible::Role>().valueToKey(spoken->role()), spoken->text(QAccessible::Name),
+                 spoken->text(QAccessible::Value), spoken->state().invisible ? " (hidden)" : "");
     }
 
     void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
