@@ -1,7 +1,6 @@
 #include "main_window_fixture.h"
 
 #include "app/frm_splash.h"
-#include "widgets/screen_panel.h"
 
 #include <QMenu>
 #include <QMessageBox>

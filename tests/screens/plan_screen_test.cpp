@@ -124,12 +124,6 @@ TEST_F(PlanScreenTest, ExportSavesTheScheduleOrSaysWhereAndWhyNot)
     savePath = folder.filePath("plan.pdf");
     click("exportButton");
     EXPECT_GT(bytesOf(savePath).count("/Type /Page\n"), 20);
-    savePath = folder.filePath("none/plan.csv");
-    click("exportButton");
-    EXPECT_EQ(messages->texts.join(""),
-              "The plan could not be saved to " + QDir::toNativeSeparators(savePath) + ":\nNo such file or directory");
-    messages->texts.clear();
-
     // A disk that refuses the bytes: its reason, and no file left behind.
     std::signal(SIGXFSZ, SIG_IGN);
     rlimit limit{};
@@ -140,7 +134,8 @@ TEST_F(PlanScreenTest, ExportSavesTheScheduleOrSaysWhereAndWhyNot)
         setrlimit(RLIMIT_FSIZE, &small);
         click("exportButton");
         setrlimit(RLIMIT_FSIZE, &limit);
-        EXPECT_EQ(messages->texts.value(0).section(":\n", 1), "File too large") << name;
+        EXPECT_EQ(messages->texts.value(0),
+                  "The plan could not be saved to " + QDir::toNativeSeparators(savePath) + ":\nFile too large");
         messages->texts.clear();
         EXPECT_FALSE(QFile::exists(savePath));
     }
