@@ -16,25 +16,6 @@ bool browserEngineLoaded()
     return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libQt6WebEngineCore");
 }
 
-using BannerWindow = MainWindowTest;
-
-TEST_F(BannerWindow, WithNoServerOurOwnBannerShowsAndNoBrowserStarts)
-{
-    Surroundings world = surroundings();
-    world.server = QUrl();
-    world.makeBanner = createBanner;
-    window = std::make_unique<frmMain>(world);
-    window->show();
-    QTest::qWait(1200); // past the offer download's start
-    auto* banner = window->findChild<Banner*>("wb1");
-    ASSERT_NE(banner, nullptr);
-    EXPECT_NE(qobject_cast<OwnBanner*>(banner->shown()), nullptr);
-    EXPECT_FALSE(browserEngineLoaded());
-    QFile children(QStringLiteral("/proc/self/task/%1/children").arg(QCoreApplication::applicationPid()));
-    ASSERT_TRUE(children.open(QIODevice::ReadOnly));
-    EXPECT_EQ(children.readAll().trimmed(), "");
-}
-
 QStringList warnings;
 
 TEST(Banner, AMissingModuleLeavesOurOwnBannerAndSaysSoOnce)
