@@ -179,17 +179,6 @@ TEST(CardStore, NothingOnDiskIsLostWhateverStandsThere)
     }
 }
 
-TEST(CardStore, KeepsAHundredCopiesAtMost)
-{
-    QTemporaryDir folder;
-    const QDir dir(folder.path());
-    QByteArray copies = "mycards.dat=bad mycards.dat.unreadable=good";
-    for (int n = 2; n <= 100; ++n)
-        copies += " mycards.dat.unreadable-" + QByteArray::number(n) + "=good";
-    arrange(dir, copies);
-    EXPECT_TRUE(CardStore(dir.filePath("mycards.dat")).load().warning.contains("100 copies stand there already"));
-}
-
 TEST(CardStore, LivesBesideTheProgramUnlessInstalledOrThatFolderIsClosed)
 {
     QTemporaryDir folder;
