@@ -86,9 +86,6 @@ TEST(Reading, ToMoneyRoundsToTheNearestTickTiesToEven)
     for (const auto& [x, expected] : cases)
         EXPECT_EQ(ticksOf(toMoney(x)), expected) << x;
 
-    const std::pair<double, double> rounded[] = {{0.5, 0}, {1.5, 2}, {-2.5, -2}};
-    for (const auto& [x, expected] : rounded)
-        EXPECT_EQ(roundHalfEven(x), expected) << x;
     // Whole numbers from 2^52 on have no fraction to round.
     EXPECT_EQ(roundHalfEven(4503599627370497.0), 4503599627370497.0);
 }
@@ -113,11 +110,14 @@ TEST(FormatByPattern, ShowsTypedTextInItsBoxPattern)
 TEST(FormatByPattern, ShowsDoublesAtFifteenDigitsAndAmountsExactly)
 {
     // 1.005 is stored just below 1.005, but is a half at fifteen digits.
-    const std::pair<double, const char*> doubles[] = {
-        {88.84879, "$88.85"}, {1.005, "$1.01"}, {0.0125, "$0.01"}, {INFINITY, "inf"}, {-1234567.891, "-$1,234,567.89"}};
+    const std::pair<double, const char*> doubles[] = {{88.84879, "$88.85"},
+                                                      {1.005, "$1.01"},
+                                                      {0.0125, "$0.01"},
+                                                      {INFINITY, "inf"},
+                                                      {-1234567.891, "-$1,234,567.89"},
+                                                      {1e20, "$100,000,000,000,000,000,000.00"}};
     for (const auto& [value, shown] : doubles)
         EXPECT_EQ(FormatByPattern(value, Pattern::Money), shown);
-    EXPECT_EQ(FormatByPattern(1e20, Pattern::Money), "$100,000,000,000,000,000,000.00");
 
     const std::pair<std::int64_t, const char*> amounts[] = {
         {1250, "$0.13"}, {1249, "$0.12"}, {-49, "$0.00"}, {kMin, "-$922,337,203,685,477.58"}};
