@@ -12,12 +12,10 @@ namespace {
 
 class PlanStoreTest : public testing::Test {
 protected:
-    // A link is told by where it leads; a folder has no bytes.
+    // A folder has no bytes.
     static QByteArray bytesOf(const QString& path)
     {
         QFile file(path);
-        if (QFileInfo(path).isSymLink())
-            return "link to " + file.symLinkTarget().toUtf8();
         return QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly) ? file.readAll() : "(no file)";
     }
     static void put(const QString& path, const QByteArray& bytes)
@@ -111,19 +109,6 @@ TEST_F(PlanStoreTest, APlanThatIsNoPlanIsCopiedAsideBeforeItIsWrittenOver)
     EXPECT_EQ(store.save(plan()), std::nullopt);
     EXPECT_EQ(bytesOf(path + ".unreadable-7"), "{");
     EXPECT_EQ(store.save(SavedPlan{}), std::nullopt); // copied once is enough
-}
-
-TEST_F(PlanStoreTest, APlanUnreadableAtStartIsCopiedAsideOnceThePersonMendsIt)
-{
-    const QString target = dir.filePath("elsewhere.json");
-    QFile::link(target, path);
-    PlanStore store(path);
-    EXPECT_NE(store.load(true).warning, "");
-    put(target, "not yet a plan");
-    EXPECT_EQ(store.save(plan()), std::nullopt);
-    EXPECT_EQ(bytesOf(path + ".unreadable"), "not yet a plan");
-    EXPECT_EQ(bytesOf(path), "link to " + target.toUtf8());
-    EXPECT_EQ(PlanStore(path).load(true).plan, plan());
 }
 
 } // namespace
