@@ -48,9 +48,6 @@ public:
 
     int requests(const QString& path) const { return m_requests.value(path); }
 
-    // Bytes handed to the network by the endless answers so far.
-    qint64 served() const { return m_served; }
-
     // Answers the requests that were held back.
     void release()
     {
@@ -91,8 +88,7 @@ private:
         } else if (response.mode == Mode::Endless) {
             // A little waits in the socket, topped up whenever it is sent.
             const QByteArray chunk = response.body.repeated(qsizetype{64} * 1024 / response.body.size() + 1);
-            QObject::connect(socket, &QTcpSocket::bytesWritten, socket, [this, socket, chunk](qint64 sent) {
-                m_served += sent;
+            QObject::connect(socket, &QTcpSocket::bytesWritten, socket, [socket, chunk] {
                 if (socket->bytesToWrite() < chunk.size())
                     socket->write(chunk);
             });
@@ -103,7 +99,6 @@ private:
     }
 
     QTcpServer m_server;
-    qint64 m_served = 0;
     QHash<QString, Route> m_routes;
     QHash<QString, int> m_requests;
     QList<std::pair<QPointer<QTcpSocket>, QString>> m_held;
