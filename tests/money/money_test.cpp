@@ -28,8 +28,8 @@ TEST(MoneyAmount, ArithmeticIsExactFailsOrIsHeldAtTheEnds)
         {t(kMax - 1).plusTimesHeld(t(1), 5), kMax},
         {t(kMin + 1).plusTimesHeld(t(-1), 5), kMin},
     };
-    for (std::size_t i = 0; i < std::size(cases); ++i)
-        EXPECT_EQ(ticksOf(cases[i].first), cases[i].second) << "case " << i;
+    for (const auto& [amount, ticks] : cases)
+        EXPECT_EQ(ticksOf(amount), ticks);
 }
 
 TEST(Reading, NumbersFollowUsEnglishRules)
