@@ -24,8 +24,8 @@ QByteArray offersOfSize(qsizetype size)
 
 TEST(OfferDownload, GivesTheServersOffersOrNoneAtAll)
 {
-    // Past the limit on offers, the lines left out are counted.
-    const QByteArray manyOffers = kTwoOffers + QByteArray("C|x|1|2|13.99\r\n").repeated(32767);
+    // The first 32,767 offers are kept and the lines past them counted; empty lines are no offers.
+    const QByteArray manyOffers = kTwoOffers + "\r\n" + QByteArray("C|x|1|2|13.99\r\n").repeated(32767);
     // What, the answer (status 0: no server listens at all), the offers got,
     // what fell short, how long the download may take (the answer is awaited
     // for 10 s only: all else ends at once).
