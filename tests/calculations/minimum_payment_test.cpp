@@ -12,14 +12,8 @@ using Rule = MinimumRule::Kind;
 
 TEST(MinimumDue, FollowsTheBanksRuleOnTheMonthsBalanceToTheCent)
 {
-    struct Case {
-        MinimumRule rule;
-        const char* typed;
-        const char* opening;
-        const char* interest;
-        const char* due;
-    };
-    const Case cases[] = {
+    // The rule, the minimum typed, the month's opening balance and interest, and what is due.
+    const std::tuple<MinimumRule, const char*, const char*, const char*, const char*> cases[] = {
         {{}, "35", "1,000", "10", "35"},
         {{}, "-5", "1,000", "10", "0"},
         {{}, "35", "20", "0.20", "20.20"}, // never more than owed
@@ -30,9 +24,8 @@ TEST(MinimumDue, FollowsTheBanksRuleOnTheMonthsBalanceToTheCent)
         {{Rule::Percent, 1, {}}, "0", "1,234.49", "1", "12.34"},
         {{Rule::Percent, 1e30, {}}, "0", "100", "1", "101"},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(MinimumDue(c.rule, dollars(c.typed), dollars(c.opening), dollars(c.interest)), dollars(c.due))
-            << c.opening << " " << c.due;
+    for (const auto& [rule, typed, opening, interest, due] : cases)
+        EXPECT_EQ(MinimumDue(rule, dollars(typed), dollars(opening), dollars(interest)), dollars(due)) << opening;
 }
 
 // $5,000 at 22.25 % paying 1 % of the balance plus interest, at least $40, as
