@@ -205,8 +205,8 @@ TEST(CardStore, OneCopyWritesAndNoSaveReplacesAFileChangedOnDisk)
     arrange(dir, "mycards.dat=bad"); // another program writes cards that do not all read
     const QByteArray bad = onDisk(path);
     EXPECT_TRUE(second->load().warning.contains("The file is left as it is"));
-    EXPECT_EQ(second->otherCopy().section(' ', 0, 1), "process " + QString::number(getpid()));
-    EXPECT_TRUE(second->save(fromB)->contains("Another copy of Plenwick (process "));
+    EXPECT_TRUE(
+        second->save(fromB)->contains("Another copy of Plenwick (process " + QString::number(getpid()) + " on "));
     EXPECT_FALSE(second->takeOver()); // while the first runs
     EXPECT_TRUE(first->save(fromA)->contains("changed on disk"));
     EXPECT_FALSE(QFile::exists(path + ".unreadable")); // nothing written
