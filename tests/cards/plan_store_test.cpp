@@ -80,28 +80,26 @@ TEST_F(PlanStoreTest, NeverWritesOverAPlanItCannotRead)
 
 TEST_F(PlanStoreTest, APlanThatIsNoPlanIsCopiedAsideBeforeItIsWrittenOver)
 {
-    for (const QByteArray noPlan : {"{\"budget", "{\"budget\": \"$1.00\"}"}) {
-        QFile::remove(path + ".unreadable");
-        put(path, noPlan);
-        PlanStore store(path);
-        EXPECT_TRUE(store.load(true).warning.endsWith("kept in " + QDir::toNativeSeparators(path) + ".unreadable."));
-        EXPECT_EQ(bytesOf(path + ".unreadable"), noPlan);
-        EXPECT_EQ(store.save(plan()), std::nullopt);
-        EXPECT_EQ(store.save(SavedPlan{}), std::nullopt);
-        EXPECT_FALSE(QFile::exists(path + ".unreadable-2")); // copied once
-    }
+    const QByteArray noPlan = R"({"budget": "$1.00"})"; // what is no plan is the plan file's to tell
+    put(path, noPlan);
+    PlanStore store(path);
+    EXPECT_TRUE(store.load(true).warning.endsWith("kept in " + QDir::toNativeSeparators(path) + ".unreadable."));
+    EXPECT_EQ(bytesOf(path + ".unreadable"), noPlan);
+    EXPECT_EQ(store.save(plan()), std::nullopt);
+    EXPECT_EQ(store.save(SavedPlan{}), std::nullopt);
+    EXPECT_FALSE(QFile::exists(path + ".unreadable-2")); // copied once
     for (int n = 1; n <= 100; ++n)
         put(path + ".unreadable" + (n > 1 ? "-" + QString::number(n) : ""), "["); // as long, not the same
     put(path, "{");
-    PlanStore store(path);
-    EXPECT_TRUE(store.load(true).warning.contains("could not be copied (100 copies stand there already)"));
-    EXPECT_EQ(store.save(plan()), "The plan file there could not be copied (100 copies stand there already), so it "
-                                  "is not written over.");
+    PlanStore crowded(path);
+    EXPECT_TRUE(crowded.load(true).warning.contains("could not be copied (100 copies stand there already)"));
+    EXPECT_EQ(crowded.save(plan()), "The plan file there could not be copied (100 copies stand there already), so it "
+                                    "is not written over.");
     EXPECT_EQ(bytesOf(path), "{");
     QFile::remove(path + ".unreadable-7");
-    EXPECT_EQ(store.save(plan()), std::nullopt);
+    EXPECT_EQ(crowded.save(plan()), std::nullopt);
     EXPECT_EQ(bytesOf(path + ".unreadable-7"), "{");
-    EXPECT_EQ(store.save(SavedPlan{}), std::nullopt); // copied once is enough
+    EXPECT_EQ(crowded.save(SavedPlan{}), std::nullopt); // copied once is enough
 }
 
 } // namespace
