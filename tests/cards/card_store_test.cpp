@@ -221,23 +221,20 @@ TEST(CardStore, OneCopyWritesAndNoSaveReplacesAFileChangedOnDisk)
     EXPECT_TRUE(second->save(fromA)->contains("changed on disk"));
     EXPECT_EQ(onDisk(path), "600:" + kGood);
     EXPECT_EQ(second->keepChangedFile().path, path + ".changed");
-    EXPECT_EQ(onDisk(path + ".changed"), "600:" + kGood);
-    EXPECT_FALSE(second->changedOnDisk());
     EXPECT_FALSE(second->save(fromA));
     EXPECT_EQ(onDisk(path), "600:" + fromA.toUtf8());
     second.reset();
     EXPECT_TRUE(CardStore(path).save(fromB)->contains("changed on disk")); // a store that read nothing
 
     // A copy that died left its lock; process 2^31 - 1 is none.
-    arrange(QDir(folder.path()),
-            ("mycards.dat.plenwick-lock=2147483647\ncards_tests\n" + QSysInfo::machineHostName() + "\n").toUtf8());
+    arrange(dir, ("mycards.dat.plenwick-lock=2147483647\ncards_tests\n" + QSysInfo::machineHostName() + "\n").toUtf8());
     std::optional<CardStore> third(std::in_place, path);
     third->load();
     EXPECT_FALSE(third->readOnly());
     EXPECT_FALSE(third->save(fromA));
     third.reset();
     // Another machine's copy cannot be told dead, however old its lock: it holds.
-    arrange(QDir(folder.path()), "mycards.dat.plenwick-lock=1\ncards_tests\nelsewhere\n");
+    arrange(dir, "mycards.dat.plenwick-lock=1\ncards_tests\nelsewhere\n");
     QThread::msleep(5);
     EXPECT_TRUE(CardStore(path).save(fromB)->contains("(process 1 on elsewhere)"));
     QFile::remove(path + ".plenwick-lock");
