@@ -40,7 +40,6 @@ TEST(PlanFile, ReadsBackWhatItWritesAndKeepsFieldsItDoesNotKnow)
 TEST(PlanFile, RefusesWhatIsNoPlanOrANewerVersion)
 {
     const std::pair<const char*, const char*> cases[] = {
-        {"", "it is not a plan file ("},
         {"{\"budget\": \"$5\"", "it is not a plan file ("},
         {"[1, 2]", "it is not a plan file"},
         {"{\"budget\": \"$5\"}", "it is not a plan file"},
