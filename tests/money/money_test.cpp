@@ -79,9 +79,8 @@ TEST(Reading, MoneyDropsDollarSignsAndRoundsToTheNearestTickTiesToEven)
 TEST(Reading, ToMoneyRoundsToTheNearestTickTiesToEven)
 {
     // 0.00025 is 2.5 ticks; 2^63 ticks is just past the largest amount.
-    const std::pair<double, Ticks> cases[] = {{0.00025, 2},         {0.00035, 4}, {-0.00025, -2},
-                                              {INFINITY, kNone},    {NAN, kNone}, {-0x1p63 / 1e4, kMin},
-                                              {0x1p63 / 1e4, kNone}};
+    const std::pair<double, Ticks> cases[] = {{0.00025, 2}, {0.00035, 4},          {-0.00025, -2},
+                                              {NAN, kNone}, {-0x1p63 / 1e4, kMin}, {0x1p63 / 1e4, kNone}};
     for (const auto& [x, expected] : cases)
         EXPECT_EQ(ticksOf(toMoney(x)), expected) << x;
 
