@@ -30,7 +30,6 @@ TEST(OfferDownload, GivesTheServersOffersOrNoneAtAll)
     // what fell short, how long the download may take (the answer is awaited
     // for 10 s only: all else ends at once).
     const std::tuple<const char*, TestHttpServer::Route, std::size_t, OfferFileShortfall, int> cases[] = {
-        {"two offers", {200, kTwoOffers}, 2, {0, false}, 60000},
         {"1,048,576 bytes", {200, offersOfSize(1048576)}, 2, {0, false}, 60000},
         {"1,048,577 bytes", {200, offersOfSize(1048577)}, 0, {0, true}, 60000},
         {"32,769 offers", {200, manyOffers}, 32767, {2, false}, 60000},
