@@ -136,7 +136,6 @@ TEST(PayoffRun, ChargesIntroductoryRatesAndStopsAtTheBound)
          "$100",
          5'000'000,
          "1000 months, not covered!, interest 0"},
-        {"$0.00", RatePlan::constant(18), "$5", 5'000'000, "0 months, paid off, interest 0"},
         // A payment that cannot be read.
         {"$5,000.00", RatePlan::constant(18), "", 5'000'000, "1000 months, not covered!, interest 0"},
         // 2.4 x 10^12 months of $0.10 interest: stopped after 5,000,000 of them.

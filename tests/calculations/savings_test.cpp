@@ -16,7 +16,6 @@ std::string sentence(const std::string& name, int months, const std::string& sav
 
 TEST(SavingsOptions, MeasuresEachChosenOptionAgainstTheBaseline)
 {
-    const std::string worked = sentence("Harbor Rewards", 10, "$1,500.00");
     // The worked card, $5,000.00 at 18 % paying $150.00 (47 months), against the Twin Card.
     const auto twin = [](const char* introMonths) {
         return SavingsRow{"$5,000.00", "18.00", "$150.00",
@@ -25,7 +24,11 @@ TEST(SavingsOptions, MeasuresEachChosenOptionAgainstTheBaseline)
     // The row, the three savings shown, and the steps on the way: a caption
     // written into label 0, 1 or 2, or M for the not-enough message.
     const std::tuple<SavingsRow, std::string, std::string, std::string, std::string> cases[] = {
-        {{"$5,000.00", "18.00", "$150.00", "24 months", "$300 ", kHarbor}, "$1,059.11", "$1,050.00", worked, "012012"},
+        {{"$5,000.00", "18.00", "$150.00", "24 months", "$300 ", kHarbor},
+         "$1,059.11",
+         "$1,050.00",
+         sentence("Harbor Rewards", 10, "$1,500.00"),
+         "012012"},
         {{"$5,000.00", "18.00", "$150.00", "48 months", "$100 ", {}}, "$0.00", "-$2,350.00", "-", "01201"},
         // No interest (the rate cannot be read): ten payments of $100 cost what five of $200 do.
         {{"$1,000.00", "free", "$100.00", "5 months", {}, {}}, "$0.00", "-", "-", "0120"},
@@ -96,8 +99,8 @@ TEST(SavingsOptions, SayWhatTheFasterAndBiggerRepaymentsSaveInInterest)
               "Interest saved: " + FormatByPattern(*interest("150").minus(*money("990.8922")), Pattern::Money));
     EXPECT_EQ(answer.biggerInterest,
               "Interest saved: " + FormatByPattern(*interest("150").minus(interest("300")), Pattern::Money));
-    const SavingsAnswer smaller = SavingsOptions({"$5,000.00", "18.00", "$150.00", {}, "$100 ", {}});
-    EXPECT_TRUE(smaller.biggerInterest.ends_with(" more interest"));
+    EXPECT_TRUE(
+        SavingsOptions({"$5,000.00", "18.00", "$150.00", {}, "$100 ", {}}).biggerInterest.ends_with(" more interest"));
     EXPECT_EQ(SavingsOptions({"$5,000.00", "18.00", "$150.00", {}, "$150 ", {}}).biggerInterest,
               "Interest saved: $0.00");
     EXPECT_EQ(SavingsOptions({"$5,000.00", "18.00", "$75.00", "1 month", {}, {}}).fastInterest, ""); // never ends now

@@ -179,17 +179,6 @@ TEST(CardStore, NothingOnDiskIsLostWhateverStandsThere)
     }
 }
 
-TEST(CardStore, KeepsAHundredCopiesAtMost)
-{
-    QTemporaryDir folder;
-    const QDir dir(folder.path());
-    QByteArray copies = "mycards.dat=bad mycards.dat.unreadable=good";
-    for (int n = 2; n <= 100; ++n)
-        copies += " mycards.dat.unreadable-" + QByteArray::number(n) + "=good";
-    arrange(dir, copies);
-    EXPECT_TRUE(CardStore(dir.filePath("mycards.dat")).load().warning.contains("100 copies stand there already"));
-}
-
 TEST(CardStore, LivesBesideTheProgramUnlessInstalledOrThatFolderIsClosed)
 {
     QTemporaryDir folder;
@@ -210,16 +199,14 @@ TEST(CardStore, OneCopyWritesAndNoSaveReplacesAFileChangedOnDisk)
     const QDir dir(folder.path());
     const QString path = dir.filePath(QStringLiteral("mycards.dat"));
     arrange(dir, "mycards.dat=good");
-    const QString fromA = cardFileText(CardBook{}, QDateTime(QDate(2026, 4, 1), QTime(8, 0)));
-    const QString fromB = cardFileText(CardBook{}, QDateTime(QDate(2026, 4, 2), QTime(8, 0)));
+    const QString fromA = cardFileText(CardBook{}, QDateTime::currentDateTime()), fromB = fromA + '\n';
     std::optional<CardStore> first(std::in_place, path), second(std::in_place, path);
     EXPECT_TRUE(first->load().warning.isEmpty());
-    EXPECT_FALSE(first->readOnly());
     arrange(dir, "mycards.dat=bad"); // another program writes cards that do not all read
     const QByteArray bad = onDisk(path);
     EXPECT_TRUE(second->load().warning.contains("The file is left as it is"));
-    EXPECT_EQ(second->otherCopy().section(' ', 0, 1), "process " + QString::number(getpid()));
-    EXPECT_TRUE(second->save(fromB)->contains("Another copy of Plenwick (process "));
+    EXPECT_TRUE(
+        second->save(fromB)->contains("Another copy of Plenwick (process " + QString::number(getpid()) + " on "));
     EXPECT_FALSE(second->takeOver()); // while the first runs
     EXPECT_TRUE(first->save(fromA)->contains("changed on disk"));
     EXPECT_FALSE(QFile::exists(path + ".unreadable")); // nothing written
@@ -232,25 +219,21 @@ TEST(CardStore, OneCopyWritesAndNoSaveReplacesAFileChangedOnDisk)
     arrange(dir, "mycards.dat=good");             // another program writes again
     EXPECT_TRUE(second->changedOnDisk());
     EXPECT_TRUE(second->save(fromA)->contains("changed on disk"));
-    EXPECT_EQ(onDisk(path), "600:" + kGood);
     EXPECT_EQ(second->keepChangedFile().path, path + ".changed");
-    EXPECT_EQ(onDisk(path + ".changed"), "600:" + kGood);
-    EXPECT_FALSE(second->changedOnDisk());
     EXPECT_FALSE(second->save(fromA));
     EXPECT_EQ(onDisk(path), "600:" + fromA.toUtf8());
     second.reset();
     EXPECT_TRUE(CardStore(path).save(fromB)->contains("changed on disk")); // a store that read nothing
 
     // A copy that died left its lock; process 2^31 - 1 is none.
-    arrange(QDir(folder.path()),
-            ("mycards.dat.plenwick-lock=2147483647\ncards_tests\n" + QSysInfo::machineHostName() + "\n").toUtf8());
-    std::optional<CardStore> third(std::in_place, path);
-    third->load();
-    EXPECT_FALSE(third->readOnly());
-    EXPECT_FALSE(third->save(fromA));
-    third.reset();
+    arrange(dir, ("mycards.dat.plenwick-lock=2147483647\ncards_tests\n" + QSysInfo::machineHostName() + "\n").toUtf8());
+    {
+        CardStore revived(path);
+        revived.load();
+        EXPECT_FALSE(revived.save(fromA));
+    }
     // Another machine's copy cannot be told dead, however old its lock: it holds.
-    arrange(QDir(folder.path()), "mycards.dat.plenwick-lock=1\ncards_tests\nelsewhere\n");
+    arrange(dir, "mycards.dat.plenwick-lock=1\ncards_tests\nelsewhere\n");
     QThread::msleep(5);
     EXPECT_TRUE(CardStore(path).save(fromB)->contains("(process 1 on elsewhere)"));
     QFile::remove(path + ".plenwick-lock");
@@ -258,9 +241,9 @@ TEST(CardStore, OneCopyWritesAndNoSaveReplacesAFileChangedOnDisk)
     // In a folder closed to writing no lock can be made, which hinders nothing: the save says why it fails.
     chmod(QFile::encodeName(folder.path()), 0500);
     const Hardship hardship(0);
-    third.emplace(path).load();
-    EXPECT_FALSE(third->readOnly());
-    EXPECT_EQ(third->save(fromB), "Permission denied");
+    CardStore closed(path);
+    closed.load();
+    EXPECT_EQ(closed.save(fromB), "Permission denied");
     EXPECT_EQ(onDisk(path), "600:" + fromA.toUtf8());
     chmod(QFile::encodeName(folder.path()), 0700);
 }

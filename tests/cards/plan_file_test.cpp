@@ -26,15 +26,11 @@ TEST(PlanFile, ReadsBackWhatItWritesAndKeepsFieldsItDoesNotKnow)
         "changes": [{"kind": "extra", "month": "2027-01", "amount": "$5", "note": "refund"}],
         "cardMinimums": [{"row": 1, "kind": "percent", "percent": "2", "floor": "$25"}, {"row": 5}],
         "offerMoves": [{"row": 4, "offerName": "Zero", "introMonths": 6, "via": "web"}, {"row": -1}]})";
+    // What the round trip above does not show: another kind of minimum, and rows out of range left out.
     const SavedPlan plan = readPlanFile(later).plan.value();
-    EXPECT_EQ(plan.budget, "$5");
-    EXPECT_EQ(plan.otherDebts.at(0).name, "Loan");
     EXPECT_EQ(plan.otherDebts.at(0).minimumRule.kind, kMinimumPercent);
-    EXPECT_TRUE(plan.changes.at(0).extra);
     EXPECT_EQ(plan.cardMinimums.size(), 1U);
-    EXPECT_EQ(plan.cardMinimums.at(1).floor, "$25");
     EXPECT_EQ(plan.moves.size(), 1U);
-    EXPECT_EQ(plan.moves.at(4).introMonths, 6);
     const QByteArray again = planFileBytes(plan);
     for (const char* kept :
          {"\"theme\": \"dark\"", "\"colour\": \"red\"", "\"cap\": 9", "\"note\": \"refund\"", "\"via\": \"web\""})
@@ -44,7 +40,6 @@ TEST(PlanFile, ReadsBackWhatItWritesAndKeepsFieldsItDoesNotKnow)
 TEST(PlanFile, RefusesWhatIsNoPlanOrANewerVersion)
 {
     const std::pair<const char*, const char*> cases[] = {
-        {"", "it is not a plan file ("},
         {"{\"budget\": \"$5\"", "it is not a plan file ("},
         {"[1, 2]", "it is not a plan file"},
         {"{\"budget\": \"$5\"}", "it is not a plan file"},

@@ -30,17 +30,6 @@ TEST(OfferFile, ReadsOneOfferPerLine)
         EXPECT_EQ(shown(readOfferFile(body)), QString::fromUtf8(offers)) << what;
 }
 
-TEST(OfferFile, HoldsNoMoreOffersThanAChoiceCan)
-{
-    QByteArray body;
-    for (int line = 0; line < 32768; ++line)
-        body += "Card " + QByteArray::number(line) + "|x|1|2|3\r\n";
-    // The first 32,767 lines; the rest are counted.
-    std::size_t leftOut = 0;
-    EXPECT_EQ(readOfferFile(body + "\r\nLast|x", {}, &leftOut).back().cardName, QStringLiteral("Card 32766"));
-    EXPECT_EQ(leftOut, 2U);
-}
-
 TEST(OfferFile, NamesLoseTheControlsThatTurnTextAround)
 {
     EXPECT_EQ(withoutDirectionControls(

@@ -20,7 +20,7 @@ public:
         Answer,  // status and body, then close
         Stall,   // read the request and never answer
         Hold,    // answer only when release() is called
-        Trickle, // status at once, then the body one byte every 20 ms
+        Trickle, // status at once, then the body one byte every 20 ms, never closing
         Endless, // status, then the body over and over, as fast as it goes, without end
     };
 
@@ -47,9 +47,6 @@ public:
     }
 
     int requests(const QString& path) const { return m_requests.value(path); }
-
-    // Bytes handed to the network by the endless answers so far.
-    qint64 served() const { return m_served; }
 
     // Answers the requests that were held back.
     void release()
@@ -82,20 +79,13 @@ private:
                       (response.mode == Mode::Endless ? QByteArray() : lengthLine) + "\r\n");
         if (response.mode == Mode::Trickle) {
             auto* timer = new QTimer(socket);
-            QObject::connect(timer, &QTimer::timeout, socket, [socket, body = response.body, at = 0]() mutable {
-                socket->write(body.mid(at++, 1));
-                if (at == body.size())
-                    socket->disconnectFromHost();
-            });
+            QObject::connect(timer, &QTimer::timeout, socket,
+                             [socket, body = response.body, at = 0]() mutable { socket->write(body.mid(at++, 1)); });
             timer->start(20);
         } else if (response.mode == Mode::Endless) {
-            // A little waits in the socket, topped up whenever it is sent.
-            const QByteArray chunk = response.body.repeated(qsizetype{64} * 1024 / response.body.size() + 1);
-            QObject::connect(socket, &QTcpSocket::bytesWritten, socket, [this, socket, chunk](qint64 sent) {
-                m_served += sent;
-                if (socket->bytesToWrite() < chunk.size())
-                    socket->write(chunk);
-            });
+            // The body again whenever the last was sent: a little always waits in the socket.
+            QObject::connect(socket, &QTcpSocket::bytesWritten, socket,
+                             [socket, body = response.body] { socket->write(body); });
         } else {
             socket->write(response.body);
             socket->disconnectFromHost();
@@ -103,7 +93,6 @@ private:
     }
 
     QTcpServer m_server;
-    qint64 m_served = 0;
     QHash<QString, Route> m_routes;
     QHash<QString, int> m_requests;
     QList<std::pair<QPointer<QTcpSocket>, QString>> m_held;
