@@ -135,19 +135,19 @@ std::string described(const PayoffRunResult& run)
 TEST(PayoffRun, ChargesIntroductoryRatesAndStopsAtTheBound)
 {
     // "balance|introductory months|introductory rate|regular rate|payment|bound|the run" ("!" when it stopped early)
-    for (const char* row : {
-             // Month 1 free, then 100 % a month: 1000 -> 400 -> 200 -> paid in month 3.
-             "$1,000|1|0|1200|$600|5000000|3 months, paid off, interest 6000000",
-             "$5,000.00|3|0|36|$100|5000000|1000 months, not covered!, interest 0",
-             // A payment that cannot be read.
-             "$5,000.00|0|18|18||5000000|1000 months, not covered!, interest 0",
-             // 2.4 x 10^12 months of $0.10 interest: stopped after 5,000,000 of them.
-             "$100,000,000,000.00|0|0|0.0000000012|$0.11|5000000|1000 months, too long!, interest 5000000000",
-             // Without the bound it is paid off, as an exact stretch-by-stretch sum in
-             // integers, done apart from this program, also finds.
-             "$100,000,000,000.00|0|0|0.0000000012|$0.11|1000000000000000000|2397903537180 months, paid off, interest "
-             "1637693890896980",
-         }) {
+    const char* const cases[] = {
+        // Month 1 free, then 100 % a month: 1000 -> 400 -> 200 -> paid in month 3.
+        "$1,000|1|0|1200|$600|5000000|3 months, paid off, interest 6000000",
+        "$5,000.00|3|0|36|$100|5000000|1000 months, not covered!, interest 0",
+        // A payment that cannot be read.
+        "$5,000.00|0|18|18||5000000|1000 months, not covered!, interest 0",
+        // 2.4 x 10^12 months of $0.10 interest: stopped after 5,000,000 of them.
+        "$100,000,000,000.00|0|0|0.0000000012|$0.11|5000000|1000 months, too long!, interest 5000000000",
+        // With a bound past them it is paid off, as an exact stretch-by-stretch
+        // sum in integers, done apart from this program, also finds.
+        "100000000000|0|0|0.0000000012|$0.11|9000000000000|2397903537180 months, paid off, interest 1637693890896980",
+    };
+    for (const char* row : cases) {
         const auto [balance, months, introRate, rate, payment, most, run] = fieldsOf<7>(row);
         EXPECT_EQ(described(PayoffRun(*money(balance), OfferRatePlan(months, introRate, rate), money(payment),
                                       std::stoll(most))),
