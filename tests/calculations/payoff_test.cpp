@@ -38,7 +38,7 @@ std::array<std::string, N> fieldsOf(const char* row)
 {
     std::array<std::string, N> fields;
     std::istringstream text(row);
-    for (std::string& field : fields)
+    for (auto& field : fields)
         std::getline(text, field, '|');
     return fields;
 }

@@ -15,7 +15,7 @@ SavingsRow rowOf(const char* text)
 {
     std::string fields[9];
     std::istringstream in(text);
-    for (std::string& field : fields)
+    for (auto& field : fields)
         std::getline(in, field, '|');
     const auto item = [](const std::string& chosen) { return chosen.empty() ? std::nullopt : std::optional(chosen); };
     SavingsRow row{fields[0], fields[1], fields[2], item(fields[3]), item(fields[4]), {}};

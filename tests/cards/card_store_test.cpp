@@ -150,6 +150,7 @@ TEST(CardStore, NothingOnDiskIsLostWhateverStandsThere)
             }
             EXPECT_TRUE(tells(loaded.warning, c[1])) << loaded.warning.toStdString();
             EXPECT_EQ(loaded.contents.wholeFile, loaded.warning.isEmpty());
+            EXPECT_EQ(loaded.contents.book[0][CardRow::Name] == "Gold", loaded.warning.isEmpty() && !found.isEmpty());
             // A copy of its own, readable by its owner only.
             EXPECT_EQ(loaded.keptCopy.isEmpty() ? found : onDisk(loaded.keptCopy), found);
             EXPECT_TRUE(tells(refusal, c[2])) << refusal.toStdString();
