@@ -12,13 +12,11 @@ using Rule = MinimumRule::Kind;
 
 TEST(MinimumDue, FollowsTheBanksRuleOnTheMonthsBalanceToTheCent)
 {
-    // The rule, the minimum typed, the month's opening balance and interest, and what is due.
+    // The rule, the minimum typed, the month's opening balance and interest, and
+    // what is due. The minimum as typed and 1 % plus interest, at least $40, are
+    // counted out month by month below.
     const std::tuple<MinimumRule, const char*, const char*, const char*, const char*> cases[] = {
-        {{}, "35", "1,000", "10", "35"},
         {{}, "-5", "1,000", "10", "0"},
-        {{}, "35", "20", "0.20", "20.20"}, // never more than owed
-        {{Rule::PercentPlusInterest, 1, dollars("40")}, "0", "5,000", "92.7083", "142.71"},
-        {{Rule::PercentPlusInterest, 1, dollars("40")}, "0", "1,000", "10", "40"},
         {{Rule::Percent, 2, dollars("40")}, "99", "8,000", "13.33", "160"},
         {{Rule::Percent, 1, {}}, "0", "1,234.50", "1", "12.35"},
         {{Rule::Percent, 1, {}}, "0", "1,234.49", "1", "12.34"},
@@ -28,35 +26,41 @@ TEST(MinimumDue, FollowsTheBanksRuleOnTheMonthsBalanceToTheCent)
         EXPECT_EQ(MinimumDue(rule, dollars(typed), dollars(opening), dollars(interest)), dollars(due)) << opening;
 }
 
+// What the warning shows: the months (and the years, from two years on) and
+// the total in whole dollars, or "never" when the minimum never pays it off.
+std::string shown(const MinimumPaymentWarning& warning)
+{
+    if (!warning.paidOff)
+        return "never";
+    return std::to_string(warning.months) + " months" +
+           (warning.years ? ", " + std::to_string(*warning.years) + " years" : "") + ", " +
+           FormatByPattern(warning.totalShown, Pattern::Money);
+}
+
 // $5,000 at 22.25 % paying 1 % of the balance plus interest, at least $40, as
-// a statement's warning counts it; then paying the first minimum, $142.71,
-// every month.
+// a statement's warning counts it; then minimums as typed.
 TEST(OnlyMinimumPayments, CountsMonthsYearsAndTotalAsTheStatementShowsThem)
 {
     const auto formula = OnlyMinimumPayments(dollars("5,000"), 22.25, {Rule::PercentPlusInterest, 1, dollars("40")});
-    EXPECT_TRUE(formula.paidOff);
-    EXPECT_EQ(formula.months, 184);
-    EXPECT_EQ(formula.years, 15);
+    EXPECT_EQ(shown(formula), "184 months, 15 years, $12,554.00");
     EXPECT_EQ(formula.interest, dollars("7,554.2201"));
-    EXPECT_EQ(formula.totalShown, dollars("12,554"));
-    const auto fixed = OnlyMinimumPayments(dollars("5,000"), 22.25, {}, dollars("142.71"));
-    EXPECT_EQ(fixed.months, 58);
-    EXPECT_EQ(fixed.totalShown, dollars("8,147"));
-
-    // Under two years in months; halves of years round up.
-    const std::tuple<const char*, std::int64_t, std::optional<std::int64_t>> spans[] = {
-        {"2,300", 23, std::nullopt}, {"2,400", 24, 2}, {"2,900", 29, 2}, {"2,950", 30, 3}};
-    for (const auto& [balance, months, years] : spans) {
-        const auto warning = OnlyMinimumPayments(dollars(balance), 0, {}, dollars("100"));
-        EXPECT_EQ(std::pair(warning.months, warning.years), std::pair(months, years)) << balance;
-    }
-    // The minimum never gets past the interest; nothing owed takes no month.
-    EXPECT_FALSE(OnlyMinimumPayments(dollars("10,000"), 12, {}, dollars("100")).paidOff);
-    EXPECT_EQ(OnlyMinimumPayments(MoneyAmount(), 12, {}, dollars("100")).months, 0);
-    // A tick a month: 5,000,000 months are the most a warning counts.
-    const MoneyAmount tick = MoneyAmount::fromTicks(1);
-    EXPECT_TRUE(OnlyMinimumPayments(MoneyAmount::fromTicks(5'000'000), 0, {}, tick).paidOff);
-    EXPECT_FALSE(OnlyMinimumPayments(MoneyAmount::fromTicks(5'000'001), 0, {}, tick).paidOff);
+    // The balance, the rate, the minimum and what is shown.
+    const std::tuple<const char*, double, const char*, const char*> cases[] = {
+        {"5,000", 22.25, "142.71", "58 months, 5 years, $8,147.00"}, // the formula's first minimum, every month
+        // Under two years in months; halves of years round up.
+        {"2,300", 0, "100", "23 months, $2,300.00"},
+        {"2,400", 0, "100", "24 months, 2 years, $2,400.00"},
+        {"2,900", 0, "100", "29 months, 2 years, $2,900.00"},
+        {"2,950", 0, "100", "30 months, 3 years, $2,950.00"},
+        // The minimum never gets past the interest; nothing owed takes no month.
+        {"10,000", 12, "100", "never"},
+        {"0", 12, "100", "0 months, $0.00"},
+        // A tick a month: 5,000,000 months are the most a warning counts.
+        {"500", 0, "0.0001", "5000000 months, 416667 years, $500.00"},
+        {"500.0001", 0, "0.0001", "never"},
+    };
+    for (const auto& [balance, rate, minimum, expected] : cases)
+        EXPECT_EQ(shown(OnlyMinimumPayments(dollars(balance), rate, {}, dollars(minimum))), expected) << balance;
 }
 
 } // namespace

@@ -7,8 +7,6 @@
 namespace plenwick {
 namespace {
 
-using namespace Qt::StringLiterals;
-
 using testing_support::RecordingOpener;
 
 TEST(OpenInBrowser, HandsOnlyWebAddressesOnAndTellsWhetherTheBrowserStarted)
@@ -17,17 +15,17 @@ TEST(OpenInBrowser, HandsOnlyWebAddressesOnAndTellsWhetherTheBrowserStarted)
     for (const char* address :
          {"", "cards.example/harbor.htm", "file:///etc/passwd", "javascript:alert(1)", "ftp://cards.example/a",
           "http://", "No Card found", "--new-window http://cards.example"})
-        EXPECT_FALSE(OpenInBrowser(QString::fromLatin1(address), browser)) << address;
-    EXPECT_TRUE(OpenInBrowser(u"http://cards.example/harbor.htm"_s, browser));
+        EXPECT_FALSE(OpenInBrowser(address, browser)) << address;
+    EXPECT_TRUE(OpenInBrowser("http://cards.example/harbor.htm", browser));
     browser.browserAnswers = false; // the system refuses to open the page
-    EXPECT_FALSE(OpenInBrowser(u"HTTPS://cards.example/offers/meadow cash.htm?from=plenwick"_s, browser));
-    EXPECT_EQ(browser.opened, QList<QUrl>({QUrl(u"http://cards.example/harbor.htm"_s),
-                                           QUrl(u"https://cards.example/offers/meadow cash.htm?from=plenwick"_s)}));
+    EXPECT_FALSE(OpenInBrowser("HTTPS://cards.example/offers/meadow cash.htm?from=plenwick", browser));
+    EXPECT_EQ(browser.opened, QList<QUrl>({QUrl("http://cards.example/harbor.htm"),
+                                           QUrl("https://cards.example/offers/meadow cash.htm?from=plenwick")}));
 }
 
 TEST(OfferPageAddress, ResolvesRelativeAddressesAgainstTheOfferFile)
 {
-    const QUrl offerFile(u"http://127.0.0.1:40123/app/newCCOffers.txt"_s);
+    const QUrl offerFile("http://127.0.0.1:40123/app/newCCOffers.txt");
     const std::pair<const char*, const char*> cases[] = {
         {"offers/harbor.htm", "http://127.0.0.1:40123/app/offers/harbor.htm"},
         {"../harbor.htm?from=list", "http://127.0.0.1:40123/harbor.htm?from=list"},
@@ -39,9 +37,9 @@ TEST(OfferPageAddress, ResolvesRelativeAddressesAgainstTheOfferFile)
         {"  ", "  "},
     };
     for (const auto& [address, whole] : cases)
-        EXPECT_EQ(offerPageAddress(QString::fromLatin1(address), offerFile), QString::fromLatin1(whole)) << address;
+        EXPECT_EQ(offerPageAddress(address, offerFile).toStdString(), whole) << address;
     // An offer file without an address of its own resolves nothing.
-    EXPECT_EQ(offerPageAddress(u"offers/harbor.htm"_s, QUrl(u"app/newCCOffers.txt"_s)), u"offers/harbor.htm"_s);
+    EXPECT_EQ(offerPageAddress("offers/harbor.htm", QUrl("app/newCCOffers.txt")), "offers/harbor.htm");
 }
 
 } // namespace

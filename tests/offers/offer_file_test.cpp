@@ -10,8 +10,9 @@ QString shown(const OfferList& offers)
 {
     QStringList shown;
     for (const OfferRecord& o : offers)
-        shown << o.cardName + '|' + o.detailsAddress + '|' + o.introMonths + '|' + o.introRate + '|' + o.regularRate +
-                     '|' + o.annualFee + '|' + o.transferFee;
+        shown << QStringList{o.cardName,    o.detailsAddress, o.introMonths, o.introRate,
+                             o.regularRate, o.annualFee,      o.transferFee}
+                     .join('|');
     return shown.join(';');
 }
 

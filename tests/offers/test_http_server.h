@@ -6,7 +6,6 @@
 #include <QPointer>
 #include <QTcpServer>
 #include <QTcpSocket>
-#include <QTimer>
 #include <QUrl>
 
 #include <utility>
@@ -20,7 +19,6 @@ public:
         Answer,  // status and body, then close
         Stall,   // read the request and never answer
         Hold,    // answer only when release() is called
-        Trickle, // status at once, then the body one byte every 20 ms, never closing
         Endless, // status, then the body over and over, as fast as it goes, without end
     };
 
@@ -43,7 +41,7 @@ public:
 
     QUrl url(const QString& path = {}) const
     {
-        return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(m_server.serverPort()).arg(path));
+        return QUrl("http://127.0.0.1:" + QString::number(m_server.serverPort()) + path);
     }
 
     int requests(const QString& path) const { return m_requests.value(path); }
@@ -73,23 +71,14 @@ private:
 
     void answer(QTcpSocket* socket, const Route& response)
     {
-        // Without a length, the body ends when the connection does.
-        const QByteArray lengthLine = "Content-Length: " + QByteArray::number(response.body.size()) + "\r\n";
-        socket->write("HTTP/1.1 " + QByteArray::number(response.status) + " Test\r\nConnection: close\r\n" +
-                      (response.mode == Mode::Endless ? QByteArray() : lengthLine) + "\r\n");
-        if (response.mode == Mode::Trickle) {
-            auto* timer = new QTimer(socket);
-            QObject::connect(timer, &QTimer::timeout, socket,
-                             [socket, body = response.body, at = 0]() mutable { socket->write(body.mid(at++, 1)); });
-            timer->start(20);
-        } else if (response.mode == Mode::Endless) {
-            // The body again whenever the last was sent: a little always waits in the socket.
+        // No length: the body ends when the connection does.
+        socket->write("HTTP/1.1 " + QByteArray::number(response.status) + " Test\r\nConnection: close\r\n\r\n" +
+                      response.body);
+        if (response.mode == Mode::Endless) // the body again whenever the last was sent: a little always waits
             QObject::connect(socket, &QTcpSocket::bytesWritten, socket,
                              [socket, body = response.body] { socket->write(body); });
-        } else {
-            socket->write(response.body);
+        else
             socket->disconnectFromHost();
-        }
     }
 
     QTcpServer m_server;
