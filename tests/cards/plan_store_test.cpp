@@ -36,8 +36,10 @@ TEST_F(PlanStoreTest, RemovesWhatAnInterruptedSaveLeftOnlyWhenItMayWrite)
     put(leftover, "{");
     PlanStore(path).load(false);
     EXPECT_TRUE(QFile::exists(leftover));
-    EXPECT_EQ(PlanStore(path).load(true).warning, ""); // no plan yet, nothing to tell
+    const LoadedPlan none = PlanStore(path).load(true);
     EXPECT_FALSE(QFile::exists(leftover));
+    EXPECT_EQ(none.plan, SavedPlan{});
+    EXPECT_EQ(none.warning, "");
 }
 
 TEST_F(PlanStoreTest, NeverWritesOverAPlanItCannotRead)

@@ -51,7 +51,7 @@ TEST(OfferDownload, GivesTheServersOffersOrNoneAtAll)
         // Only the server that never answers waits for the time-out, which ends the download at once.
         download.start(offerFile, route.mode == TestHttpServer::Mode::Stall ? 500 : 60000);
         ASSERT_TRUE(done.wait(10000));
-        const auto finished = done.takeFirst();
+        const QList<QVariant> finished = done.takeFirst();
         const auto offers = finished.at(0).value<OfferList>();
         ASSERT_EQ(offers.size(), count);
         EXPECT_EQ(finished.at(1).value<OfferFileShortfall>(), shortfall);
