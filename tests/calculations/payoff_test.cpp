@@ -171,10 +171,8 @@ TEST(PayoffRun, AgreesWithThePlainMonthByMonthRule)
         const double scale = std::pow(10.0, pick(13));
         return std::min(1000.0, std::round(std::pow(10.0, uniform(-12, 3)) * scale) / scale) * (pick(20) == 0 ? -1 : 1);
     };
-    for (int i = 0; i < 6000; ++i) {
+    for (int i = 0; i < 3000; ++i) {
         SCOPED_TRACE(i); // the cases come in the same order every time
-        if (i == 3000)
-            random = std::mt19937_64(20261206); // the same cases again: remembered or not, the same answers
         const auto ticks = static_cast<std::int64_t>(std::min(std::exp2(uniform(0, 63)), 9.2233720368547748e18));
         const MoneyAmount balance =
             MoneyAmount::fromTicks(pick(40) == 0 ? 9'223'372'036'854'775'807 : std::max<std::int64_t>(ticks, 1));
