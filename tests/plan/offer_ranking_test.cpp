@@ -13,8 +13,6 @@
 namespace plenwick {
 namespace {
 
-std::optional<MoneyAmount> amount(const char* text) { return *text != 0 ? money(text) : std::nullopt; }
-
 // 0: 21 free months, 3 % fee; 1: dearer than the card, fees unknown;
 // 2: 12 free months, no transfer fee, $95 a year.
 const std::vector<RankOffer> kOffers = {
@@ -22,32 +20,6 @@ const std::vector<RankOffer> kOffers = {
     {"Dear", "http://x/1", RatePlan::constant(29.99), std::nullopt, std::nullopt},
     {"Yearly fee", "http://x/2", {12, 0, 12}, dollars("95"), 0.0},
 };
-
-TEST(OfferRanking, RanksEachCardsOffersByWhatTheyCost)
-{
-    // $5,000.00 at 24.99 % and $25 a year, paying $300.00: 21 months,
-    // interest $1,205.6542, cost $1,255.6542. Paying $50.00 it never ends.
-    const auto rankings = RankOffers(
-        {card(24.99, "5,000", "300", {}, "25"), card(18, "0", "100"), card(24.99, "5,000", "50", {}, "25")}, kOffers);
-    ASSERT_EQ(rankings->size(), 2U);
-    EXPECT_EQ(std::tuple(rankings->at(0).asItIs.cost, rankings->at(1).card, rankings->at(1).asItIs.cost),
-              std::tuple(dollars("1,255.6542"), 2U, std::nullopt));
-    // ranking, rank, offer, months, fee, cost, saving ("": none)
-    const std::tuple<std::size_t, std::size_t, std::size_t, std::int64_t, const char*, const char*, const char*>
-        cases[] = {
-            {0, 0, 0, 18, "150", "150", "1,105.6542"},    // 5,150 at 0 %: 17 x 300 + 50
-            {0, 1, 2, 17, "0", "231.1126", "1,024.5416"}, // interest 41.1126 + 2 x 95
-            {1, 0, 2, 226, "0", "8,059.2553", ""},        // paid off, but no saving to show
-            {1, 1, 0, 1000, "150", "", ""},               // never paid off: last, in offer order
-            {1, 2, 1, 1000, "0", "", ""},
-        };
-    for (const auto& [ranking, rank, offer, months, fee, cost, saving] : cases) {
-        SCOPED_TRACE(testing::Message() << "ranking " << ranking << " rank " << rank);
-        const OfferOutcome& got = rankings->at(ranking).offers.at(rank);
-        EXPECT_EQ(std::tuple(got.offer, got.run.months, got.transferFee, got.cost, got.netSaving),
-                  std::tuple(offer, months, dollars(fee), amount(cost), amount(saving)));
-    }
-}
 
 TEST(OfferRanking, FeesRoundOnceToTheTickAndCountEachStartedYear)
 {
