@@ -10,22 +10,6 @@ MoneyAmount dollars(const char* text) { return money(text).value(); }
 
 using Rule = MinimumRule::Kind;
 
-TEST(MinimumDue, FollowsTheBanksRuleOnTheMonthsBalanceToTheCent)
-{
-    // The rule, the minimum typed, the month's opening balance and interest, and
-    // what is due. The minimum as typed and 1 % plus interest, at least $40, are
-    // counted out month by month below.
-    const std::tuple<MinimumRule, const char*, const char*, const char*, const char*> cases[] = {
-        {{}, "-5", "1,000", "10", "0"},
-        {{Rule::Percent, 2, dollars("40")}, "99", "8,000", "13.33", "160"},
-        {{Rule::Percent, 1, {}}, "0", "1,234.50", "1", "12.35"},
-        {{Rule::Percent, 1, {}}, "0", "1,234.49", "1", "12.34"},
-        {{Rule::Percent, 1e30, {}}, "0", "100", "1", "101"},
-    };
-    for (const auto& [rule, typed, opening, interest, due] : cases)
-        EXPECT_EQ(MinimumDue(rule, dollars(typed), dollars(opening), dollars(interest)), dollars(due)) << opening;
-}
-
 // What the warning shows: the months (and the years, from two years on) and
 // the total in whole dollars, or "never" when the minimum never pays it off.
 std::string shown(const MinimumPaymentWarning& warning)

@@ -16,22 +16,6 @@ using Ticks = std::optional<std::int64_t>;
 
 Ticks ticksOf(std::optional<MoneyAmount> amount) { return amount ? std::optional(amount->ticks()) : std::nullopt; }
 
-TEST(MoneyAmount, ArithmeticIsExactFailsOrIsHeldAtTheEnds)
-{
-    // Running totals (plusTimesHeld) are held at the ends instead of failing.
-    constexpr auto t = &MoneyAmount::fromTicks;
-    const std::pair<std::optional<MoneyAmount>, Ticks> cases[] = {
-        {t(kMax).plus(t(1)), kNone},
-        {t(kMin).minus(t(1)), kNone},
-        {t(kMax / 2 + 1).times(2), kNone},
-        {t(4000).plusTimesHeld(t(5), 3), 4015},
-        {t(kMax - 1).plusTimesHeld(t(1), 5), kMax},
-        {t(kMin + 1).plusTimesHeld(t(-1), 5), kMin},
-    };
-    for (const auto& [amount, ticks] : cases)
-        EXPECT_EQ(ticksOf(amount), ticks);
-}
-
 TEST(Reading, NumbersFollowUsEnglishRules)
 {
     const std::pair<const char*, std::optional<double>> cases[] = {
