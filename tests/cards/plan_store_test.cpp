@@ -30,18 +30,6 @@ protected:
     QString path = planFilePathBeside(dir.filePath("mycards.dat"));
 };
 
-TEST_F(PlanStoreTest, RemovesWhatAnInterruptedSaveLeftOnlyWhenItMayWrite)
-{
-    const QString leftover = path + ".plenwick-saving-AbCdEf";
-    put(leftover, "{");
-    PlanStore(path).load(false);
-    EXPECT_TRUE(QFile::exists(leftover));
-    const LoadedPlan none = PlanStore(path).load(true);
-    EXPECT_FALSE(QFile::exists(leftover));
-    EXPECT_EQ(none.plan, SavedPlan{});
-    EXPECT_EQ(none.warning, "");
-}
-
 TEST_F(PlanStoreTest, NeverWritesOverAPlanItCannotRead)
 {
     // Of all that cannot be read (the kinds are the careful file's), too large a file stands for the rest.
