@@ -87,23 +87,6 @@ TEST(OfferRanking, AnOfferFieldThatIsNoUsableNumberIsNamedNeverCounted)
     EXPECT_FALSE(RankOfferFromTexts({"Gold", "", "0", "NaN", "19.99", "", ""}).fault); // no intro: its rate unread
 }
 
-TEST(OfferRanking, OffersThatCannotBeWorkedOutComeAfterAllOthersAndAreNeverBest)
-{
-    const std::vector<RankOffer> offers = {
-        RankOfferFromTexts({"Unreadable", "", "12", "0", "NaN", "", ""}),
-        {"Never", "", RatePlan::constant(99), {}, {}},
-        {"Huge fee", "", RatePlan::constant(0), {}, 1e20},
-        {"Unreadable first", "", RatePlan::constant(0), {}, {}, OfferFieldFault{}},
-        {"Good", "", RatePlan::constant(0), {}, {}},
-    };
-    const auto rankings = RankOffers({card(24.99, "5,000", "300")}, offers);
-    std::vector<std::pair<std::size_t, bool>> order;
-    for (const OfferOutcome& outcome : rankings->at(0).offers)
-        order.emplace_back(outcome.offer, outcome.unusable);
-    EXPECT_EQ(order,
-              (std::vector<std::pair<std::size_t, bool>>{{4, false}, {1, false}, {0, true}, {2, true}, {3, true}}));
-}
-
 TEST(OfferRanking, PartsMergeIntoTheWholeAndWorkCanBeCancelled)
 {
     const std::vector<DebtCard> cards = {card(24.99, "5,000", "300"), card(18, "2,000", "90")};
