@@ -1,12 +1,18 @@
 // The real banner browser module, loaded as the program loads it, in a test
-// program of its own: the server's page,
-// our own banner when it cannot be loaded, the rule for links, and the window
-// that holds it.
+// program of its own: the server's page, our own banner when it cannot be
+// loaded, and the rule for links.
+#include "app/surroundings.h"
 #include "app/web_banner.h"
-#include "main_window_fixture.h"
+#include "offers/recording_opener.h"
+#include "offers/test_http_server.h"
 #include "widgets/own_banner.h"
 
+#include <QApplication>
 #include <QDialog>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
 
 #include <dlfcn.h>
 #include <link.h>
@@ -112,30 +118,6 @@ TEST(BannerBrowser, ShowsNoDialogsAndSendsOnePageForEachClickOfThePerson)
     EXPECT_EQ(opener->opened,
               QList<QUrl>({QUrl("http://elsewhere.example/offer"), QUrl("https://elsewhere.example/new"),
                            QUrl("http://elsewhere.example/flood")}));
-}
-
-// A window of its own, shown without waiting for it to become active: a
-// display without a window manager activates no window.
-class BannerBrowserWindow : public MainWindowTest {
-protected:
-    void SetUp() override { }
-};
-
-TEST_F(BannerBrowserWindow, TakesTheBrowserAfterItsFirstPaintWithoutBeingMadeAgain)
-{
-    server.route(kBanner, {200, "<title>Sample banner</title>"});
-    Surroundings world = surroundings();
-    world.makeBanner = [](QWidget* strip, const QUrl& page) {
-        return new Banner(page, kModule, std::make_shared<RecordingOpener>(), strip);
-    };
-    window = std::make_unique<frmMain>(world);
-    auto* banner = window->findChild<Banner*>("wb1");
-    ASSERT_NE(banner, nullptr);
-    EXPECT_EQ(banner->browser(), nullptr);
-    window->show();
-    const WId shownAs = window->winId();
-    ASSERT_TRUE(showsPage(*banner, "Sample banner"));
-    EXPECT_EQ(window->winId(), shownAs);
 }
 
 } // namespace plenwick::testing_support

@@ -70,8 +70,6 @@ TEST(CommandLine, ReadsTheServerHelpAndVersionAndRemembersTheServerUntilChanged)
     };
     for (const auto& [given, server] : runs)
         EXPECT_EQ(chooseServer(given, settings, builtIn), QUrl(server)) << server;
-    settings.setValue("server", "ftp://a.example");
-    EXPECT_EQ(chooseServer(std::nullopt, settings, builtIn), builtIn);
 }
 
 } // namespace plenwick::testing_support
