@@ -5,6 +5,7 @@
 namespace plenwick {
 namespace {
 
+using testing_support::bytesOf;
 using testing_support::MainWindowTest;
 
 class KeptPlan : public MainWindowTest {

@@ -1,5 +1,7 @@
 #include "cards/plan_store.h"
 
+#include "file_bytes.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -10,13 +12,10 @@
 namespace plenwick {
 namespace {
 
+using testing_support::bytesOf;
+
 class PlanStoreTest : public testing::Test {
 protected:
-    static QByteArray bytesOf(const QString& path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : "(no file)";
-    }
     static void put(const QString& path, const QByteArray& bytes)
     {
         QFile file(path);

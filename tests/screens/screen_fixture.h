@@ -1,5 +1,6 @@
 #pragma once
 
+#include "file_bytes.h"
 #include "offers/recording_opener.h"
 #include "qstring_print.h"
 #include "screens/card_screen.h"
@@ -102,12 +103,6 @@ protected:
         list->setFocus();
         while (list->currentIndex() != index)
             QTest::keyClick(list, list->currentIndex() < index ? Qt::Key_Down : Qt::Key_Up);
-    }
-
-    static QByteArray bytesOf(const QString& path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
     std::shared_ptr<RecordedMessages> messages = std::make_shared<RecordedMessages>();
